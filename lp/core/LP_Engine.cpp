@@ -1,0 +1,1015 @@
+#include "lp/core/LP_Engine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "lp/core/IntegerSection.h"
+#include "platform/core/Errors.h"
+#include "shell/core/State.h"
+
+namespace qv {
+namespace {
+
+constexpr int kRowCapacity = 50;
+constexpr int kColumnCapacity = 200;
+constexpr int kDecisionCapacity = 100;
+constexpr double kPriceTolerance = 1e-7;   // smallest improvement rate that counts
+constexpr double kPruneTolerance = 1e-6;   // relative margin a node must beat the incumbent by
+constexpr double kDegenerateStep = 1e-9;   // steps this short do not move the objective
+constexpr int kDegenerateRun = 30;         // degenerate steps before the smallest-index rule
+
+// Ends the run from anywhere inside it.
+struct RunEnd {
+    EngineStatus status;
+    int errorNumber = 0;
+};
+
+class Engine {
+public:
+    Engine(LPBlock& lp, int integerLP, const EngineLimits& limits)
+        : L(lp), integerLP_(integerLP), limits_(limits) {}
+
+    EngineResult Run();
+
+private:
+    // Set-up.
+    void Redimension();
+    void LoadMatrix();
+    void SetUpColumns();
+    void ComputeStartValues();
+    void CountFinishedArtificials();
+    void SetPhaseCosts();
+
+    // Primal simplex.
+    void PrimalSimplex();
+    void Price();
+    void ComputeReducedCosts();
+    void ChooseEnteringColumn(bool smallestIndex);
+    void PrimalRatioTest(bool smallestIndex);
+
+    // Factors.
+    void TransformColumn(int j);
+    void ComputeDualPrices();
+    void ComputeBasisRow(int r);
+    void ChangeBasis();
+
+    // Dual simplex.
+    void DualSimplex();
+    void MarkBoundViolations();
+    void ChooseLeavingRow(bool smallestIndex);
+    void DualRatioTest(bool smallestIndex);
+    void DualStep();
+
+    // Branch and bound.
+    void BranchAndBound();
+    void SolveNode();
+    void BranchAndBoundStep();
+    void CheckIntegrality();
+    void ChooseBranchingColumn();
+    void ProcessFractionalNode();
+    void ProcessIntegralNode();
+    void Branch();
+    void CloseNode(int k) { L.intNodeClosed[static_cast<std::size_t>(k)] = 1; }
+    int AddNode(int column, double bound, int parent, double parentValue);
+    void SelectNextNode();
+    void PrepareNextNode();
+    void SaveRootLP();
+    void RestoreRootLP();
+    void ReplayNodePath(int k);
+    void ShiftBasicValues(int column, double delta);
+    bool IsColumnBasic(int c) const;
+    void ComputeObjectiveValue();
+    bool Improves(double v) const;
+
+    // The end of a run.
+    void FinalSolve();
+    void CountIteration(long& counter);
+    [[noreturn]] void Fail(int errorNumber) { throw RunEnd{EngineStatus::ArithmeticFailure, errorNumber}; }
+    void CheckFinite(double v) {
+        if (!std::isfinite(v)) Fail(pf::errOverflow);
+    }
+    EngineResult Outcome(EngineStatus status, int errorNumber = 0);
+
+    // Dense views of the work arrays (dimensioned once per run, never moved).
+    double& U(int i, int k) { return u_[i * kStride + k]; }
+    double& Li(int i, int k) { return li_[i * kStride + k]; }
+    double A(int i, int j) const { return a_[static_cast<std::size_t>(j) * ms_ + i]; }
+    const double* Col(int j) const { return &a_[static_cast<std::size_t>(j) * ms_]; }
+
+    static constexpr int kStride = kRowCapacity + 1;
+
+    LPBlock& L;
+    int integerLP_;
+    EngineLimits limits_;
+    int m_ = 0, n_ = 0, N_ = 0;
+    std::size_t ms_ = 0;        // stride of a column in a_
+    std::vector<double> a_;     // rows 0..m of columns 0..capacity, column-major
+    std::vector<double> rho_;   // a row of B^-1 (dual ratio test)
+    double inf_ = 0, tol_ = 0;
+
+    double *u_ = nullptr, *li_ = nullptr, *partial_ = nullptr, *alpha_ = nullptr;
+    double *x_ = nullptr, *w_ = nullptr, *y_ = nullptr, *d_ = nullptr, *c_ = nullptr;
+    double *lb_ = nullptr, *ub_ = nullptr;
+    int *basis_ = nullptr, *status_ = nullptr, *kind_ = nullptr, *intFlag_ = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// Set-up
+
+void Engine::Redimension() {
+    L.dblPhaseCosts.ReDim(kColumnCapacity);
+    L.dblRightHandSides.ReDim(kRowCapacity);
+    L.dblBasisUMatrix.ReDim(kRowCapacity, kRowCapacity);
+    L.dblBasisLInverse.ReDim(kRowCapacity, kRowCapacity);
+    L.dblPartialColumn.ReDim(kRowCapacity);
+    L.dblTransformedColumn.ReDim(kRowCapacity);
+    L.intBasisColumns.ReDim(kRowCapacity);
+    L.dblBasicValues.ReDim(kRowCapacity);
+    L.dblDualWork.ReDim(kRowCapacity);
+    L.dblDualPrices.ReDim(kRowCapacity);
+    L.dblReducedCosts.ReDim(kColumnCapacity);
+    L.intColumnStatuses.ReDim(kColumnCapacity);
+    L.intColumnKinds.ReDim(kColumnCapacity);
+    L.intIntegerFlags.ReDim(kColumnCapacity);
+    L.intRowSlackColumns.ReDim(kRowCapacity);
+    L.intBasisPositions.ReDim(kColumnCapacity);
+    L.dblUpperBounds.ReDim(kColumnCapacity);
+    L.dblLowerBounds.ReDim(kColumnCapacity);
+
+    L.dblRootUMatrix.ReDim(kRowCapacity, kRowCapacity);
+    L.dblRootLInverse.ReDim(kRowCapacity, kRowCapacity);
+    L.dblRootPartialColumn.ReDim(kRowCapacity);
+    L.dblRootTransformedColumn.ReDim(kRowCapacity);
+    L.intRootBasisColumns.ReDim(kRowCapacity);
+    L.dblRootBasicValues.ReDim(kRowCapacity);
+    L.dblRootDualWork.ReDim(kRowCapacity);
+    L.intRootColumnStatuses.ReDim(kColumnCapacity);
+    L.intRootColumnKinds.ReDim(kColumnCapacity);
+    L.dblRootUpperBounds.ReDim(kColumnCapacity);
+    L.dblRootLowerBounds.ReDim(kColumnCapacity);
+
+    u_ = &L.dblBasisUMatrix(0, 0);
+    li_ = &L.dblBasisLInverse(0, 0);
+    partial_ = &L.dblPartialColumn(0);
+    alpha_ = &L.dblTransformedColumn(0);
+    x_ = &L.dblBasicValues(0);
+    w_ = &L.dblDualWork(0);
+    y_ = &L.dblDualPrices(0);
+    d_ = &L.dblReducedCosts(0);
+    c_ = &L.dblPhaseCosts(0);
+    lb_ = &L.dblLowerBounds(0);
+    ub_ = &L.dblUpperBounds(0);
+    basis_ = &L.intBasisColumns(0);
+    status_ = &L.intColumnStatuses(0);
+    kind_ = &L.intColumnKinds(0);
+    intFlag_ = &L.intIntegerFlags(0);
+
+    L.intNodeClosed.clear();
+    L.dblNodeBounds.clear();
+    L.intNodeColumns.clear();
+    L.intNodeParents.clear();
+    L.dblNodeParentValues.clear();
+    L.intOpenNodes.clear();
+}
+
+// The run computes on a dense copy of the matrix; the shared matrix receives the
+// same changes (row 0 in maximization form, the added columns).
+void Engine::LoadMatrix() {
+    ms_ = static_cast<std::size_t>(m_) + 1;
+    a_.assign(ms_ * (kColumnCapacity + 1), 0.0);
+    rho_.assign(kStride, 0.0);
+    for (int j = 0; j <= n_; ++j)
+        for (int i = 0; i <= m_; ++i) a_[j * ms_ + i] = L.dblProblemMatrix(i, j).num();
+}
+
+void Engine::SetUpColumns() {
+    L.intAddedColumnCount = 0;
+    L.intArtificialCount = 0;
+    for (int j = 1; j <= n_; ++j) {
+        status_[j] = -1;
+        kind_[j] = -1;
+        if (L.intOptimizationType == 1) {
+            double c = 0.0 - a_[j * ms_];  // 0 - 0 stays +0
+            a_[j * ms_] = c;
+            L.dblProblemMatrix(0, j) = c;
+        }
+    }
+    int next = n_ + 1;
+    auto addColumn = [&](int col, int row, double entry, double cost, int kind, int status,
+                         const char* word) {
+        for (int r = 1; r <= m_; ++r) {
+            a_[col * ms_ + r] = r == row ? entry : 0.0;
+            if (r == row)
+                L.dblProblemMatrix(r, col) = entry;
+            else
+                L.dblProblemMatrix(r, col).Clear();
+        }
+        a_[col * ms_] = cost;
+        L.dblProblemMatrix(0, col) = cost;
+        kind_[col] = kind;
+        status_[col] = status;
+        ub_[col] = inf_;
+        L.strVariableNames(col) = std::string(word) + " " + std::to_string(row);
+    };
+    for (int i = 1; i <= m_; ++i) {
+        int rel = L.intConstraintRelations(i);
+        if (rel == 2) {
+            addColumn(next, i, 1.0, 0.0, 2, 0, "Slack");
+            L.intRowSlackColumns(i) = next;
+            basis_[i] = next;
+        } else {
+            if (rel != 3) {  // ">" (and any other code): surplus, then the artificial
+                addColumn(next, i, -1.0, 0.0, -3, -1, "Splus");
+                ++next;
+                ++L.intAddedColumnCount;
+            }
+            addColumn(next, i, 1.0, -1.0, 4, 0, "Equal");
+            ++L.intArtificialCount;
+            L.intRowSlackColumns(i) = next;
+            basis_[i] = next;
+        }
+        ++next;
+        ++L.intAddedColumnCount;
+        L.dblRightHandSides(i) = a_[i];
+    }
+    N_ = L.intColumnCount = n_ + L.intAddedColumnCount;
+    ComputeStartValues();
+    for (int i = 1; i <= m_; ++i) {
+        U(i, i) = 1.0;
+        Li(i, i) = 1.0;
+    }
+    CountFinishedArtificials();
+}
+
+void Engine::ComputeStartValues() {
+    L.intBoundViolation = 0;
+    for (int i = 1; i <= m_; ++i) {
+        double v = L.dblRightHandSides(i);
+        for (int j = 1; j <= n_; ++j) {
+            if (status_[j] == 1)
+                v -= A(i, j) * ub_[j];
+            else if (status_[j] == -1)
+                v -= A(i, j) * lb_[j];
+        }
+        x_[i] = v;
+        int k = basis_[i];
+        if (v < lb_[k] || v > ub_[k]) L.intBoundViolation = 1;
+    }
+}
+
+void Engine::CountFinishedArtificials() {
+    int done = 0;
+    for (int j = n_ + 1; j <= N_; ++j)
+        if (kind_[j] == 0 && (status_[j] == -1 || status_[j] == 1)) ++done;
+    for (int i = 1; i <= m_; ++i)
+        if (kind_[basis_[i]] == 4 && x_[i] < tol_) ++done;
+    L.intArtificialsDone = done;
+}
+
+// The finished artificials are counted afresh at every pricing, so a restored
+// basis or a bound change in the search always prices with the right phase.
+void Engine::SetPhaseCosts() {
+    CountFinishedArtificials();
+    if (L.intArtificialCount > L.intArtificialsDone) {
+        L.intPhase = 1;
+        for (int j = 1; j <= N_; ++j) c_[j] = kind_[j] == 4 ? -1.0 : 0.0;
+    } else {
+        L.intPhase = 2;
+        for (int j = 1; j <= N_; ++j) c_[j] = A(0, j);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Factors
+
+void Engine::TransformColumn(int j) {
+    const double* a = Col(j);
+    for (int i = 1; i <= m_; ++i) {
+        const double* row = &li_[i * kStride];
+        double s = 0;
+        for (int k = 1; k <= m_; ++k) s += row[k] * a[k];
+        partial_[i] = s;
+    }
+    for (int i = m_; i >= 1; --i) {
+        const double* row = &u_[i * kStride];
+        double s = partial_[i];
+        for (int k = i + 1; k <= m_; ++k) s -= row[k] * alpha_[k];
+        if (row[i] == 0.0) Fail(pf::errDivisionByZero);
+        alpha_[i] = s / row[i];
+        CheckFinite(alpha_[i]);
+    }
+}
+
+void Engine::ComputeDualPrices() {
+    for (int i = 1; i <= m_; ++i) {
+        double s = c_[basis_[i]];
+        for (int k = 1; k < i; ++k) s -= w_[k] * U(k, i);
+        if (U(i, i) == 0.0) Fail(pf::errDivisionByZero);
+        w_[i] = s / U(i, i);
+    }
+    for (int k = 1; k <= m_; ++k) y_[k] = 0;
+    for (int r = 1; r <= m_; ++r) {
+        const double wr = w_[r];
+        if (wr == 0.0) continue;
+        const double* row = &li_[r * kStride];
+        for (int k = 1; k <= m_; ++k) y_[k] += wr * row[k];
+    }
+    for (int k = 1; k <= m_; ++k) CheckFinite(y_[k]);
+}
+
+// Row r of B^-1 (e_r^T U^-1 L^-1): the dual ratio test reads every column's
+// entry in the leaving row from it instead of transforming each column.
+void Engine::ComputeBasisRow(int r) {
+    double z[kStride];
+    for (int i = 1; i <= m_; ++i) {
+        double s = i == r ? 1.0 : 0.0;
+        for (int k = 1; k < i; ++k) s -= z[k] * U(k, i);
+        if (U(i, i) == 0.0) Fail(pf::errDivisionByZero);
+        z[i] = s / U(i, i);
+    }
+    for (int k = 1; k <= m_; ++k) rho_[k] = 0;
+    for (int i = 1; i <= m_; ++i) {
+        if (z[i] == 0.0) continue;
+        const double* row = &li_[i * kStride];
+        for (int k = 1; k <= m_; ++k) rho_[k] += z[i] * row[k];
+    }
+}
+
+void Engine::ChangeBasis() {
+    const int e = L.intEnteringColumn;
+    const int dir = L.intEnteringDirection;
+    const double step = L.dblStepLength;
+    const int p = L.intLeavingPosition;
+    const int leavingBound = L.intLeavingBound;
+
+    if (leavingBound == 0) {
+        status_[e] = dir;
+    } else {
+        status_[e] = 0;
+        status_[basis_[p]] = leavingBound == 1 ? -1 : 1;
+    }
+    for (int i = 1; i <= m_; ++i) {
+        double v = x_[i] - dir * step * alpha_[i];
+        x_[i] = std::fabs(v) < tol_ ? 0.0 : v;
+        CheckFinite(x_[i]);
+    }
+    if (leavingBound == 0) return;
+
+    const int leaving = basis_[p];
+    kind_[e] = std::abs(kind_[e]);
+    kind_[leaving] = -kind_[leaving];
+    if (kind_[leaving] == -4) kind_[leaving] = 0;
+
+    for (int q = p; q < m_; ++q) {
+        basis_[q] = basis_[q + 1];
+        x_[q] = x_[q + 1];
+        for (int i = 1; i <= m_; ++i) U(i, q) = U(i, q + 1);
+    }
+    basis_[m_] = e;
+    double v = dir > 0 ? lb_[e] + step : ub_[e] - step;
+    x_[m_] = std::fabs(v) < tol_ ? 0.0 : v;  // rounded like every other basic value
+    CountFinishedArtificials();
+    for (int i = 1; i <= m_; ++i) U(i, m_) = partial_[i];
+
+    for (int k = p; k < m_; ++k) {
+        if (std::fabs(U(k + 1, k)) > std::fabs(U(k, k))) {
+            for (int c = 1; c <= m_; ++c) {
+                std::swap(U(k, c), U(k + 1, c));
+                std::swap(Li(k, c), Li(k + 1, c));
+            }
+        }
+        if (U(k, k) == 0.0) Fail(pf::errDivisionByZero);
+        const double f = U(k + 1, k) / U(k, k);
+        if (f != 0.0) {
+            for (int c = 1; c <= m_; ++c) Li(k + 1, c) -= f * Li(k, c);
+            for (int c = k + 1; c <= m_; ++c) U(k + 1, c) -= f * U(k, c);
+        }
+        U(k + 1, k) = 0.0;
+    }
+    if (U(m_, m_) == 0.0) Fail(pf::errDivisionByZero);
+}
+
+// ---------------------------------------------------------------------------
+// Primal simplex
+
+void Engine::CountIteration(long& counter) {
+    ++counter;
+    if (L.intIterationCount + L.intDualIterationCount > limits_.maxIterations)
+        throw RunEnd{EngineStatus::IterationLimit};
+}
+
+void Engine::ComputeReducedCosts() {
+    for (int j = 1; j <= N_; ++j) {
+        if (status_[j] == 0 || kind_[j] == 0) {
+            d_[j] = 0;
+            continue;
+        }
+        const double* a = Col(j);
+        double s = c_[j];
+        for (int i = 1; i <= m_; ++i) s -= y_[i] * a[i];
+        d_[j] = s;
+    }
+}
+
+void Engine::ChooseEnteringColumn(bool smallestIndex) {
+    double best = -inf_;
+    for (int j = 1; j <= N_; ++j) {
+        double rate;
+        int dir;
+        if (status_[j] == -1) {
+            rate = d_[j];
+            dir = 1;
+        } else if (status_[j] == 1) {
+            rate = -d_[j];
+            dir = -1;
+        } else {
+            continue;
+        }
+        if (smallestIndex) {
+            if (rate >= kPriceTolerance) {
+                best = rate;
+                L.intEnteringColumn = j;
+                L.intEnteringDirection = dir;
+                break;
+            }
+            continue;
+        }
+        if (rate == best) {
+            if (A(0, j) > A(0, L.intEnteringColumn)) {
+                L.intEnteringColumn = j;
+                L.intEnteringDirection = dir;
+            }
+        } else if (rate > best) {
+            best = rate;
+            L.intEnteringColumn = j;
+            L.intEnteringDirection = dir;
+        }
+    }
+    L.dblBestReducedCost = best;
+}
+
+void Engine::Price() {
+    SetPhaseCosts();
+    ComputeDualPrices();
+    ComputeReducedCosts();
+}
+
+void Engine::PrimalRatioTest(bool smallestIndex) {
+    const int e = L.intEnteringColumn;
+    const int dir = L.intEnteringDirection;
+    TransformColumn(e);
+    double step = ub_[e] - lb_[e];
+    int leavingPos = 0, leavingBound = 0;
+    const bool phase1Done = L.intArtificialCount == L.intArtificialsDone;
+    auto take = [&](int r, double ratio, int bound) {
+        leavingPos = r;
+        step = ratio;
+        leavingBound = bound;
+    };
+    // Among rows whose ratios tie, the smallest-index rule takes the lowest column.
+    auto tieBreak = [&](int r, double ratio) {
+        return smallestIndex && leavingPos != 0 &&
+               std::fabs(ratio - step) <= 1e-12 * (1.0 + std::fabs(step)) &&
+               basis_[r] < basis_[leavingPos];
+    };
+    for (int r = 1; r <= m_; ++r) {
+        const int k = basis_[r];
+        const double xr = x_[r];
+        const double al = alpha_[r];
+        if (kind_[k] == 4 && phase1Done && xr < tol_) {
+            if (std::fabs(al) > tol_) {
+                take(r, 0.0, 1);
+                break;
+            }
+            continue;
+        }
+        // x_r falls when dir * alpha > 0 and rises when dir * alpha < 0.
+        const double da = dir * al;
+        if (da > tol_) {
+            double ratio = (xr - lb_[k]) / da;
+            if (ratio < step || (ratio == step && kind_[k] == 4) || tieBreak(r, ratio))
+                take(r, ratio, 1);
+        } else if (-da > tol_) {
+            // A basic variable without an upper bound never limits a rising step.
+            if (ub_[k] >= inf_) continue;
+            double ratio = (xr - ub_[k]) / da;
+            if (ratio < step || tieBreak(r, ratio)) take(r, ratio, 2);
+        }
+    }
+    if (leavingPos == 0 && ub_[e] >= inf_) throw RunEnd{EngineStatus::Unbounded};
+    L.dblStepLength = step;
+    L.intLeavingPosition = leavingPos;
+    L.intLeavingBound = leavingBound;
+}
+
+void Engine::PrimalSimplex() {
+    bool smallestIndex = false;
+    int degenerate = 0;
+    Price();
+    ChooseEnteringColumn(false);
+    while (L.dblBestReducedCost >= kPriceTolerance) {
+        CountIteration(L.intIterationCount);
+        PrimalRatioTest(smallestIndex);
+        ChangeBasis();
+        if (L.dblStepLength <= kDegenerateStep) {
+            if (++degenerate >= kDegenerateRun) smallestIndex = true;
+        } else {
+            degenerate = 0;
+            smallestIndex = false;
+        }
+        Price();
+        ChooseEnteringColumn(smallestIndex);
+    }
+    L.intNodeState = 1;
+}
+
+// ---------------------------------------------------------------------------
+// Dual simplex
+
+void Engine::MarkBoundViolations() {
+    for (int i = 1; i <= m_; ++i) {
+        const int k = basis_[i];
+        const double v = x_[i];
+        status_[k] = v < lb_[k] ? -2 : (v > ub_[k] ? 2 : 0);
+    }
+}
+
+void Engine::ChooseLeavingRow(bool smallestIndex) {
+    L.intLeavingPosition = 0;
+    L.intBoundViolation = 0;
+    double worst = 0;
+    for (int i = 1; i <= m_; ++i) {
+        const int k = basis_[i];
+        double violation, gap;
+        int bound;
+        if (status_[k] == -2) {
+            violation = lb_[k] - x_[i];
+            gap = x_[i] - lb_[k];
+            bound = 1;
+        } else if (status_[k] == 2) {
+            violation = x_[i] - ub_[k];
+            gap = x_[i] - ub_[k];
+            bound = 2;
+        } else {
+            continue;
+        }
+        bool take;
+        if (L.intLeavingPosition == 0)
+            take = true;
+        else if (smallestIndex)
+            take = k < basis_[L.intLeavingPosition];
+        else
+            take = violation > worst;
+        if (take) {
+            L.intLeavingPosition = i;
+            L.dblLeavingGap = gap;
+            L.intLeavingBound = bound;
+            L.intBoundViolation = 1;
+            worst = violation;
+        }
+    }
+}
+
+// Standard ratio test: the column that keeps the reduced costs' signs longest
+// (smallest |d_j| / |a_rj|) enters, the lower column on ties.
+void Engine::DualRatioTest(bool smallestIndex) {
+    const int r = L.intLeavingPosition;
+    const int k = basis_[r];
+    const bool below = x_[r] < lb_[k];
+    L.intNodeState = 1;
+    L.intEnteringColumn = 0;
+    double best = inf_;
+    bool found = false;
+    ComputeBasisRow(r);
+    for (int j = 1; j <= N_; ++j) {
+        if (kind_[j] >= 0) continue;
+        const int st = status_[j];
+        if (st != -1 && st != 1) continue;
+        if (!(ub_[j] > lb_[j])) continue;  // a fixed column cannot move
+        const double* a = Col(j);
+        double arj = 0;
+        for (int i = 1; i <= m_; ++i) arj += rho_[i] * a[i];
+        bool eligible;
+        if (below)
+            eligible = (arj < -tol_ && st == -1) || (arj > tol_ && st == 1);
+        else
+            eligible = (arj < -tol_ && st == 1) || (arj > tol_ && st == -1);
+        if (!eligible) continue;
+        const double ratio = std::fabs(d_[j]) / std::fabs(arj);
+        const bool better = smallestIndex ? ratio < best - 1e-12 * (1.0 + std::fabs(best))
+                                          : ratio < best;
+        if (!found || better) {
+            found = true;
+            best = ratio;
+            L.intEnteringColumn = j;
+        }
+    }
+    L.dblBestDualRatio = best;
+    if (!found) {
+        L.intNodeState = 2;
+        return;
+    }
+    DualStep();
+}
+
+void Engine::DualStep() {
+    const int q = L.intEnteringColumn;
+    const int r = L.intLeavingPosition;
+    const int k = basis_[r];
+    const bool below = x_[r] < lb_[k];
+    TransformColumn(q);
+    const double a = alpha_[r];
+    if (a == 0.0) Fail(pf::errDivisionByZero);
+    const double range = ub_[q] - lb_[q];
+    L.dblStepLength = range;
+    L.intLeavingBound = 0;
+    if (status_[q] == -1) {
+        L.intEnteringDirection = 1;
+        const double t = L.dblLeavingGap / a;
+        if (t < range) {
+            L.dblStepLength = t;
+            L.intLeavingBound = below ? 1 : 2;
+        }
+    } else {
+        L.intEnteringDirection = -1;
+        L.dblStepLength = -L.dblLeavingGap / a;
+        L.intLeavingBound = below ? 1 : 2;
+    }
+    CheckFinite(L.dblStepLength);
+}
+
+void Engine::DualSimplex() {
+    L.intNodeState = 1;
+    bool smallestIndex = false;
+    int degenerate = 0;
+    MarkBoundViolations();
+    ChooseLeavingRow(false);
+    while (L.intBoundViolation == 1 && L.intNodeState != 2) {
+        CountIteration(L.intDualIterationCount);
+        Price();
+        DualRatioTest(smallestIndex);
+        if (L.intNodeState == 2) break;
+        // DualStep transformed the entering column: the partial column is ready.
+        ChangeBasis();
+        if (L.dblBestDualRatio <= 1e-12) {
+            if (++degenerate >= kDegenerateRun) smallestIndex = true;
+        } else {
+            degenerate = 0;
+            smallestIndex = false;
+        }
+        MarkBoundViolations();
+        ChooseLeavingRow(smallestIndex);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Branch and bound
+
+bool Engine::Improves(double v) const {
+    if (L.intIncumbentNode < 0) return true;
+    const double inc = L.dblIncumbentValue;
+    return v < inc - kPruneTolerance * std::max(1.0, std::fabs(inc));
+}
+
+int Engine::AddNode(int column, double bound, int parent, double parentValue) {
+    L.intNodeClosed.push_back(0);
+    L.dblNodeBounds.push_back(bound);
+    L.intNodeColumns.push_back(column);
+    L.intNodeParents.push_back(parent);
+    L.dblNodeParentValues.push_back(parentValue);
+    return static_cast<int>(L.intNodeClosed.size()) - 1;
+}
+
+void Engine::ComputeObjectiveValue() {
+    double v = 0;
+    for (int i = 1; i <= m_; ++i) v += x_[i] * c_[basis_[i]];
+    for (int j = 1; j <= N_; ++j) {
+        if (status_[j] == -1)
+            v += c_[j] * lb_[j];
+        else if (status_[j] == 1)
+            v += c_[j] * ub_[j];
+    }
+    L.dblObjectiveValue = v;
+}
+
+void Engine::CheckIntegrality() {
+    L.intIntegralCount = 0;
+    for (int j = 1; j <= n_; ++j)
+        if (intFlag_[j] == 1 && (status_[j] == -1 || status_[j] == 1)) ++L.intIntegralCount;
+    for (int i = 1; i <= m_; ++i) {
+        double v = x_[i];
+        if (std::floor(v) < std::floor(v + tol_)) v = x_[i] = std::floor(v + 1e-5);
+        if (intFlag_[basis_[i]] == 1 && std::fabs(v - std::nearbyint(v)) <= 1e-5)
+            ++L.intIntegralCount;
+    }
+    if (L.intIntegralCount == L.intIntegerCount && L.intNodeState != 2) L.intNodeState = 3;
+}
+
+void Engine::ChooseBranchingColumn() {
+    L.dblBranchFraction = -inf_;
+    for (int i = 1; i <= m_; ++i) {
+        const int k = basis_[i];
+        if (k > n_ || intFlag_[k] != 1) continue;
+        const double v = x_[i];
+        const double f = v - std::floor(v);
+        bool take;
+        if (std::fabs(L.dblBranchFraction - f) < 1e-5)
+            take = v > L.dblBranchValue;
+        else
+            take = f > L.dblBranchFraction;
+        if (take) {
+            L.dblBranchFraction = f;
+            L.intBranchColumn = k;
+            L.dblBranchValue = v;
+        }
+    }
+}
+
+void Engine::ProcessFractionalNode() {
+    ComputeObjectiveValue();
+    const double v = -L.dblObjectiveValue;
+    if (Improves(v) || std::fabs(L.dblObjectiveValue) >= inf_)
+        Branch();
+    else
+        CloseNode(L.intCurrentNode);
+}
+
+void Engine::ProcessIntegralNode() {
+    ComputeObjectiveValue();
+    const double v = -L.dblObjectiveValue;
+    if (L.intIncumbentNode < 0 || v < L.dblIncumbentValue) {
+        L.dblIncumbentValue = v;
+        L.intIncumbentNode = L.intCurrentNode;
+    }
+    CloseNode(L.intCurrentNode);
+    // Open nodes whose parent relaxation cannot beat the incumbent are done.
+    for (int s : L.intOpenNodes)
+        if (!Improves(L.dblNodeParentValues[static_cast<std::size_t>(s)])) CloseNode(s);
+}
+
+void Engine::Branch() {
+    const int k = L.intCurrentNode;
+    CloseNode(k);
+    if (k == 0) SaveRootLP();
+    const double v = -L.dblObjectiveValue;
+    const double x = L.dblBranchValue;
+    const int c = L.intBranchColumn;
+    // The at-least child goes on top, so it is solved first.
+    L.intOpenNodes.push_back(AddNode(+c, std::floor(x), k, v));
+    L.intOpenNodes.push_back(AddNode(-c, std::floor(x + 1), k, v));
+}
+
+// The deepest open node, the at-least child before its sibling, a subtree
+// finished before the next: the top of the stack of open nodes.
+void Engine::SelectNextNode() {
+    L.intCurrentNode = -1;
+    while (!L.intOpenNodes.empty()) {
+        const int s = L.intOpenNodes.back();
+        L.intOpenNodes.pop_back();
+        if (L.intNodeClosed[static_cast<std::size_t>(s)] == 0) {
+            L.intCurrentNode = s;
+            return;
+        }
+    }
+}
+
+void Engine::PrepareNextNode() {
+    if (L.intCurrentNode < 0) {
+        if (L.intIncumbentNode < 0) throw RunEnd{EngineStatus::Infeasible};
+        L.intSearchDone = 1;
+        L.intCurrentNode = L.intIncumbentNode;
+        if (L.intIncumbentNode != 0) {
+            RestoreRootLP();
+            ReplayNodePath(L.intCurrentNode);
+        }
+        return;
+    }
+    RestoreRootLP();
+    ReplayNodePath(L.intCurrentNode);
+}
+
+void Engine::SaveRootLP() {
+    for (int i = 1; i <= m_; ++i) {
+        for (int k = 1; k <= m_; ++k) {
+            L.dblRootUMatrix(i, k) = U(i, k);
+            L.dblRootLInverse(i, k) = Li(i, k);
+        }
+        L.dblRootPartialColumn(i) = partial_[i];
+        L.dblRootTransformedColumn(i) = alpha_[i];
+        L.intRootBasisColumns(i) = basis_[i];
+        L.dblRootBasicValues(i) = x_[i];
+        L.dblRootDualWork(i) = w_[i];
+    }
+    for (int j = 1; j <= N_; ++j) {
+        L.intRootColumnStatuses(j) = status_[j];
+        L.intRootColumnKinds(j) = kind_[j];
+    }
+    for (int j = 1; j <= n_; ++j) {
+        L.dblRootUpperBounds(j) = ub_[j];
+        L.dblRootLowerBounds(j) = lb_[j];
+    }
+}
+
+void Engine::RestoreRootLP() {
+    for (int i = 1; i <= m_; ++i) {
+        for (int k = 1; k <= m_; ++k) {
+            U(i, k) = L.dblRootUMatrix(i, k);
+            Li(i, k) = L.dblRootLInverse(i, k);
+        }
+        partial_[i] = L.dblRootPartialColumn(i);
+        alpha_[i] = L.dblRootTransformedColumn(i);
+        basis_[i] = L.intRootBasisColumns(i);
+        x_[i] = L.dblRootBasicValues(i);
+        w_[i] = L.dblRootDualWork(i);
+    }
+    for (int j = 1; j <= N_; ++j) {
+        status_[j] = L.intRootColumnStatuses(j);
+        kind_[j] = L.intRootColumnKinds(j);
+    }
+    for (int j = 1; j <= n_; ++j) {
+        ub_[j] = L.dblRootUpperBounds(j);
+        lb_[j] = L.dblRootLowerBounds(j);
+    }
+}
+
+bool Engine::IsColumnBasic(int c) const {
+    for (int i = 1; i <= m_; ++i)
+        if (basis_[i] == c) return true;
+    return false;
+}
+
+void Engine::ShiftBasicValues(int column, double delta) {
+    TransformColumn(column);
+    for (int i = 1; i <= m_; ++i) {
+        double v = x_[i] - alpha_[i] * delta;
+        x_[i] = std::fabs(v) < tol_ ? 0.0 : v;
+    }
+}
+
+// The node's own bound first, then its ancestors'; only a tighter bound is
+// applied, so the tightest bound on each variable along the path holds.
+void Engine::ReplayNodePath(int k) {
+    for (int j = n_ + 1; j <= N_; ++j) {
+        ub_[j] = inf_;
+        lb_[j] = 0;
+    }
+    while (k > 0) {
+        const auto s = static_cast<std::size_t>(k);
+        const int col = L.intNodeColumns[s];
+        const int c = std::abs(col);
+        const double b = L.dblNodeBounds[s];
+        if (col > 0) {
+            if (b < ub_[c]) {
+                if (status_[c] == 1 && !IsColumnBasic(c)) ShiftBasicValues(c, b - ub_[c]);
+                ub_[c] = b;
+            }
+        } else {
+            if (b > lb_[c]) {
+                if (status_[c] == -1 && !IsColumnBasic(c)) ShiftBasicValues(c, b - lb_[c]);
+                lb_[c] = b;
+            }
+        }
+        k = L.intNodeParents[s];
+    }
+}
+
+void Engine::SolveNode() {
+    if (++L.intNodesSolved > limits_.maxNodes) throw RunEnd{EngineStatus::NodeLimit};
+    DualSimplex();
+    if (L.intNodeState != 2) {
+        PrimalSimplex();
+        // A node whose simplex ends in phase 1 has no feasible point.
+        if (L.intPhase == 1) L.intNodeState = 2;
+    }
+}
+
+void Engine::BranchAndBoundStep() {
+    CheckIntegrality();
+    ChooseBranchingColumn();
+    switch (L.intNodeState) {
+        case 1: ProcessFractionalNode(); break;
+        case 2: CloseNode(L.intCurrentNode); break;
+        default: ProcessIntegralNode(); break;
+    }
+    SelectNextNode();
+    PrepareNextNode();
+}
+
+void Engine::BranchAndBound() {
+    L.intCurrentNode = AddNode(0, 0, -1, 0);  // the root
+    L.intIncumbentNode = -1;
+    L.dblIncumbentValue = inf_;
+    while (L.intSearchDone == 0) {
+        SolveNode();
+        BranchAndBoundStep();
+    }
+}
+
+void Engine::FinalSolve() {
+    DualSimplex();
+    if (L.intNodeState == 2) throw RunEnd{EngineStatus::Infeasible};
+    PrimalSimplex();
+}
+
+// ---------------------------------------------------------------------------
+// The run
+
+EngineResult Engine::Outcome(EngineStatus status, int errorNumber) {
+    EngineResult res;
+    res.status = status;
+    res.iterations = L.intIterationCount + L.intDualIterationCount;
+    res.nodes = L.intNodesSolved;
+    res.title = LP_Engine::kSolutionTitle;
+    res.icon = EngineIcon::Information;
+    switch (status) {
+        case EngineStatus::Optimal: {
+            res.title.clear();
+            res.icon = EngineIcon::None;
+            res.printEnabled = true;
+            ComputeObjectiveValue();
+            double v = L.dblObjectiveValue;
+            res.objectiveValue = L.intOptimizationType == 1 ? 0.0 - v : v;
+            break;
+        }
+        case EngineStatus::Infeasible: res.message = LP_Engine::kNoFeasibleSolution; break;
+        case EngineStatus::Unbounded: res.message = LP_Engine::kUnbounded; break;
+        case EngineStatus::IterationLimit:
+            res.message = "The limit of " + std::to_string(limits_.maxIterations) +
+                          " simplex iterations was reached before the problem was solved. "
+                          "No solution is shown.";
+            break;
+        case EngineStatus::NodeLimit:
+            res.message = "The limit of " + std::to_string(limits_.maxNodes) +
+                          " branch-and-bound nodes was reached before the search ended. "
+                          "No solution is shown.";
+            break;
+        case EngineStatus::ArithmeticFailure:
+            res.errorNumber = errorNumber;
+            res.message = pf::errorText(errorNumber);
+            res.title = "Error # " + std::to_string(errorNumber);
+            res.icon = EngineIcon::Critical;
+            break;
+    }
+    return res;
+}
+
+EngineResult Engine::Run() {
+    m_ = L.intConstraintCount;
+    n_ = L.intVariableCount;
+    if (m_ < 1 || m_ > kRowCapacity || n_ < 1 || n_ > kDecisionCapacity) pf::raise(pf::errSubscript);
+
+    Redimension();
+    L.dblInfinity = inf_ = std::pow(10.0, 15);
+    L.dblTolerance = tol_ = std::pow(10.0, -5);
+    for (int j = 1; j <= kDecisionCapacity; ++j) {
+        ub_[j] = inf_;
+        lb_[j] = 0;
+    }
+    L.intRoundDigits = 6;
+    L.intPhase = 0;
+    L.intIterationCount = 0;
+    L.intDualIterationCount = 0;
+    L.intNodesSolved = 0;
+    L.intNodeState = 0;
+    L.intEnteringColumn = 0;
+    L.intSearchDone = 1;
+    L.intIncumbentNode = -1;
+    L.intIntegerCount = 0;
+
+    try {
+        LoadMatrix();
+        if (integerLP_ == 1) {
+            QVLP::ReadIntegerSection(L, L.intIntegerFlags, L.dblUpperBounds, inf_);
+            L.intSearchDone = L.intIntegerCount == 0 ? 1 : 0;
+        }
+        SetUpColumns();
+        if (integerLP_ == 1) BranchAndBound();
+        FinalSolve();
+        if (L.intPhase == 1) return Outcome(EngineStatus::Infeasible);
+        // Never show a solution made of infinities.
+        ComputeObjectiveValue();
+        CheckFinite(L.dblObjectiveValue);
+        for (int i = 1; i <= m_; ++i) CheckFinite(x_[i]);
+        for (int k = 1; k <= m_; ++k) CheckFinite(y_[k]);
+        return Outcome(EngineStatus::Optimal);
+    } catch (const RunEnd& end) {
+        return Outcome(end.status, end.errorNumber);
+    }
+}
+
+}  // namespace
+
+namespace LP_Engine {
+
+EngineResult Solve(LPBlock& lp, int integerLP, const EngineLimits& limits) {
+    Engine engine(lp, integerLP, limits);
+    return engine.Run();
+}
+
+EngineResult Solve(const EngineLimits& limits) { return Solve(S().lp, S().intIntegerLP, limits); }
+
+}  // namespace LP_Engine
+}  // namespace qv

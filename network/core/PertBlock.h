@@ -1,0 +1,25 @@
+#pragma once
+// PERT/CPM block of the shared state. Activity tables have indexes 0..25 and are used
+// from 1; a predecessor always has a smaller activity number than its activity.
+#include "platform/core/Array.h"
+#include "platform/core/Value.h"
+
+namespace qv {
+
+struct PertBlock {
+    static constexpr int kMaxActivities = 25;
+
+    int intActivityCount = 0;
+    pf::Value intTimeEstimateMode;      // 1 one known time, 2 three estimates
+    pf::Value intExpectedTimeDecimals;  // decimals of the computed expected times
+    pf::Array<pf::Value> intPredecessorCounts;
+    // (i, k), k = 1..count(i): activity number of the k-th immediate predecessor of i.
+    pf::Array2<pf::Value> intPredecessorMatrix;
+    pf::Array<pf::Value> dblExpectedTimes;  // the known time (mode 1) or (a + 4m + b) / 6
+    pf::Array<pf::Value> dblOptimisticTimes;
+    pf::Array<pf::Value> dblMostProbableTimes;
+    pf::Array<pf::Value> dblPessimisticTimes;
+    pf::Array<pf::Value> dblTimeVariances;
+};
+
+}  // namespace qv

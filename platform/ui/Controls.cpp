@@ -1,0 +1,601 @@
+#include "platform/ui/Controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "platform/core/Errors.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/QtBridge.h"
+
+namespace pf {
+
+std::string captionText(const std::string& caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
+namespace {
+QWidget* parentWidget(Form* owner, Control* container) {
+    return container && container->widget() ? container->widget() : owner->canvas();
+}
+
+// Plain painted widgets for lines, shapes and the product picture.
+class LineWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+    bool down = true;  // from top left to bottom right, else bottom left to top right
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        if (width() <= 1 || height() <= 1) p.drawLine(0, 0, width() - 1, height() - 1);
+        else if (down) p.drawLine(0, 0, width() - 1, height() - 1);
+        else p.drawLine(0, height() - 1, width() - 1, 0);
+    }
+};
+
+class ShapeWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.setBrush(palette().color(QPalette::Window));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+class PictureWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+    bool product = false;
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!product) return;
+        // The product picture: a navy tile with a rising line over a grid.
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QRect r = rect().adjusted(2, 2, -3, -3);
+        p.setBrush(QColor(0, 0, 128));
+        p.setPen(Qt::NoPen);
+        p.drawRoundedRect(r, 8, 8);
+        p.setPen(QPen(QColor(120, 140, 200), 1));
+        for (int i = 1; i < 4; ++i) {
+            int x = r.left() + r.width() * i / 4, y = r.top() + r.height() * i / 4;
+            p.drawLine(x, r.top() + 6, x, r.bottom() - 6);
+            p.drawLine(r.left() + 6, y, r.right() - 6, y);
+        }
+        p.setPen(QPen(QColor(255, 200, 60), 3));
+        p.drawLine(r.left() + 8, r.bottom() - 8, r.center().x(), r.center().y() + 4);
+        p.drawLine(r.center().x(), r.center().y() + 4, r.right() - 8, r.top() + 8);
+    }
+};
+}  // namespace
+
+// ---------------------------------------------------------------- Label
+
+Label::Label(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    auto* l = new QLabel(parentWidget(owner, container));
+    l->setAutoFillBackground(true);
+    l->setTextFormat(Qt::PlainText);
+    attach(l);
+    backColor_ = 0x00C0C0C0;
+    applyColors();
+}
+
+void Label::Caption(const std::string& c) {
+    caption_ = c;
+    if (auto* l = static_cast<QLabel*>(w_)) l->setText(qs(captionText(c)));
+}
+
+void Label::Alignment(int a) {
+    alignment_ = a;
+    auto* l = static_cast<QLabel*>(w_);
+    Qt::Alignment al = Qt::AlignTop;
+    al |= a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    l->setAlignment(al);
+}
+
+void Label::WordWrap(bool w) { static_cast<QLabel*>(w_)->setWordWrap(w); }
+
+void Label::BorderStyle(int b) {
+    static_cast<QLabel*>(w_)->setFrameStyle(b ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+}
+
+void Label::Refresh() {
+    if (w_) w_->repaint();
+}
+
+void Label::applyColors() {
+    Control::applyColors();
+}
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(Form* owner, std::string name, int index, Control* container, bool multiLine)
+    : Control(owner, std::move(name), index), multiLine_(multiLine) {
+    QWidget* parent = parentWidget(owner, container);
+    if (multiLine) {
+        auto* t = new QPlainTextEdit(parent);
+        t->setReadOnly(false);
+        attach(t);
+    } else {
+        attach(new QLineEdit(parent));
+    }
+}
+
+std::string TextBox::Text() const {
+    if (multiLine_) return ss(static_cast<QPlainTextEdit*>(w_)->toPlainText());
+    return ss(static_cast<QLineEdit*>(w_)->text());
+}
+
+void TextBox::Text(const std::string& t) {
+    if (Text() == t) return;
+    if (multiLine_) static_cast<QPlainTextEdit*>(w_)->setPlainText(qs(t));
+    else static_cast<QLineEdit*>(w_)->setText(qs(t));
+    if (Change) Change();
+}
+
+int TextBox::SelStart() const {
+    if (multiLine_) {
+        auto c = static_cast<QPlainTextEdit*>(w_)->textCursor();
+        return c.selectionStart();
+    }
+    auto* e = static_cast<QLineEdit*>(w_);
+    return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+void TextBox::SelStart(int s) {
+    int len = static_cast<int>(Text().size());
+    s = std::clamp(s, 0, len);
+    if (multiLine_) {
+        auto* t = static_cast<QPlainTextEdit*>(w_);
+        auto c = t->textCursor();
+        c.setPosition(s);
+        t->setTextCursor(c);
+        return;
+    }
+    static_cast<QLineEdit*>(w_)->setCursorPosition(s);
+}
+
+int TextBox::SelLength() const {
+    if (multiLine_) {
+        auto c = static_cast<QPlainTextEdit*>(w_)->textCursor();
+        return c.selectionEnd() - c.selectionStart();
+    }
+    auto* e = static_cast<QLineEdit*>(w_);
+    return e->hasSelectedText() ? static_cast<int>(e->selectedText().size()) : 0;
+}
+
+void TextBox::SelLength(int n) {
+    int start = SelStart();
+    int len = static_cast<int>(Text().size());
+    n = std::clamp(n, 0, len - start);
+    if (multiLine_) {
+        auto* t = static_cast<QPlainTextEdit*>(w_);
+        auto c = t->textCursor();
+        c.setPosition(start);
+        c.setPosition(start + n, QTextCursor::KeepAnchor);
+        t->setTextCursor(c);
+        return;
+    }
+    static_cast<QLineEdit*>(w_)->setSelection(start, n);
+}
+
+void TextBox::Locked(bool l) {
+    if (multiLine_) static_cast<QPlainTextEdit*>(w_)->setReadOnly(l);
+    else static_cast<QLineEdit*>(w_)->setReadOnly(l);
+}
+
+void TextBox::Alignment(int a) {
+    if (multiLine_) return;
+    static_cast<QLineEdit*>(w_)->setAlignment(a == 1 ? Qt::AlignRight
+                                              : a == 2 ? Qt::AlignHCenter
+                                                       : Qt::AlignLeft);
+}
+
+void TextBox::applyColors() { Control::applyColors(); }
+
+void TextBox::defaultKeyDown(int keyCode, int shift) {
+    std::string t = Text();
+    int start = SelStart(), len = SelLength();
+    int n = static_cast<int>(t.size());
+    switch (keyCode) {
+        case vbKeyLeft: SelStart(std::max(0, start - 1)); break;
+        case vbKeyRight: SelStart(std::min(n, start + len + (len ? 0 : 1))); break;
+        case vbKeyHome: SelStart(0); break;
+        case vbKeyEnd: SelStart(n); break;
+        case vbKeyDelete:
+            if (len > 0) t.erase(start, len);
+            else if (start < n) t.erase(start, 1);
+            else break;
+            Text(t);
+            SelStart(start);
+            break;
+        case vbKeyTab: {
+            // Tab moves on to the next control, as in any dialog.
+            auto ctls = owner().controls();
+            std::vector<Control*> order;
+            for (Control* c : ctls)
+                if (c->canTakeFocus() && c->TabStop) order.push_back(c);
+            std::stable_sort(order.begin(), order.end(),
+                             [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
+            auto it = std::find(order.begin(), order.end(), this);
+            if (it != order.end() && order.size() > 1) {
+                std::ptrdiff_t i = it - order.begin();
+                std::ptrdiff_t k = static_cast<std::ptrdiff_t>(order.size());
+                std::ptrdiff_t next = (shift & vbShiftMask) ? (i + k - 1) % k : (i + 1) % k;
+                order[static_cast<std::size_t>(next)]->SetFocus();
+            }
+            break;
+        }
+        default: break;
+    }
+}
+
+void TextBox::defaultKeyPress(int ascii) {
+    std::string t = Text();
+    int start = SelStart(), len = SelLength();
+    if (ascii == 8) {
+        if (len > 0) t.erase(start, len);
+        else if (start > 0) { t.erase(start - 1, 1); --start; }
+        else return;
+        Text(t);
+        SelStart(start);
+        return;
+    }
+    if (ascii == 13) {
+        // Enter presses the dialog's default button.
+        for (Control* c : owner().controls()) {
+            if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isDefault() && b->Enabled() && b->Visible()) {
+                b->userClick();
+                return;
+            }
+        }
+        return;
+    }
+    if (ascii == 27) {
+        for (Control* c : owner().controls()) {
+            if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isCancel() && b->Enabled() && b->Visible()) {
+                b->userClick();
+                return;
+            }
+        }
+        return;
+    }
+    if (ascii < 32 || ascii > 255) return;
+    if (len > 0) t.erase(start, len);
+    t.insert(t.begin() + start, static_cast<char>(ascii));
+    Text(t);
+    SelStart(start + 1);
+}
+
+// ---------------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    auto* b = new QPushButton(parentWidget(owner, container));
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    attach(b);
+    QObject::connect(b, &QPushButton::clicked, b, [this] {
+        // Mouse clicks arrive here; keyboard activation goes through deliverKey.
+        userClick();
+    });
+}
+
+void CommandButton::Caption(const std::string& c) {
+    caption_ = c;
+    static_cast<QPushButton*>(w_)->setText(qs(c));
+}
+
+void CommandButton::Default(bool d) {
+    default_ = d;
+    static_cast<QPushButton*>(w_)->setDefault(d);
+}
+
+void CommandButton::Cancel(bool c) { cancel_ = c; }
+
+void CommandButton::defaultKeyPress(int ascii) {
+    if (ascii == 13 || ascii == ' ') {
+        if (Click) Click();
+    }
+}
+
+// ---------------------------------------------------------------- OptionButton
+
+OptionButton::OptionButton(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index), container_(container) {
+    auto* r = new QRadioButton(parentWidget(owner, container));
+    r->setAutoExclusive(false);
+    attach(r);
+    QObject::connect(r, &QRadioButton::clicked, r, [this] {
+        // Keep the widget showing our state; userClick decides.
+        static_cast<QRadioButton*>(w_)->setChecked(value_);
+        userClick();
+    });
+}
+
+void OptionButton::Caption(const std::string& c) {
+    caption_ = c;
+    static_cast<QRadioButton*>(w_)->setText(qs(c));
+}
+
+void OptionButton::Value(bool v) {
+    bool was = value_;
+    value_ = v;
+    static_cast<QRadioButton*>(w_)->setChecked(v);
+    if (v) {
+        for (Control* c : owner().controls()) {
+            auto* o = dynamic_cast<OptionButton*>(c);
+            if (o && o != this && o->container_ == container_ && o->value_) {
+                o->value_ = false;
+                static_cast<QRadioButton*>(o->w_)->setChecked(false);
+            }
+        }
+        if (!was && Click) Click();
+    }
+}
+
+void OptionButton::userClick() {
+    if (!visible_ || !enabled_) return;
+    if (canTakeFocus()) setFocusTo(this, owner_);
+    if (value_) {
+        if (Click) Click();  // clicking the selected option runs Click again
+    } else {
+        Value(true);
+    }
+}
+
+// ---------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    auto* c = new QCheckBox(parentWidget(owner, container));
+    attach(c);
+    QObject::connect(c, &QCheckBox::clicked, c, [this] {
+        static_cast<QCheckBox*>(w_)->setChecked(value_ == 1);
+        userClick();
+    });
+}
+
+void CheckBox::Caption(const std::string& c) {
+    caption_ = c;
+    static_cast<QCheckBox*>(w_)->setText(qs(c));
+}
+
+void CheckBox::Value(int v) {
+    bool changed = v != value_;
+    value_ = v;
+    static_cast<QCheckBox*>(w_)->setChecked(v == 1);
+    if (changed && Click) Click();
+}
+
+void CheckBox::userClick() {
+    if (!visible_ || !enabled_) return;
+    if (canTakeFocus()) setFocusTo(this, owner_);
+    Value(value_ == 1 ? 0 : 1);
+}
+
+// ---------------------------------------------------------------- ListBox
+
+ListBox::ListBox(Form* owner, std::string name, int index, Control* container, int multiSelect)
+    : Control(owner, std::move(name), index), multiSelect_(multiSelect) {
+    auto* l = new QListWidget(parentWidget(owner, container));
+    l->setSelectionMode(multiSelect ? QAbstractItemView::MultiSelection
+                                    : QAbstractItemView::SingleSelection);
+    attach(l);
+    QObject::connect(l, &QListWidget::itemClicked, l, [this, l](QListWidgetItem* item) {
+        if (syncing_) return;
+        int row = l->row(item);
+        // Restore our state first; userSelect applies the change and raises Click.
+        sync();
+        userSelect(row);
+    });
+}
+
+void ListBox::sync() {
+    syncing_ = true;
+    auto* l = static_cast<QListWidget*>(w_);
+    for (int i = 0; i < l->count(); ++i) l->item(i)->setSelected(selected_[static_cast<std::size_t>(i)]);
+    if (listIndex_ >= 0 && listIndex_ < l->count()) l->setCurrentRow(listIndex_, QItemSelectionModel::NoUpdate);
+    syncing_ = false;
+}
+
+void ListBox::AddItem(const std::string& item) {
+    items_.push_back(item);
+    selected_.push_back(false);
+    syncing_ = true;
+    static_cast<QListWidget*>(w_)->addItem(qs(item));
+    syncing_ = false;
+}
+
+void ListBox::RemoveItem(int i) {
+    if (i < 0 || i >= ListCount()) raise(errInvalidCall);
+    items_.erase(items_.begin() + i);
+    selected_.erase(selected_.begin() + i);
+    syncing_ = true;
+    delete static_cast<QListWidget*>(w_)->takeItem(i);
+    syncing_ = false;
+    if (listIndex_ >= ListCount()) listIndex_ = -1;
+}
+
+void ListBox::Clear() {
+    items_.clear();
+    selected_.clear();
+    listIndex_ = -1;
+    syncing_ = true;
+    static_cast<QListWidget*>(w_)->clear();
+    syncing_ = false;
+}
+
+std::string ListBox::List(int i) const {
+    if (i < 0 || i >= ListCount()) return "";
+    return items_[static_cast<std::size_t>(i)];
+}
+
+void ListBox::ListIndex(int i) {
+    if (i < -1 || i >= ListCount()) raise(errInvalidCall);
+    bool changed = i != listIndex_;
+    listIndex_ = i;
+    if (!multiSelect_) {
+        for (std::size_t k = 0; k < selected_.size(); ++k) selected_[k] = static_cast<int>(k) == i;
+    }
+    sync();
+    if (changed && Click) Click();
+}
+
+bool ListBox::Selected(int i) const {
+    if (i < 0 || i >= ListCount()) raise(errInvalidCall);
+    return selected_[static_cast<std::size_t>(i)];
+}
+
+void ListBox::Selected(int i, bool s) {
+    if (i < 0 || i >= ListCount()) raise(errInvalidCall);
+    if (!multiSelect_) {
+        if (s) ListIndex(i);
+        else if (selected_[static_cast<std::size_t>(i)]) {
+            selected_[static_cast<std::size_t>(i)] = false;
+            sync();
+            if (Click) Click();
+        }
+        return;
+    }
+    bool changed = selected_[static_cast<std::size_t>(i)] != s;
+    selected_[static_cast<std::size_t>(i)] = s;
+    listIndex_ = i;
+    sync();
+    if (changed && Click) Click();
+}
+
+int ListBox::SelCount() const {
+    return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
+}
+
+void ListBox::userSelect(int i) {
+    if (!visible_ || !enabled_) return;
+    if (canTakeFocus()) setFocusTo(this, owner_);
+    if (multiSelect_) Selected(i, !Selected(i));
+    else ListIndex(i);
+}
+
+// ---------------------------------------------------------------- ComboBox
+
+ComboBox::ComboBox(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    auto* c = new QComboBox(parentWidget(owner, container));
+    attach(c);
+    QObject::connect(c, &QComboBox::activated, c, [this](int i) {
+        if (syncing_) return;
+        ListIndex(i);
+    });
+}
+
+void ComboBox::AddItem(const std::string& item) {
+    items_.push_back(item);
+    syncing_ = true;
+    auto* c = static_cast<QComboBox*>(w_);
+    c->addItem(qs(item));
+    c->setCurrentIndex(listIndex_);
+    syncing_ = false;
+}
+
+void ComboBox::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    syncing_ = true;
+    static_cast<QComboBox*>(w_)->clear();
+    syncing_ = false;
+}
+
+std::string ComboBox::List(int i) const {
+    if (i < 0 || i >= ListCount()) return "";
+    return items_[static_cast<std::size_t>(i)];
+}
+
+void ComboBox::ListIndex(int i) {
+    if (i < -1 || i >= ListCount()) raise(errInvalidCall);
+    bool changed = i != listIndex_;
+    listIndex_ = i;
+    syncing_ = true;
+    static_cast<QComboBox*>(w_)->setCurrentIndex(i);
+    syncing_ = false;
+    if (changed && Click) Click();
+}
+
+std::string ComboBox::Text() const { return List(listIndex_); }
+
+// ---------------------------------------------------------------- decoration
+
+Frame::Frame(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    auto* g = new QGroupBox(parentWidget(owner, container));
+    attach(g);
+}
+
+void Frame::Caption(const std::string& c) { static_cast<QGroupBox*>(w_)->setTitle(qs(c)); }
+
+PictureBox::PictureBox(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    auto* w = new PictureWidget(parentWidget(owner, container));
+    w->setAutoFillBackground(true);
+    attach(w);
+}
+
+Image::Image(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    attach(new PictureWidget(parentWidget(owner, container)));
+}
+
+void Image::showProductPicture() {
+    static_cast<PictureWidget*>(w_)->product = true;
+    w_->update();
+}
+
+Line::Line(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    auto* l = new LineWidget(parentWidget(owner, container));
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    attach(l);
+}
+
+void Line::Coords(int x1, int y1, int x2, int y2) {
+    auto* l = static_cast<LineWidget*>(w_);
+    l->down = (x2 - x1) * (y2 - y1) >= 0;
+    int left = std::min(x1, x2), top = std::min(y1, y2);
+    Move(left, top, std::max(std::abs(x2 - x1), 15), std::max(std::abs(y2 - y1), 15));
+}
+
+Shape::Shape(Form* owner, std::string name, int index, Control* container)
+    : Control(owner, std::move(name), index) {
+    attach(new ShapeWidget(parentWidget(owner, container)));
+    backColor_ = 0x00C0C0C0;
+    foreColor_ = 0x00808080;
+    applyColors();
+}
+
+}  // namespace pf

@@ -1,0 +1,409 @@
+#include "platform/ui/Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMetaObject>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "platform/core/Errors.h"
+#include "platform/ui/ControlFilter.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/QtBridge.h"
+
+namespace pf {
+
+// ---------------------------------------------------------------- registry
+
+namespace {
+struct Registry {
+    std::vector<std::pair<std::type_index, std::unique_ptr<Form>>> forms;
+    Control* focused = nullptr;
+    Form* focusedForm = nullptr;
+};
+Registry& reg() {
+    static Registry r;
+    return r;
+}
+
+// Owns an unloaded window until the event loop that was running when it was
+// unloaded gets control back, so a handler of the window can finish first.
+class Grave : public QObject {
+public:
+    explicit Grave(std::unique_ptr<Form> f) : form_(std::move(f)) {}
+private:
+    std::unique_ptr<Form> form_;
+};
+
+Form* mainForm() {
+    for (auto& [t, f] : reg().forms)
+        if (f->kind() == FormKind::Main) return f.get();
+    return nullptr;
+}
+}  // namespace
+
+namespace forms {
+Form* find(const std::string& name) {
+    for (auto& [t, f] : reg().forms)
+        if (f->Name() == name) return f.get();
+    return nullptr;
+}
+bool isLoadedType(std::type_index t) { return getType(t) != nullptr; }
+Form* getType(std::type_index t) {
+    for (auto& [ti, f] : reg().forms)
+        if (ti == t) return f.get();
+    return nullptr;
+}
+void add(std::type_index t, std::unique_ptr<Form> f) { reg().forms.emplace_back(t, std::move(f)); }
+void removeType(std::type_index t) {
+    auto& v = reg().forms;
+    v.erase(std::remove_if(v.begin(), v.end(), [&](auto& p) { return p.first == t; }), v.end());
+}
+std::vector<Form*> loaded() {
+    std::vector<Form*> out;
+    for (auto& [t, f] : reg().forms) out.push_back(f.get());
+    return out;
+}
+}  // namespace forms
+
+void Unload(Form& f) {
+    int cancel = 0;
+    f.Form_Unload(cancel);
+    if (cancel) return;
+    auto& r = reg();
+    if (r.focused && &r.focused->owner() == &f) r.focused = nullptr;
+    if (r.focusedForm == &f) r.focusedForm = nullptr;
+    f.Hide();
+    auto& v = r.forms;
+    for (auto it = v.begin(); it != v.end(); ++it) {
+        if (it->second.get() == &f) {
+            auto owned = std::move(it->second);
+            v.erase(it);
+            (new Grave(std::move(owned)))->deleteLater();
+            return;
+        }
+    }
+}
+
+void collectUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void unloadAll() {
+    while (!reg().forms.empty()) {
+        Form& f = *reg().forms.back().second;
+        std::size_t before = reg().forms.size();
+        Unload(f);
+        if (reg().forms.size() == before) {  // the window refused: remove it anyway
+            auto owned = std::move(reg().forms.back().second);
+            reg().forms.pop_back();
+            (new Grave(std::move(owned)))->deleteLater();
+        }
+    }
+    reg().focused = nullptr;
+    reg().focusedForm = nullptr;
+    collectUnloaded();
+}
+
+// ---------------------------------------------------------------- focus
+
+Control* focusedControl() { return reg().focused; }
+Form* focusedForm() { return reg().focusedForm; }
+
+void setFocusTo(Control* c, Form* f) {
+    auto& r = reg();
+    if (c == r.focused && f == r.focusedForm) return;
+    Control* old = r.focused;
+    r.focused = c;
+    r.focusedForm = f;
+    if (old && old != c && old->LostFocus) old->LostFocus();
+    // The LostFocus handler may have moved the focus elsewhere (a rejected entry).
+    if (r.focused != c) return;
+    if (c) {
+        if (QWidget* w = c->widget()) {
+            w->setFocus(Qt::OtherFocusReason);
+        }
+        if (c->GotFocus) c->GotFocus();
+    } else if (f && f->window()) {
+        f->window()->activateWindow();
+        f->window()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void schedulePendingKeys() {
+    QTimer::singleShot(0, [] { flushPendingKeys(); });
+}
+
+// ---------------------------------------------------------------- Control
+
+Control::Control(Form* owner, std::string name, int index)
+    : owner_(owner), name_(std::move(name)), index_(index) {
+    owner_->registerControl(this);
+}
+
+Control::~Control() {
+    if (reg().focused == this) reg().focused = nullptr;
+    owner_->unregisterControl(this);
+    if (w_) {
+        if (auto* filt = w_->findChild<ControlFilter*>(QString(), Qt::FindDirectChildrenOnly))
+            filt->ctl = nullptr;
+        QWidget* w = w_;
+        w_ = nullptr;
+        delete w;
+    }
+}
+
+std::string Control::qualifiedName() const {
+    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+void Control::attach(QWidget* w) {
+    w_ = w;
+    auto* filt = new ControlFilter(this, w);
+    w->installEventFilter(filt);
+    QObject::connect(w, &QObject::destroyed, filt, [] {});
+    applyFont();
+    applyColors();
+    w->show();
+}
+
+void Control::Move(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (w_) w_->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                            twipsToPixels(height));
+}
+
+void Control::Visible(bool v) {
+    visible_ = v;
+    if (w_) w_->setVisible(v);
+}
+
+void Control::Enabled(bool v) {
+    enabled_ = v;
+    if (w_) w_->setEnabled(v);
+}
+
+void Control::BackColor(long c) {
+    backColor_ = c;
+    applyColors();
+}
+
+void Control::ForeColor(long c) {
+    foreColor_ = c;
+    applyColors();
+}
+
+void Control::FontName(const std::string& f) {
+    fontName_ = f;
+    applyFont();
+}
+
+void Control::FontSize(double s) {
+    fontSize_ = s;
+    applyFont();
+}
+
+void Control::FontBold(bool b) {
+    fontBold_ = b;
+    applyFont();
+}
+
+void Control::applyFont() {
+    if (w_) w_->setFont(toQFont(fontName_, fontSize_, fontBold_));
+}
+
+void Control::applyColors() {
+    if (!w_) return;
+    QPalette p = w_->palette();
+    p.setColor(QPalette::Window, toQColor(backColor_));
+    p.setColor(QPalette::Base, toQColor(backColor_));
+    p.setColor(QPalette::WindowText, toQColor(foreColor_));
+    p.setColor(QPalette::Text, toQColor(foreColor_));
+    w_->setPalette(p);
+}
+
+void Control::SetFocus() {
+    if (!canTakeFocus()) raise(errInvalidCall);
+    setFocusTo(this, owner_);
+}
+
+void Control::deliverKey(int keyCode, int shift, int ascii) {
+    int code = keyCode;
+    if (KeyDown) KeyDown(code, shift);
+    if (code != 0) defaultKeyDown(code, shift);
+    if (ascii == 0) return;
+    int a = ascii;
+    if (KeyPress) KeyPress(a);
+    if (a != 0) defaultKeyPress(a);
+}
+
+void Control::userClick() {
+    if (!visible_ || !enabled_) return;
+    if (canTakeFocus()) setFocusTo(this, owner_);
+    if (Click) Click();
+}
+
+// ---------------------------------------------------------------- Form
+
+namespace {
+class MainWindowWidget : public QMainWindow {
+public:
+    explicit MainWindowWidget(Form* f) : form_(f) {}
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        // Closing the main window ends the program, as File Exit does.
+        e->accept();
+        QApplication::quit();
+    }
+private:
+    Form* form_;
+};
+
+class DialogWidget : public QDialog {
+public:
+    explicit DialogWidget(Form* f) : form_(f) {
+        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    }
+protected:
+    void reject() override {
+        // Esc or the window's close command: the form decides through its own
+        // Cancel button, if any; otherwise it is hidden.
+        // The close command counts as the dialog's Cancel button.
+        if (Control* c = form_->control("cmdCancel")) {
+            if (c->Visible() && c->Enabled()) c->userClick();
+        }
+    }
+private:
+    Form* form_;
+};
+}  // namespace
+
+Form::Form(std::string name, FormKind kind) : name_(std::move(name)), kind_(kind) {
+    switch (kind_) {
+        case FormKind::Main: {
+            auto* mw = new MainWindowWidget(this);
+            canvas_ = new QWidget(mw);
+            canvas_->setAutoFillBackground(true);
+            mw->setCentralWidget(canvas_);
+            window_ = mw;
+            break;
+        }
+        case FormKind::Child: {
+            Form* main = mainForm();
+            window_ = new QWidget(main ? main->canvas() : nullptr);
+            if (!main) window_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+            canvas_ = window_;
+            canvas_->setAutoFillBackground(true);
+            break;
+        }
+        case FormKind::Dialog: {
+            auto* d = new DialogWidget(this);
+            Form* main = mainForm();
+            if (main) d->setParent(main->window(), d->windowFlags());
+            window_ = d;
+            canvas_ = d;
+            canvas_->setAutoFillBackground(true);
+            break;
+        }
+        case FormKind::TopLevel: {
+            window_ = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
+            canvas_ = window_;
+            canvas_->setAutoFillBackground(true);
+            break;
+        }
+    }
+    window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    BackColor(backColor_);
+}
+
+Form::~Form() {
+    QWidget* w = window_;
+    window_ = nullptr;
+    canvas_ = nullptr;
+    delete w;
+}
+
+void Form::registerControl(Control* c) { controls_.push_back(c); }
+void Form::unregisterControl(Control* c) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+}
+
+Control* Form::control(const std::string& qualifiedName) const {
+    for (Control* c : controls_)
+        if (c->qualifiedName() == qualifiedName) return c;
+    return nullptr;
+}
+
+void Form::Caption(const std::string& c) {
+    caption_ = c;
+    if (window_) window_->setWindowTitle(qs(c));
+}
+
+void Form::Move(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (!window_) return;
+    if (kind_ == FormKind::Main) {
+        window_->resize(twipsToPixels(width), twipsToPixels(height));
+        window_->move(twipsToPixels(left), twipsToPixels(top));
+    } else {
+        window_->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                             twipsToPixels(height));
+    }
+}
+
+int Form::ScaleWidth() const { return canvas_ ? pixelsToTwips(canvas_->width()) : width_; }
+int Form::ScaleHeight() const { return canvas_ ? pixelsToTwips(canvas_->height()) : height_; }
+
+void Form::BackColor(long c) {
+    backColor_ = c;
+    if (!canvas_) return;
+    QPalette p = canvas_->palette();
+    p.setColor(QPalette::Window, toQColor(c));
+    canvas_->setPalette(p);
+}
+
+void Form::Show(int style) {
+    if (!window_) return;
+    if (style == vbModal) {
+        if (modalRunning_) return;
+        visible_ = true;
+        if (kind_ == FormKind::Dialog) {
+            // Centred on the screen, as the design's dialogs are.
+            if (QScreen* s = QGuiApplication::primaryScreen()) {
+                QRect g = s->availableGeometry();
+                window_->move(g.center() - window_->rect().center());
+            }
+        }
+        host().runModal(*this);
+        return;
+    }
+    visible_ = true;
+    window_->show();
+    window_->raise();
+}
+
+void Form::Hide() {
+    visible_ = false;
+    if (!window_) return;
+    if (modalRunning_) {
+        if (auto* d = dynamic_cast<QDialog*>(window_)) d->done(0);
+    }
+    window_->hide();
+}
+
+void Form::SetFocus() {
+    setFocusTo(nullptr, this);
+}
+
+}  // namespace pf

@@ -1,0 +1,216 @@
+#pragma once
+// Windows (forms) and the base of their controls. Each window exists at most once:
+// it is created and loaded when first used and destroyed by Unload; a later use
+// builds it afresh in its design state. Sizes are in twips, colours 0x00BBGGRR.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+class QWidget;
+
+namespace pf {
+
+class Form;
+
+class Control {
+public:
+    Control(Form* owner, std::string name, int index = -1);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& Name() const { return name_; }
+    int Index() const { return index_; }
+    std::string qualifiedName() const;  // "name" or "name(index)"
+    Form& owner() const { return *owner_; }
+
+    void Move(int left, int top, int width, int height);
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void Left(int v) { Move(v, top_, width_, height_); }
+    void Top(int v) { Move(left_, v, width_, height_); }
+    void Width(int v) { Move(left_, top_, v, height_); }
+    void Height(int v) { Move(left_, top_, width_, v); }
+
+    bool Visible() const { return visible_; }
+    void Visible(bool v);
+    bool Enabled() const { return enabled_; }
+    void Enabled(bool v);
+    long BackColor() const { return backColor_; }
+    void BackColor(long c);
+    long ForeColor() const { return foreColor_; }
+    void ForeColor(long c);
+    const std::string& FontName() const { return fontName_; }
+    void FontName(const std::string& f);
+    double FontSize() const { return fontSize_; }
+    void FontSize(double s);
+    bool FontBold() const { return fontBold_; }
+    void FontBold(bool b);
+    int TabIndex = 0;
+    bool TabStop = true;
+
+    virtual void SetFocus();
+    virtual bool canTakeFocus() const { return visible_ && enabled_; }
+
+    // Events; a form sets the ones it handles.
+    std::function<void()> Click, DblClick, GotFocus, LostFocus;
+    std::function<void(int& keyCode, int shift)> KeyDown;
+    std::function<void(int& keyAscii)> KeyPress;
+
+    // A keystroke as the user types it: KeyDown, then KeyPress for a character,
+    // then the control's own handling of what the handlers did not consume.
+    void deliverKey(int keyCode, int shift, int ascii);
+    // A click as the user makes it: the focus moves here, then Click.
+    virtual void userClick();
+    // A double click: the click, then DblClick.
+    void userDblClick() {
+        userClick();
+        if (DblClick) DblClick();
+    }
+
+    QWidget* widget() const { return w_; }
+
+protected:
+    virtual void defaultKeyDown(int /*keyCode*/, int /*shift*/) {}
+    virtual void defaultKeyPress(int /*ascii*/) {}
+    virtual void applyFont();
+    virtual void applyColors();
+    void attach(QWidget* w);  // the Qt widget behind this control
+
+    Form* owner_;
+    std::string name_;
+    int index_;
+    QWidget* w_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true, enabled_ = true;
+    long backColor_ = 0x00FFFFFF, foreColor_ = 0x00000000;
+    std::string fontName_ = "MS Sans Serif";
+    double fontSize_ = 8.25;
+    bool fontBold_ = false;
+};
+
+enum class FormKind {
+    Main,    // the main window with the menu bar
+    Child,   // a borderless window inside the main window's client area
+    Dialog,  // a modal dialog
+    TopLevel // a window of its own (the splash)
+};
+
+enum ShowStyle : int { vbModeless = 0, vbModal = 1 };
+
+class Form {
+public:
+    Form(std::string name, FormKind kind);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& Name() const { return name_; }
+    FormKind kind() const { return kind_; }
+
+    // Handlers the window defines.
+    virtual void Form_Load() {}
+    virtual void Form_Unload(int& /*cancel*/) {}
+    std::function<void(int& keyCode, int shift)> KeyDown;
+
+    void Show(int style = vbModeless);
+    void Hide();
+    bool Visible() const { return visible_; }
+    bool isModalRunning() const { return modalRunning_; }
+    void SetFocus();
+
+    const std::string& Caption() const { return caption_; }
+    void Caption(const std::string& c);
+    void Move(int left, int top, int width, int height);
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void Left(int v) { Move(v, top_, width_, height_); }
+    void Top(int v) { Move(left_, v, width_, height_); }
+    void Width(int v) { Move(left_, top_, v, height_); }
+    void Height(int v) { Move(left_, top_, width_, v); }
+    long BackColor() const { return backColor_; }
+    void BackColor(long c);
+    // Size of the drawing area inside the window (the design client area).
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    // Controls by name, for tests and scenarios.
+    Control* control(const std::string& qualifiedName) const;
+    const std::vector<Control*>& controls() const { return controls_; }
+
+    QWidget* canvas() const { return canvas_; }
+    QWidget* window() const { return window_; }
+
+    // Internal: the modal loop ends when the form is hidden.
+    void setModalRunning(bool r) { modalRunning_ = r; }
+    void registerControl(Control* c);
+    void unregisterControl(Control* c);
+
+private:
+    std::string name_;
+    FormKind kind_;
+    QWidget* window_ = nullptr;  // the top widget (dialog, child frame or main window)
+    QWidget* canvas_ = nullptr;  // where controls are placed
+    std::string caption_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    long backColor_ = 0x00C0C0C0;
+    bool visible_ = false;
+    bool modalRunning_ = false;
+    std::vector<Control*> controls_;
+};
+
+// ---- the one instance of each window ----
+namespace forms {
+Form* find(const std::string& name);
+bool isLoadedType(std::type_index t);
+Form* getType(std::type_index t);
+void add(std::type_index t, std::unique_ptr<Form> f);
+void removeType(std::type_index t);
+std::vector<Form*> loaded();  // in load order
+}  // namespace forms
+
+// The window of type T, created and loaded when it does not exist yet.
+template <typename T>
+T& instance() {
+    if (Form* f = forms::getType(typeid(T))) return static_cast<T&>(*f);
+    auto owned = std::make_unique<T>();
+    T& ref = *owned;
+    forms::add(typeid(T), std::move(owned));
+    ref.Form_Load();
+    return ref;
+}
+
+template <typename T>
+bool isLoaded() { return forms::isLoadedType(typeid(T)); }
+
+// Unloads a window: its Unload handler runs (it may cancel), it disappears, and
+// it is destroyed once the handler that unloaded it has returned.
+void Unload(Form& f);
+template <typename T>
+void Unload() {
+    if (Form* f = forms::getType(typeid(T))) Unload(*f);
+}
+// Destroys the windows unloaded so far; called when no handler is running.
+void collectUnloaded();
+// Unloads every window (end of the program, tests).
+void unloadAll();
+
+// ---- focus ----
+Control* focusedControl();
+Form* focusedForm();
+// Moves the focus: the control that had it gets LostFocus, the new one GotFocus.
+void setFocusTo(Control* c, Form* f);
+void schedulePendingKeys();
+
+// The design's twips at the screen's logical DPI.
+int twipsToPixels(int twips);
+int pixelsToTwips(int px);
+
+}  // namespace pf

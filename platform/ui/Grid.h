@@ -1,0 +1,83 @@
+#pragma once
+// The grid control: rows and columns of text with fixed heading rows and columns,
+// a current cell and a selected range. It has no cell editor: every key reaches the
+// handlers; it moves the current cell on arrow keys itself unless the key was consumed.
+#include <string>
+#include <vector>
+
+#include "platform/ui/Form.h"
+
+namespace pf {
+
+class Grid : public Control {
+public:
+    Grid(Form* owner, std::string name, int index = -1, Control* container = nullptr);
+
+    int Rows() const { return rows_; }
+    void Rows(int n);
+    int Cols() const { return cols_; }
+    void Cols(int n);
+    int FixedRows() const { return fixedRows_; }
+    void FixedRows(int n);
+    int FixedCols() const { return fixedCols_; }
+    void FixedCols(int n);
+
+    // Setting the current row or column moves the current cell and raises RowColChange.
+    int Row() const { return row_; }
+    void Row(int r);
+    int Col() const { return col_; }
+    void Col(int c);
+
+    // Text of the current cell.
+    std::string Text() const;
+    void Text(const std::string& t);
+    // Any cell, for reading and for builders.
+    std::string TextMatrix(int r, int c) const;
+    void TextMatrix(int r, int c, const std::string& t);
+
+    int ColWidth(int c) const;
+    void ColWidth(int c, int twips);
+    int ColAlignment(int c) const;  // 0 left, 1 right, 2 centre
+    void ColAlignment(int c, int a);
+    int RowHeight() const { return rowHeight_; }
+
+    int SelStartRow() const { return selStartRow_; }
+    void SelStartRow(int r);
+    int SelEndRow() const { return selEndRow_; }
+    void SelEndRow(int r);
+    int SelStartCol() const { return selStartCol_; }
+    void SelStartCol(int c);
+    int SelEndCol() const { return selEndCol_; }
+    void SelEndCol(int c);
+
+    // The one display option: gridlines and the highlighted current cell.
+    bool HighLight() const { return highlight_; }
+    void HighLight(bool h);
+
+    // Appends a row; tab characters separate the cells' texts.
+    void AddItem(const std::string& item);
+
+    std::function<void()> RowColChange;
+
+    // A mouse click on a cell, as the user makes it.
+    void userClickCell(int r, int c);
+
+    void refresh();
+
+protected:
+    void defaultKeyDown(int keyCode, int shift) override;
+
+private:
+    void resize();
+    void clampCurrent();
+    int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
+    int row_ = 1, col_ = 1;
+    int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 1, selEndCol_ = 1;
+    bool highlight_ = true;
+    int rowHeight_ = 240;
+    std::vector<std::vector<std::string>> cells_;
+    std::vector<int> colWidths_;
+    std::vector<int> colAlign_;
+};
+
+}  // namespace pf

@@ -1,0 +1,82 @@
+#include "platform/ui/Keys.h"
+
+#include <deque>
+#include <map>
+
+#include "platform/core/Errors.h"
+#include "platform/ui/Form.h"
+
+namespace pf {
+
+std::vector<KeyStroke> parseKeys(const std::string& text) {
+    static const std::map<std::string, KeyStroke> named = {
+        {"ENTER", {vbKeyReturn, 0, 13}}, {"TAB", {vbKeyTab, 0, 9}},
+        {"BKSP", {vbKeyBack, 0, 8}},     {"BACKSPACE", {vbKeyBack, 0, 8}},
+        {"BS", {vbKeyBack, 0, 8}},       {"DEL", {vbKeyDelete, 0, 0}},
+        {"DELETE", {vbKeyDelete, 0, 0}}, {"UP", {vbKeyUp, 0, 0}},
+        {"DOWN", {vbKeyDown, 0, 0}},     {"LEFT", {vbKeyLeft, 0, 0}},
+        {"RIGHT", {vbKeyRight, 0, 0}},   {"HOME", {vbKeyHome, 0, 0}},
+        {"END", {vbKeyEnd, 0, 0}},       {"ESC", {vbKeyEscape, 0, 27}},
+        {"ALT", {vbKeyMenu, vbAltMask, 0}},
+    };
+    std::vector<KeyStroke> out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '{') {
+            auto close = text.find('}', i + 1);
+            if (close == std::string::npos) raise(errInvalidCall);
+            std::string name = text.substr(i + 1, close - i - 1);
+            auto it = named.find(name);
+            if (it == named.end()) raise(errInvalidCall);
+            out.push_back(it->second);
+            i = close;
+            continue;
+        }
+        KeyStroke k;
+        unsigned char u = static_cast<unsigned char>(c);
+        k.ascii = u;
+        if (c >= 'a' && c <= 'z') k.keyCode = c - 'a' + 'A';
+        else if (c >= 'A' && c <= 'Z') { k.keyCode = c; k.shift = vbShiftMask; }
+        else if (c >= '0' && c <= '9') k.keyCode = c;
+        else if (c == ' ') k.keyCode = vbKeySpace;
+        else if (c == '-') k.keyCode = 189;
+        else if (c == '.') k.keyCode = 190;
+        else if (c == ',') k.keyCode = 188;
+        else if (c == '+') { k.keyCode = 187; k.shift = vbShiftMask; }
+        else k.keyCode = 0xBA;
+        out.push_back(k);
+    }
+    return out;
+}
+
+namespace {
+std::deque<KeyStroke>& pending() {
+    static std::deque<KeyStroke> q;
+    return q;
+}
+void deliver(const KeyStroke& k) {
+    if (Control* c = focusedControl()) c->deliverKey(k.keyCode, k.shift, k.ascii);
+}
+}  // namespace
+
+void SendKeys(const std::string& keys, bool wait) {
+    auto strokes = parseKeys(keys);
+    if (wait) {
+        for (const auto& k : strokes) deliver(k);
+        return;
+    }
+    for (const auto& k : strokes) pending().push_back(k);
+    schedulePendingKeys();
+}
+
+void flushPendingKeys() {
+    while (!pending().empty()) {
+        KeyStroke k = pending().front();
+        pending().pop_front();
+        deliver(k);
+    }
+}
+
+bool hasPendingKeys() { return !pending().empty(); }
+
+}  // namespace pf

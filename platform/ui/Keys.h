@@ -1,0 +1,49 @@
+#pragma once
+// Key codes and shift masks as the handlers see them, and simulated keystrokes.
+#include <string>
+#include <vector>
+
+namespace pf {
+
+enum KeyCode : int {
+    vbKeyBack = 8,
+    vbKeyTab = 9,
+    vbKeyReturn = 13,
+    vbKeyShift = 16,
+    vbKeyControl = 17,
+    vbKeyMenu = 18,  // Alt
+    vbKeyEscape = 27,
+    vbKeySpace = 32,
+    vbKeyPageUp = 33,
+    vbKeyPageDown = 34,
+    vbKeyEnd = 35,
+    vbKeyHome = 36,
+    vbKeyLeft = 37,
+    vbKeyUp = 38,
+    vbKeyRight = 39,
+    vbKeyDown = 40,
+    vbKeyInsert = 45,
+    vbKeyDelete = 46,
+    vbKeyF1 = 112,
+};
+enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
+
+// One keystroke: the key code for KeyDown and the character (0 for none) for KeyPress.
+struct KeyStroke {
+    int keyCode = 0;
+    int shift = 0;
+    int ascii = 0;
+};
+
+// Parses "12{ENTER}{TAB}" style text into keystrokes. Braced names: ENTER, TAB,
+// BKSP (BACKSPACE, BS), DEL (DELETE), UP, DOWN, LEFT, RIGHT, HOME, END, ESC, and
+// {ALT} (the Alt key alone). Raises error 5 on an unknown name.
+std::vector<KeyStroke> parseKeys(const std::string& text);
+
+// Sends keystrokes to the focused control: waiting runs them now through the
+// same handlers; otherwise they are queued until pending events run.
+void SendKeys(const std::string& keys, bool wait = false);
+void flushPendingKeys();
+bool hasPendingKeys();
+
+}  // namespace pf

@@ -1,0 +1,156 @@
+#include "platform/ui/Menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+#include "platform/core/Errors.h"
+#include "platform/ui/QtBridge.h"
+
+namespace pf {
+
+MenuItem::MenuItem(std::string name, int index, std::string caption)
+    : name_(std::move(name)), index_(index), caption_(std::move(caption)) {}
+
+MenuItem::~MenuItem() = default;
+
+std::string MenuItem::qualifiedName() const {
+    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+void MenuItem::Caption(const std::string& c) {
+    bool structural = (c == "-") != isSeparator();
+    caption_ = c;
+    if (structural && parent_) parent_->rebuild();
+    else applyState();
+}
+
+void MenuItem::Enabled(bool e) {
+    enabled_ = e;
+    applyState();
+}
+
+void MenuItem::Visible(bool v) {
+    visible_ = v;
+    applyState();
+}
+
+void MenuItem::applyState() {
+    QAction* a = menu_ ? menu_->menuAction() : action_;
+    if (!a) return;
+    if (!isSeparator()) a->setText(qs(caption_));
+    a->setEnabled(enabled_);
+    a->setVisible(visible_);
+}
+
+MenuItem& MenuItem::add(std::unique_ptr<MenuItem> child) {
+    child->parent_ = this;
+    children_.push_back(std::move(child));
+    MenuItem& ref = *children_.back();
+    rebuild();
+    return ref;
+}
+
+void MenuItem::remove(MenuItem* child) {
+    auto it = std::find_if(children_.begin(), children_.end(),
+                           [&](auto& p) { return p.get() == child; });
+    if (it == children_.end()) return;
+    children_.erase(it);
+    rebuild();
+}
+
+namespace {
+void dropQt(MenuItem& item, QAction*& action, QMenu*& menu) {
+    (void)item;
+    delete action;
+    action = nullptr;
+    delete menu;
+    menu = nullptr;
+}
+}  // namespace
+
+void MenuItem::attachToBar(QMenuBar* bar) {
+    bar_ = bar;
+    menu_ = bar->addMenu(qs(caption_));
+    QObject::connect(menu_, &QMenu::aboutToShow, menu_, [this] {
+        if (Opening) Opening();
+    });
+    rebuild();
+}
+
+void MenuItem::rebuild() {
+    if (!menu_) {
+        // Not shown yet (a submenu whose parent has not been built).
+        if (parent_) parent_->rebuild();
+        return;
+    }
+    for (auto& c : children_) dropQt(*c, c->action_, c->menu_);
+    menu_->clear();
+    for (auto& c : children_) {
+        MenuItem* item = c.get();
+        if (item->isSeparator()) {
+            item->action_ = menu_->addSeparator();
+        } else if (item->hasSubmenu()) {
+            item->menu_ = menu_->addMenu(qs(item->caption_));
+            QObject::connect(item->menu_, &QMenu::aboutToShow, item->menu_, [item] {
+                if (item->Opening) item->Opening();
+            });
+            item->rebuild();
+        } else {
+            item->action_ = menu_->addAction(qs(item->caption_));
+            QObject::connect(item->action_, &QAction::triggered, item->action_, [item] {
+                if (item->Click) item->Click();
+            });
+        }
+        item->applyState();
+    }
+    applyState();
+}
+
+MenuItem& MenuArray::addDesign(int index, const std::string& caption) {
+    auto& item = parent_->add(std::make_unique<MenuItem>(name_, index, caption));
+    items_[index] = &item;
+    return item;
+}
+
+MenuItem& MenuArray::Load(int index) {
+    if (exists(index)) raise(errObjectAlreadyLoaded);
+    if (items_.empty()) raise(errInvalidCall);
+    MenuItem* lowest = items_.begin()->second;
+    MenuItem* last = items_.rbegin()->second;
+    auto item = std::make_unique<MenuItem>(name_, index, lowest->Caption());
+    item->enabled_ = lowest->Enabled();
+    item->visible_ = lowest->Visible();
+    item->parent_ = parent_;
+    auto& kids = parent_->children_;
+    auto pos = std::find_if(kids.begin(), kids.end(), [&](auto& p) { return p.get() == last; });
+    MenuItem* raw = item.get();
+    kids.insert(pos == kids.end() ? kids.end() : pos + 1, std::move(item));
+    items_[index] = raw;
+    parent_->rebuild();
+    return *raw;
+}
+
+void MenuArray::Unload(int index) {
+    auto it = items_.find(index);
+    if (it == items_.end()) raise(340);
+    MenuItem* item = it->second;
+    items_.erase(it);
+    parent_->remove(item);
+}
+
+MenuItem& MenuArray::operator()(int index) const {
+    auto it = items_.find(index);
+    if (it == items_.end()) raise(340);
+    return *it->second;
+}
+
+std::vector<int> MenuArray::indices() const {
+    std::vector<int> v;
+    for (auto& [i, m] : items_) v.push_back(i);
+    return v;
+}
+
+}  // namespace pf

@@ -1,0 +1,16 @@
+#include "shell/core/State.h"
+
+namespace qv {
+
+namespace {
+SharedState& instance() {
+    static SharedState state;
+    return state;
+}
+}  // namespace
+
+SharedState& S() { return instance(); }
+
+void resetState() { instance() = SharedState{}; }
+
+}  // namespace qv

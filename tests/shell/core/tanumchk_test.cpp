@@ -1,0 +1,58 @@
+#include "shell/core/tanumchk.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/core/State.h"
+
+namespace {
+
+struct NumericCase {
+    const char* before;
+    const char* ok;
+    const char* point;  // expected decimal-point result
+    bool empty;
+    const char* after;
+};
+
+// The decimal-point result starts as "KEEP" so that "left unchanged" is visible.
+const NumericCase kCases[] = {
+    {"", "NO", "KEEP", true, ""},
+    {"12", "YES", "NO", false, "12"},
+    {"1,234.5", "YES", "YES", false, "1234.5"},
+    {"-5", "YES", "NO", false, "-5"},
+    {"+", "YES", "NO", false, "+"},
+    {".", "YES", "YES", false, "."},
+    {"5-", "NO", "NO", false, "5-"},
+    {"--1", "NO", "NO", false, "--1"},
+    {"1.2.3", "NO", "YES", false, "1.2.3"},
+    {" 5", "NO", "NO", false, " 5"},
+    {"1E5", "NO", "NO", false, "1E5"},
+    {",", "YES", "NO", false, ""},
+    {",-3", "YES", "NO", false, "-3"},
+    {"1,,2", "YES", "NO", false, "12"},
+    {"12A,5", "NO", "NO", false, "12A,5"},
+    {"3.0", "YES", "YES", false, "3.0"},
+    {"12,", "YES", "NO", false, "12"},
+    {",,,", "YES", "NO", false, ""},
+    {"1,2,X,4", "NO", "NO", false, "12X,4"},
+    {"-1,000,000.25", "YES", "YES", false, "-1000000.25"},
+};
+
+TEST(NumericEntryCheck, CasesTable) {
+    for (const NumericCase& c : kCases) {
+        SCOPED_TRACE(std::string("text: '") + c.before + "'");
+        qv::resetState();
+        qv::SharedState& s = qv::S();
+        s.strNumericText = c.before;
+        s.strNumericOK = "KEEP";
+        s.strDecimalPointSeen = "KEEP";
+        s.blnNumericTextEmpty = !c.empty;  // the check must set it either way
+        tanumchk::CheckNumericText();
+        EXPECT_EQ(s.strNumericOK, c.ok);
+        EXPECT_EQ(s.strDecimalPointSeen, c.point);
+        EXPECT_EQ(s.blnNumericTextEmpty, c.empty);
+        EXPECT_EQ(s.strNumericText, c.after);
+    }
+}
+
+}  // namespace
