@@ -57,7 +57,7 @@ inline void Fill(qv::LPBlock& lp, const Problem& p) {
         lp.strModelLines(p.m() + 3 + static_cast<long>(k)) = p.integerSection[k];
 }
 
-inline qv::EngineResult Run(qv::LPBlock& lp, const Problem& p, int integerLP = 0,
+inline qv::EngineResult SolveLP(qv::LPBlock& lp, const Problem& p, int integerLP = 0,
                             const qv::EngineLimits& limits = {}) {
     Fill(lp, p);
     return qv::LP_Engine::Solve(lp, integerLP, limits);
