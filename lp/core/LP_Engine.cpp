@@ -18,6 +18,7 @@ constexpr int kColumnCapacity = 200;
 constexpr int kDecisionCapacity = 100;
 constexpr double kPriceTolerance = 1e-7;   // smallest improvement rate that counts
 constexpr double kPruneTolerance = 1e-6;   // relative margin a node must beat the incumbent by
+constexpr double kFeasibilityTolerance = 1e-9;  // relative; rounding is no bound violation
 constexpr double kDegenerateStep = 1e-9;   // steps this short do not move the objective
 constexpr int kDegenerateRun = 30;         // degenerate steps before the smallest-index rule
 
@@ -489,13 +490,13 @@ void Engine::PrimalRatioTest(bool smallestIndex) {
         // x_r falls when dir * alpha > 0 and rises when dir * alpha < 0.
         const double da = dir * al;
         if (da > tol_) {
-            double ratio = (xr - lb_[k]) / da;
+            double ratio = std::max(0.0, (xr - lb_[k]) / da);
             if (ratio < step || (ratio == step && kind_[k] == 4) || tieBreak(r, ratio))
                 take(r, ratio, 1);
         } else if (-da > tol_) {
             // A basic variable without an upper bound never limits a rising step.
             if (ub_[k] >= inf_) continue;
-            double ratio = (xr - ub_[k]) / da;
+            double ratio = std::max(0.0, (xr - ub_[k]) / da);
             if (ratio < step || tieBreak(r, ratio)) take(r, ratio, 2);
         }
     }
@@ -529,11 +530,16 @@ void Engine::PrimalSimplex() {
 // ---------------------------------------------------------------------------
 // Dual simplex
 
+// A value outside its bound by rounding only (1e-9 relative) is not violated:
+// compared exactly, x = 1.9999999999999998 against the bound 2 closed feasible
+// nodes as infeasible.
 void Engine::MarkBoundViolations() {
     for (int i = 1; i <= m_; ++i) {
         const int k = basis_[i];
         const double v = x_[i];
-        status_[k] = v < lb_[k] ? -2 : (v > ub_[k] ? 2 : 0);
+        const double lo = lb_[k] - kFeasibilityTolerance * std::max(1.0, std::fabs(lb_[k]));
+        const double hi = ub_[k] + kFeasibilityTolerance * std::max(1.0, std::fabs(ub_[k]));
+        status_[k] = v < lo ? -2 : (v > hi ? 2 : 0);
     }
 }
 
@@ -608,6 +614,9 @@ void Engine::DualRatioTest(bool smallestIndex) {
         }
     }
     L.dblBestDualRatio = best;
+#ifdef QV_ENGINE_TRACE
+    if (!found) fprintf(stderr, "  dual: no entering for pos %d col %d x=%.17g lb %g ub %g\n", r, k, x_[r], lb_[k], ub_[k]);
+#endif
     if (!found) {
         L.intNodeState = 2;
         return;
@@ -889,6 +898,14 @@ void Engine::SolveNode() {
 void Engine::BranchAndBoundStep() {
     CheckIntegrality();
     ChooseBranchingColumn();
+#ifdef QV_ENGINE_TRACE
+    ComputeObjectiveValue();
+    fprintf(stderr, "node %d state %d phase %d obj %g branch x%d=%g |", L.intCurrentNode, L.intNodeState, L.intPhase, L.dblObjectiveValue, L.intBranchColumn, L.dblBranchValue);
+    for (int k = L.intCurrentNode; k > 0; k = L.intNodeParents[k]) fprintf(stderr, " %d:%g", L.intNodeColumns[k], L.dblNodeBounds[k]);
+    fprintf(stderr, " | x:");
+    for (int j = 1; j <= n_; ++j) { double v = status_[j]==1?ub_[j]:lb_[j]; for (int i=1;i<=m_;++i) if (basis_[i]==j) v=x_[i]; fprintf(stderr, " %g", v);} 
+    fprintf(stderr, "\n");
+#endif
     switch (L.intNodeState) {
         case 1: ProcessFractionalNode(); break;
         case 2: CloseNode(L.intCurrentNode); break;

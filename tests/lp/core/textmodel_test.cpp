@@ -53,7 +53,7 @@ TEST_F(TextModelTest, InitDimensionsEmptyArraysAndKeepsCounts) {
     EXPECT_EQ(lp.intReportDecimals, 5);
 }
 
-TEST_F(TextModelTest, DesignExampleLinesEchoAndValues) {
+TEST_F(TextModelTest, ObjectiveEchoAndConstraintLines) {
     store({0, {"X1", "X2", "X3"}, {"3", "", "-2.50"}, {{"", "2", "-1.50", "<", "10"}}});
     EXPECT_EQ(lp.strModelLines(2), "MAX 3X1+0X2-2.5X3");
     EXPECT_EQ(lp.strObjectiveEchoLine, "MAX 3X1-2.5X3");

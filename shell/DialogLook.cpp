@@ -1,0 +1,45 @@
+#include "shell/DialogLook.h"
+
+namespace qv {
+
+void applyDialogLook(pf::Form& dialog, int clientWidth, int clientHeight, pf::PictureBox& iconBox,
+                     pf::Image& icon, pf::Label& header, int headerWidth) {
+    dialog.Caption("");
+    dialog.Move(0, 0, clientWidth, clientHeight);
+    dialog.BackColor(kDialogGrey);
+
+    iconBox.Move(0, 0, 495, 540);
+    iconBox.BackColor(kHeaderNavy);
+    iconBox.TabStop = false;
+    // A 32 x 32 picture, centred in the band.
+    icon.Move(8, 30, 480, 480);
+    icon.BackColor(kHeaderNavy);
+    icon.showProductPicture();
+
+    header.Move(480, 0, headerWidth, 540);
+    header.BackColor(kHeaderNavy);
+    header.ForeColor(kHeaderText);
+    header.FontName("Century Gothic");
+    header.FontSize(12);
+    header.FontBold(true);
+    header.TabStop = false;
+}
+
+void dialogLabelLook(pf::Label& label, double fontSize, bool bold) {
+    label.BackColor(kDialogGrey);
+    label.ForeColor(0x00000000);
+    label.FontName("Century Gothic");
+    label.FontSize(fontSize);
+    label.FontBold(bold);
+}
+
+void redrawGridWindow() {
+    // The platform has no repaint for a whole window; its labels are what a
+    // closing dialog can leave stale over it.
+    if (pf::Form* f = pf::forms::find("frmProblem")) {
+        for (pf::Control* c : f->controls())
+            if (auto* l = dynamic_cast<pf::Label*>(c)) l->Refresh();
+    }
+}
+
+}  // namespace qv

@@ -1,0 +1,27 @@
+#pragma once
+// The one look of the program's modal dialogs: no title bar, light grey, a navy
+// header line in white Century Gothic across the top with a small icon at its left,
+// centred on the screen when shown. Every dialog calls this instead of repeating it.
+#include "platform/ui/Controls.h"
+
+namespace qv {
+
+constexpr long kDialogGrey = 0x00E0E0E0;
+constexpr long kHeaderNavy = 0x00800000;
+constexpr long kHeaderText = 0x00FFFFFF;
+
+// Sizes the dialog to its design client area and gives it the look. `iconBox` is the
+// picture at the header's left end (0, 0, 495, 540), `icon` the picture drawn in it,
+// `header` the header line from 480 twips to `headerWidth` more. The dialog is a
+// pf::FormKind::Dialog form: frameless, and centred by Show(pf::vbModal).
+void applyDialogLook(pf::Form& dialog, int clientWidth, int clientHeight, pf::PictureBox& iconBox,
+                     pf::Image& icon, pf::Label& header, int headerWidth);
+
+// The body text of a dialog: a label on the dialog's grey.
+void dialogLabelLook(pf::Label& label, double fontSize, bool bold);
+
+// Asks the generic grid window, when it is open, to redraw itself; the dialogs
+// that a Cancel closes over it call this.
+void redrawGridWindow();
+
+}  // namespace qv
