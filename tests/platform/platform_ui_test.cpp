@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/Errors.h"
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Grid.h"
