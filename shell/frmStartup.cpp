@@ -46,8 +46,8 @@ FrmStartup::FrmStartup() : pf::Form("frmStartup", pf::FormKind::TopLevel) {
         "Choose Continue... to start.",
     };
     pf::TextBox* boxes[5] = {&Text1, &Text2, &Text3, &Text4, &Text5};
-    int tops[5] = {2160, 2580, 3240, 3540, 3840};
-    int heights[5] = {400, 640, 300, 300, 300};
+    int tops[5] = {2160, 2520, 3240, 3540, 3840};
+    int heights[5] = {300, 660, 300, 300, 300};
     for (int i = 0; i < 5; ++i) {
         boxes[i]->Move(360, tops[i], 7680, heights[i]);
         boxes[i]->Text(notices[i]);

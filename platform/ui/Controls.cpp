@@ -142,6 +142,9 @@ TextBox::TextBox(Form* owner, std::string name, int index, Control* container, b
     if (multiLine) {
         auto* t = new QPlainTextEdit(parent);
         t->setReadOnly(false);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setFrameShape(QFrame::NoFrame);
         attach(t);
     } else {
         attach(new QLineEdit(parent));

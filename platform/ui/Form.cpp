@@ -389,8 +389,16 @@ void Form::Show(int style) {
         return;
     }
     visible_ = true;
+    if (kind_ == FormKind::TopLevel && !shownOnce_) {
+        if (QScreen* s = QGuiApplication::primaryScreen()) {
+            QRect g = s->availableGeometry();
+            window_->move(g.center() - window_->rect().center());
+        }
+    }
+    shownOnce_ = true;
     window_->show();
     window_->raise();
+    window_->activateWindow();
 }
 
 void Form::Hide() {

@@ -163,6 +163,7 @@ private:
     long backColor_ = 0x00C0C0C0;
     bool visible_ = false;
     bool modalRunning_ = false;
+    bool shownOnce_ = false;
     std::vector<Control*> controls_;
 };
 
