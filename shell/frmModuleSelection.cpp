@@ -92,9 +92,9 @@ void showHomeScreen();  // defined with the home screens
 }  // namespace qv
 
 FrmModuleSelection::FrmModuleSelection() : pf::Form("frmModuleSelection", pf::FormKind::Child) {
-    Move(0, 0, 9000, 6300);
+    Move(0, 0, 9000, 5900);
     BackColor(kGrey);
-    Shape1.Move(120, 600, 8760, 5000);
+    Shape1.Move(120, 600, 8760, 5180);
     Text1.Move(0, 0, 9000, 480);
     Text1.Caption("  Select A Module");
     Text1.FontName("Century Gothic");
