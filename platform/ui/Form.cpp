@@ -150,8 +150,7 @@ Control::~Control() {
     if (reg().focused == this) reg().focused = nullptr;
     owner_->unregisterControl(this);
     if (w_) {
-        if (auto* filt = w_->findChild<ControlFilter*>(QString(), Qt::FindDirectChildrenOnly))
-            filt->ctl = nullptr;
+        if (filter_) filter_->ctl = nullptr;
         QWidget* w = w_;
         w_ = nullptr;
         delete w;
@@ -165,8 +164,13 @@ std::string Control::qualifiedName() const {
 void Control::attach(QWidget* w) {
     w_ = w;
     auto* filt = new ControlFilter(this, w);
+    filter_ = filt;
     w->installEventFilter(filt);
-    QObject::connect(w, &QObject::destroyed, filt, [] {});
+    // A container deletes the widgets inside it; the control must then forget its own.
+    QObject::connect(w, &QObject::destroyed, [this] {
+        w_ = nullptr;
+        filter_ = nullptr;
+    });
     applyFont();
     applyColors();
     w->show();

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace pf {
 
+class ControlFilter;
+
 class Form;
 
 class Control {
@@ -86,6 +88,7 @@ protected:
     std::string name_;
     int index_;
     QWidget* w_ = nullptr;
+    ControlFilter* filter_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true, enabled_ = true;
     long backColor_ = 0x00FFFFFF, foreColor_ = 0x00000000;
