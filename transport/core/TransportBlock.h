@@ -4,6 +4,7 @@
 // to node m+j. The node and arc counts m+n and m*n live in the shared intNodeCount /
 // intArcCount.
 #include <cstdint>
+#include <string>
 
 #include "platform/core/Array.h"
 #include "platform/core/Value.h"
@@ -24,6 +25,9 @@ struct TransportBlock {
     pf::Array<pf::Value> dblArcCosts;
     pf::Array<std::int32_t> lngArcTails;  // indexes 0..m*n+m+n
     pf::Array<int> intArcHeads;           // indexes 0..m*n+m+n
+    // The counts as typed in the dimensions dialog.
+    std::string strOriginCountText;
+    std::string strDestinationCountText;
 };
 
 }  // namespace qv
