@@ -414,6 +414,10 @@ void Form::Hide() {
     window_->hide();
 }
 
+void Form::Refresh() {
+    if (window_) window_->repaint();
+}
+
 void Form::SetFocus() {
     setFocusTo(nullptr, this);
 }

@@ -126,6 +126,8 @@ public:
     bool Visible() const { return visible_; }
     bool isModalRunning() const { return modalRunning_; }
     void SetFocus();
+    // Repaints the window now.
+    void Refresh();
 
     const std::string& Caption() const { return caption_; }
     void Caption(const std::string& c);
