@@ -61,15 +61,19 @@ void MenuItem::remove(MenuItem* child) {
     rebuild();
 }
 
-namespace {
-void dropQt(MenuItem& item, QAction*& action, QMenu*& menu) {
-    (void)item;
-    delete action;
-    action = nullptr;
-    delete menu;
-    menu = nullptr;
+void MenuItem::dropQt() {
+    for (auto& c : children_) c->forgetQtTree();
+    delete action_;
+    action_ = nullptr;
+    delete menu_;
+    menu_ = nullptr;
 }
-}  // namespace
+
+void MenuItem::forgetQtTree() {
+    action_ = nullptr;
+    menu_ = nullptr;
+    for (auto& c : children_) c->forgetQtTree();
+}
 
 void MenuItem::attachToBar(QMenuBar* bar) {
     bar_ = bar;
@@ -86,7 +90,7 @@ void MenuItem::rebuild() {
         if (parent_) parent_->rebuild();
         return;
     }
-    for (auto& c : children_) dropQt(*c, c->action_, c->menu_);
+    for (auto& c : children_) c->dropQt();
     menu_->clear();
     for (auto& c : children_) {
         MenuItem* item = c.get();

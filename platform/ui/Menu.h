@@ -50,6 +50,8 @@ public:
 private:
     friend class MenuArray;
     void rebuild();       // recreate the Qt objects after a structural change
+    void dropQt();        // delete this item's Qt objects (a submenu takes its items along)
+    void forgetQtTree();  // the Qt objects are gone already
     void applyState();
     std::string name_;
     int index_;
