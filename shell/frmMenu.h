@@ -56,6 +56,13 @@ public:
     void mnuSolutionPrinttoPrinter_Click();
     void mnuSolutionPrinttoText_Click();
 
+    // Shell procedures of the commands above (MenuCommands.cpp, ProblemFiles.cpp,
+    // DataChecks.cpp).
+    void StartNewProblem();
+    void WriteProblemFile();  // raises pf::RuntimeError on failure
+    void ReadProblemFile();   // reports its own failures
+    bool CheckProblemData();
+
 private:
     void buildMenus();
     std::vector<std::unique_ptr<pf::MenuItem>> bar_;

@@ -1,6 +1,8 @@
 #pragma once
 // PERT/CPM block of the shared state. Activity tables have indexes 0..25 and are used
 // from 1; a predecessor always has a smaller activity number than its activity.
+#include <string>
+
 #include "platform/core/Array.h"
 #include "platform/core/Value.h"
 
@@ -20,6 +22,8 @@ struct PertBlock {
     pf::Array<pf::Value> dblMostProbableTimes;
     pf::Array<pf::Value> dblPessimisticTimes;
     pf::Array<pf::Value> dblTimeVariances;
+    // Activity names, indexes 0..25: "A" to "Y" from 1, filled by the grid window's Load.
+    pf::Array<std::string> strActivityLetters;
 };
 
 }  // namespace qv

@@ -1,0 +1,31 @@
+#pragma once
+// The linear-programming window: home screen of linear and integer programming, and
+// once a problem is laid out its two grids, Grid(0) the objective function and
+// Grid(1) the constraints.
+#include <array>
+#include <memory>
+
+#include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
+
+class FrmLPproblem : public pf::Form {
+public:
+    FrmLPproblem();
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+
+    pf::Label txtLoadInfo{this, "txtLoadInfo"};
+    pf::Label lblLoadInfo{this, "lblLoadInfo"};
+    pf::Label lblInfo{this, "lblInfo"};
+    pf::Label lblopttype{this, "lblopttype"};
+    pf::Label Label2{this, "Label2"};
+    pf::Label lblObjFunction{this, "lblObjFunction"};  // drawn over Label2
+    pf::Label Label1{this, "Label1"};
+    pf::Label lblcoeff{this, "lblcoeff"};  // drawn over Label1
+    std::array<std::unique_ptr<pf::Grid>, 2> Grid;
+
+    void lblInfo_Click();
+    void txtLoadInfo_Click();
+};
+
+FrmLPproblem& frmLPproblem();

@@ -1,0 +1,256 @@
+#include "shell/CellChecks.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "platform/core/Errors.h"
+#include "platform/core/Format.h"
+#include "platform/ui/Host.h"
+#include "shell/core/State.h"
+#include "shell/core/tanumchk.h"
+#include "shell/frmProblem.h"
+#include "transport/QVTanda.h"
+
+namespace CellChecks {
+
+namespace {
+
+constexpr const char* kNodeMessage = "NOTE:  THE NODE NUMBER MUST BE BETWEEN 1 AND ";
+constexpr const char* kDistanceNotNumber = "NOTE:  DISTANCE MUST BE A NUMBER.";
+constexpr const char* kDistanceNegative = "NOTE:  DISTANCE CANNOT BE NEGATIVE.";
+constexpr const char* kSeriesNotNumber = "Values Must be Numeric.  PLEASE REENTER.";
+constexpr const char* kTransitionRange = "PROBABILITIES MUST BE BETWEEN 0 AND 1!  PLEASE REENTER.";
+constexpr const char* kPayoffNotNumber = "NOTE:  THE PAYOFF MUST BE A NUMERICAL VALUE.";
+constexpr const char* kProbabilityRange = "NOTE:  THE PROBABILITY MUST BE BETWEEN 0 AND 1.";
+
+int refuse(const std::string& message) {
+    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, "Data Input Error");
+    return kRejected;
+}
+
+// The verdicts go back to their neutral state after a refused text, so that the next
+// check starts clean.
+void resetVerdicts() {
+    qv::S().strNumericOK = "YES";
+    qv::S().strDecimalPointSeen = "NO";
+}
+
+bool numericCheck(const std::string& text) {
+    qv::S().strNumericText = text;
+    tanumchk::CheckNumericText();
+    return qv::S().strNumericOK == "YES";
+}
+
+// Leading number of a text; false when the digits do not fit a double, so that such
+// a text is refused instead of failing the command.
+bool leadingValue(const std::string& s, double& v) {
+    try {
+        v = pf::ValLeading(s);
+    } catch (const pf::RuntimeError& e) {
+        if (e.number() != pf::errOverflow) throw;
+        return false;
+    }
+    return std::isfinite(v);
+}
+
+void raiseDecimals(int places) {
+    auto& dp = qv::S().intDecimalPlaces;
+    if (dp.num() < places) dp = places;
+}
+
+// Exact test: any fraction counts.
+void exactDecimalsTest(double v) {
+    if (v - std::floor(v) != 0) {
+        raiseDecimals(1);
+        if (10 * v - std::floor(10 * v) != 0) qv::S().intDecimalPlaces = 2;
+    }
+}
+
+// Tolerant test: fractions below a half of the last shown digit do not count.
+void tolerantDecimalsTest(double v) {
+    if (std::fabs(v - std::floor(v)) >= 0.0095) {
+        raiseDecimals(1);
+        if (std::fabs(10 * v - std::floor(10 * v)) >= 0.095) qv::S().intDecimalPlaces = 2;
+    }
+}
+
+int emptyAnswer() { return qv::S().blnZeroFillPending ? kEmptyZeroFilled : kAccepted; }
+
+// ---- transportation and assignment
+
+int transportCell(int row, int col, const std::string& text) {
+    const int m = qv::S().tr.intOriginCount;
+    const int n = qv::S().tr.intDestinationCount;
+    if (qv::S().intCurrentModule == 3) {
+        // Headings are never data, whatever the cell the grid has current.
+        if (row < 1 || row > m || col < 1 || col > n) return kAccepted;
+        return QVTanda::CheckCostCell(row, col, text);
+    }
+    if (row >= 1 && row <= m && col >= 1 && col <= n) return QVTanda::CheckCostCell(row, col, text);
+    if (row >= 1 && row <= m && col == n + 1) return QVTanda::CheckSupplyCell(row, text);
+    if (row == m + 1 && col >= 1 && col <= n) return QVTanda::CheckDemandCell(m + col, text);
+    return kAccepted;
+}
+
+// ---- shortest route and spanning tree: row = arc
+
+int networkCell(Pass pass, int arc, int col, const std::string& text) {
+    auto& s = qv::S();
+    auto& arcs = s.net.lngNetworkArcs;
+    if (col == qv::NetworkBlock::kArcStart || col == qv::NetworkBlock::kArcEnd) {
+        double v = 0;
+        bool fits = leadingValue(text, v);
+        if (fits && v >= 1 && v <= s.intNodeCount) {
+            arcs(arc, col) = static_cast<std::int32_t>(std::floor(v));
+            return kAccepted;
+        }
+        if (pass == Pass::Editing && text.empty()) return kAccepted;
+        return refuse(kNodeMessage + std::to_string(s.intNodeCount));
+    }
+    if (col == qv::NetworkBlock::kArcDistance) {
+        if (text.empty()) {
+            if (pass == Pass::CheckPass) arcs(arc, col) = 0;
+            return kAccepted;
+        }
+        if (!numericCheck(pf::UCase(pf::Trim(text)))) {
+            resetVerdicts();
+            return refuse(kDistanceNotNumber);
+        }
+        double v = 0;
+        if (!leadingValue(s.strNumericText, v)) return refuse(kDistanceNotNumber);
+        if (v < 0) return refuse(kDistanceNegative);
+        // Stored in thousandths; a distance beyond that range is no usable number.
+        double thousandths = pf::RoundHalfEven(1000 * v);
+        if (thousandths > std::numeric_limits<std::int32_t>::max()) return refuse(kDistanceNotNumber);
+        arcs(arc, col) = static_cast<std::int32_t>(thousandths);
+        exactDecimalsTest(v);
+        return kAccepted;
+    }
+    return kAccepted;
+}
+
+// ---- forecasting: row = period
+
+int seriesCell(Pass pass, int period, const std::string& text) {
+    auto& s = qv::S();
+    auto& series = s.fc.dblTimeSeries;
+    std::string upper = pf::UCase(text);
+    if (pass == Pass::CheckPass && upper.empty()) {
+        series(period, 1) = 0;
+        return emptyAnswer();
+    }
+    double v = 0;
+    if (!numericCheck(upper) || !leadingValue(s.strNumericText, v)) {
+        resetVerdicts();
+        return refuse(kSeriesNotNumber);
+    }
+    series(period, 1) = v;
+    tolerantDecimalsTest(v);
+    return kAccepted;
+}
+
+// ---- Markov processes: (from state, to state)
+
+int transitionCell(Pass pass, int i, int j, const std::string& text) {
+    auto& s = qv::S();
+    if (text.empty()) {
+        s.mk.dblTransitionMatrix(i, j) = 0;
+        return pass == Pass::CheckPass ? emptyAnswer() : kAccepted;
+    }
+    if (!numericCheck(pf::UCase(text))) {
+        resetVerdicts();
+        return refuse(kTransitionRange);
+    }
+    s.mk.strTransitionTexts(i, j) = s.strNumericText;
+    double p = 0;
+    if (!leadingValue(s.strNumericText, p) || p < 0 || p > 1) return refuse(kTransitionRange);
+    s.mk.dblTransitionMatrix(i, j) = p;
+    return kAccepted;
+}
+
+}  // namespace
+
+int checkGridCell(Pass pass, int row, int col, const std::string& text) {
+    switch (qv::S().intCurrentModule) {
+        case 2:
+        case 3: {
+            int r = transportCell(row, col, text);
+            if (r == kRejected) return kRejected;
+            return pass == Pass::CheckPass && r == kEmptyZeroFilled ? kEmptyZeroFilled : kAccepted;
+        }
+        case 5:
+        case 6:
+            return networkCell(pass, row, col, text);
+        case 11:
+            return seriesCell(pass, row, text);
+        case 12:
+            return transitionCell(pass, row, col, text);
+        default:
+            return kAccepted;
+    }
+}
+
+void ValidateProblemCell(int row, int col, const std::string& text, int& result) {
+    switch (qv::S().intCurrentModule) {
+        case 2: case 3: case 5: case 6:
+            result = checkGridCell(Pass::CheckPass, row, col, frmProblem().gridDisplayEdit.Text());
+            break;
+        default:
+            result = checkGridCell(Pass::CheckPass, row, col, text);
+            break;
+    }
+}
+
+void ValidateDecisionCell(int row, int col, const std::string& text, int gridIndex, int& result) {
+    auto& s = qv::S();
+    auto& d = s.dec;
+    result = kAccepted;
+    if (gridIndex < 0 || gridIndex > 2) return;
+    if (text.empty()) {
+        if (gridIndex == 0) d.dblPayoffTable(row, col) = 0;
+        else if (gridIndex == 1) d.dblStateProbabilities(col) = 0;
+        else d.dblIndicatorGivenStateTable(row, col) = 0;
+        result = emptyAnswer();
+        return;
+    }
+    double v = 0;
+    switch (gridIndex) {
+        case 0:
+            if (!numericCheck(pf::UCase(text)) || !leadingValue(s.strNumericText, v)) {
+                resetVerdicts();
+                result = refuse(kPayoffNotNumber);
+                return;
+            }
+            d.dblPayoffTable(row, col) = v;
+            tolerantDecimalsTest(d.dblPayoffTable(row, col));
+            return;
+        case 1: {
+            // No numeric check here: a text counts as a number when it starts like one
+            // (a point or a zero) or has a value other than 0.
+            bool fits = leadingValue(text, v);
+            bool taken = fits && (text[0] == '.' || text[0] == '0' || v != 0);
+            if (!taken) {
+                result = refuse(kProbabilityRange);
+                return;
+            }
+            d.dblStateProbabilities(col) = v;  // kept even when out of range, until corrected
+            if (v < 0 || v > 1) result = refuse(kProbabilityRange);
+            return;
+        }
+        case 2:
+            if (!numericCheck(pf::UCase(text))) {
+                resetVerdicts();
+                result = refuse(kProbabilityRange);
+                return;
+            }
+            if (!leadingValue(s.strNumericText, v) || v < 0 || v > 1) {
+                result = refuse(kProbabilityRange);
+                return;
+            }
+            d.dblIndicatorGivenStateTable(row, col) = v;
+            return;
+    }
+}
+
+}  // namespace CellChecks

@@ -1,0 +1,205 @@
+#include "shell/GridEditor.h"
+
+#include "platform/core/Errors.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/Keys.h"
+#include "shell/CellChecks.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+
+namespace qv {
+
+bool isNumericKey(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; }
+
+GridEditor::GridEditor(pf::Grid& grid, GridEditRules rules) : grid_(grid), rules_(std::move(rules)) {
+    if (!rules_.role)
+        rules_.role = [](const pf::Grid& g) {
+            return g.Row() == 0 || g.Col() == 0 ? CellRole::Heading : CellRole::Data;
+        };
+    if (!rules_.acceptChar)
+        rules_.acceptChar = [](const pf::Grid&, char c) {
+            return isNumericKey(c) ? CharVerdict::Accept : CharVerdict::Beep;
+        };
+    if (!rules_.check) rules_.check = [] { return CellChecks::kAccepted; };
+}
+
+void GridEditor::attach() {
+    grid_.KeyPress = [this](int& a) { KeyPress(a); };
+    grid_.KeyDown = [this](int& k, int s) { KeyDown(k, s); };
+    grid_.RowColChange = [this] { RowColChange(); };
+    grid_.Click = [this] { Click(); };
+    grid_.LostFocus = [this] { LostFocus(); };
+}
+
+bool GridEditor::refused(int result) const { return result == CellChecks::kRejected; }
+
+bool GridEditor::checkCurrentCell() {
+    if (!refused(rules_.check())) return true;
+    grid_.Text("");
+    return false;
+}
+
+void GridEditor::moveTo(int row, int col) {
+    grid_.Col(col);
+    grid_.SelStartCol(col);
+    grid_.Row(row);
+    grid_.SelStartRow(row);
+}
+
+void GridEditor::KeyPress(int& keyAscii) {
+    auto& s = S();
+    switch (rules_.role(grid_)) {
+        case CellRole::Heading:
+            return;
+        case CellRole::Locked:
+            pf::Beep();
+            return;
+        case CellRole::Data:
+            break;
+    }
+    if (keyAscii == pf::vbKeyBack || keyAscii == pf::vbKeyReturn || keyAscii == pf::vbKeyTab) {
+        keyAscii = 0;  // the key-down handler has dealt with them
+        return;
+    }
+    const char c = static_cast<char>(keyAscii);
+    switch (rules_.acceptChar(grid_, c)) {
+        case CharVerdict::Beep:
+            pf::Beep();
+            keyAscii = 0;
+            return;
+        case CharVerdict::Refuse:
+            keyAscii = 0;
+            return;
+        case CharVerdict::Accept:
+            break;
+    }
+    if (!s.blnTypingStarted) {
+        s.intEditRow = grid_.Row();
+        s.intEditCol = grid_.Col();
+        s.blnCellEdited = true;
+        if (rules_.gridIndex >= 0) s.intEditGridIndex = rules_.gridIndex;
+        grid_.Text("");
+        s.strCellBuffer.clear();
+        s.blnTypingStarted = true;
+    }
+    s.strCellBuffer += c;
+    grid_.Text(s.strCellBuffer);
+}
+
+void GridEditor::KeyDown(int& keyCode, int shift) {
+    auto& s = S();
+    s.strCellBuffer = grid_.Text();
+    if (shift == pf::vbAltMask) {
+        frmMenu().SetFocus();
+        return;
+    }
+    switch (keyCode) {
+        case pf::vbKeyLeft: case pf::vbKeyRight: case pf::vbKeyUp: case pf::vbKeyDown:
+        case pf::vbKeyReturn: case pf::vbKeyTab:
+            break;
+        case pf::vbKeyBack:
+            if (!grid_.Text().empty()) {
+                s.strCellBuffer.pop_back();
+                grid_.Text(s.strCellBuffer);
+            } else {
+                pf::Beep();
+            }
+            return;
+        case pf::vbKeyDelete:
+            if (!s.blnTypingStarted) grid_.Text("");
+            return;
+        default:
+            return;
+    }
+
+    // Leaving the cell: commit what was typed, then check it.
+    grid_.Text(s.strCellBuffer);
+    s.strCellBuffer.clear();
+    if (!grid_.Text().empty() || keyCode == pf::vbKeyReturn) {
+        if (!checkCurrentCell()) {
+            keyCode = 0;
+            return;
+        }
+    }
+
+    const int row = grid_.Row(), col = grid_.Col();
+    const int lastRow = grid_.Rows() - 1, lastCol = grid_.Cols() - 1;
+    const bool lastRowSilent = rules_.lastRowBeepSuppressible && s.blnSuppressLastRowBeep;
+    // The grid scrolls to a current cell set by code, so Enter and Tab move it directly.
+    switch (keyCode) {
+        case pf::vbKeyLeft:
+            if (col <= 1) pf::Beep();
+            break;
+        case pf::vbKeyRight:
+            if (col == lastCol) pf::Beep();
+            break;
+        case pf::vbKeyUp:
+            if (row <= grid_.FixedRows()) pf::Beep();
+            break;
+        case pf::vbKeyDown:
+            if (row == lastRow && !lastRowSilent) pf::Beep();
+            break;
+        case pf::vbKeyReturn:
+            if (row == lastRow) {
+                if (!lastRowSilent) pf::Beep();
+            } else {
+                grid_.Row(row + 1);
+                grid_.SelStartRow(row + 1);
+            }
+            break;
+        case pf::vbKeyTab:
+            if (col < lastCol) {
+                grid_.Col(col + 1);
+                grid_.SelStartCol(col + 1);
+            } else if (row < lastRow) {
+                moveTo(row + 1, 1);
+            } else if (rules_.tabFromLastCell) {
+                rules_.tabFromLastCell();
+            } else {
+                moveTo(grid_.FixedRows(), 1);
+            }
+            keyCode = 0;
+            break;
+        default:
+            break;
+    }
+}
+
+void GridEditor::RowColChange() { S().blnTypingStarted = false; }
+
+void GridEditor::Click() {
+    auto& s = S();
+    if (!s.blnCellEdited) return;
+    if (rules_.gridIndex >= 0 && s.intEditGridIndex != rules_.gridIndex) return;
+    // Each step goes on when the one before failed (a grid rebuilt smaller since).
+    auto step = [](auto&& fn) {
+        try {
+            fn();
+        } catch (const pf::RuntimeError&) {
+        }
+    };
+    int clickedRow = grid_.Row(), clickedCol = grid_.Col();
+    int result = CellChecks::kAccepted;
+    step([&] { grid_.Row(static_cast<int>(s.intEditRow.num())); });
+    step([&] { grid_.Col(s.intEditCol); });
+    step([&] { result = rules_.check(); });
+    if (!refused(result)) {
+        step([&] { grid_.Row(clickedRow); });
+        step([&] { grid_.Col(clickedCol); });
+        s.blnCellEdited = false;
+        return;
+    }
+    step([&] { grid_.Text(""); });
+    if (rules_.refocusOnClickReject) step([&] { grid_.SetFocus(); });
+}
+
+void GridEditor::LostFocus() {
+    auto& s = S();
+    // The transportation value-too-large window checks the cell itself.
+    if (s.blnErrorWindowOpen) return;
+    if (rules_.gridIndex >= 0 && s.intEditGridIndex != rules_.gridIndex) return;
+    if (grid_.Text().empty()) return;
+    if (!checkCurrentCell() && grid_.canTakeFocus()) grid_.SetFocus();
+}
+
+}  // namespace qv

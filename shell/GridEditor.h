@@ -1,0 +1,79 @@
+#pragma once
+// Editing in a grid that has no cell editor of its own: typed characters collect in
+// the shared cell buffer and show in the current cell, the first character replaces
+// the old text, and a cell is checked when the user leaves it by a movement key, by
+// clicking elsewhere or by moving the focus away. A refused value is erased and the
+// user stays on the cell. The grid window, the LP window and the decision window all
+// edit through this class; what differs between them is in GridEditRules.
+#include <functional>
+#include <string>
+
+#include "platform/ui/Grid.h"
+
+namespace qv {
+
+// What typing does in the current cell.
+enum class CellRole {
+    Heading,  // nothing happens, the key is not even consumed
+    Locked,   // a beep, nothing else
+    Data,
+};
+
+// The verdict on one typed character in a data cell.
+enum class CharVerdict {
+    Accept,
+    Beep,    // refused with a beep
+    Refuse,  // refused; the rules have already told the user
+};
+
+struct GridEditRules {
+    // Role of the grid's current cell; by default row 0 and column 0 are headings.
+    std::function<CellRole(const pf::Grid&)> role;
+    // A character typed into a data cell; by default digits, "-" and ".".
+    std::function<CharVerdict(const pf::Grid&, char)> acceptChar;
+    // Checks the grid's current cell: 999 refuses it (the check has told the user),
+    // anything else accepts it.
+    std::function<int()> check;
+    // Index of the grid in its window's grid array, recorded in intEditGridIndex; the
+    // click and focus-loss checks act only on a cell typed into in this grid. -1 for a
+    // window with one grid.
+    int gridIndex = -1;
+    // Forecasting's own Down keystroke silences the last-row beep (grid window only).
+    bool lastRowBeepSuppressible = true;
+    // Tab in the grid's last cell; by default back to the first data cell of this grid.
+    std::function<void()> tabFromLastCell;
+    // A cell refused on a click gets the focus back to the grid.
+    bool refocusOnClickReject = true;
+};
+
+// Digits, "-" and "." : what numeric cells accept.
+bool isNumericKey(char c);
+
+class GridEditor {
+public:
+    GridEditor(pf::Grid& grid, GridEditRules rules);
+
+    // Sets the grid's KeyPress, KeyDown, RowColChange, Click and LostFocus events.
+    void attach();
+
+    void KeyPress(int& keyAscii);
+    void KeyDown(int& keyCode, int shift);
+    void RowColChange();
+    void Click();
+    void LostFocus();
+
+    // Checks the current cell and erases it when refused; true when accepted.
+    bool checkCurrentCell();
+    // Makes (row, col) current and the start of the selection.
+    void moveTo(int row, int col);
+
+    pf::Grid& grid() { return grid_; }
+    const GridEditRules& rules() const { return rules_; }
+
+private:
+    bool refused(int result) const;
+    pf::Grid& grid_;
+    GridEditRules rules_;
+};
+
+}  // namespace qv

@@ -1,0 +1,73 @@
+// Each module hands the shell its procedures here. A module adds its lines in its
+// own function below; an entry left empty is a step the module has not built.
+#include "lp/core/Parser.h"
+#include "platform/ui/Host.h"
+#include "shell/CellChecks.h"
+#include "shell/Modules.h"
+
+namespace qv {
+
+namespace {
+
+// Modules 1 and 4.
+void registerLinearProgramming() {
+    for (int m : {1, 4}) {
+        ModuleProcedures& p = modules(m);
+        // p.newProblem = QVLP.NewLPProblem
+        // p.commitPendingEntry = the names-row commit of frmLPproblem.Grid(0)
+        // p.sizeForFile = QVLP.InitLPArrays
+        // p.rebuildScreen = QVLP.BuildInputScreen
+        // p.addConstraints / deleteConstraint / addVariables / deleteVariable /
+        //   changeOptimizationType = the QVLP Edit operations
+        // p.storeInputScreen = QVLP.StoreInputScreen
+        // p.integerDialog = frmIP shown modally
+        // p.solve = QVLP.RunSolver
+        // p.report = QVLP.PrintLPSolution
+        p.parseModel = [] {
+            const QVLP::ParseResult r = QVLP::ParseModelLines();
+            if (!r.ok) pf::MsgBox(r.messageText, r.icon + pf::vbOKOnly, r.messageTitle);
+            return r.ok;
+        };
+    }
+}
+
+// Modules 2 and 3: QVTanda.NewProblem, DimensionNetwork (sizeForFile), EnableProblemMenus
+// with the tableau builder (rebuildScreen), AddOrigin ..., SolveProblem, the report parts.
+void registerTransportation() {}
+
+// Modules 5, 6 (qvhrtrt) and 7 (QVPert_CPM, frmPERT_CPM).
+void registerNetworks() {}
+
+// Modules 8 (QVInvent) and 9 (QVWait).
+void registerInventoryAndWaitingLines() {}
+
+// Module 10 (QVDecisionAnalysis): report = PrintDecisionReport,
+// reportToFile = WriteDecisionReportFile.
+void registerDecisionAnalysis() {}
+
+// Modules 11 (QVForecasting) and 12 (Markov).
+void registerForecastingAndMarkov() {}
+
+// The shell's cell validators of the check pass.
+void registerCellValidators() {
+    cellValidators().problemCell = [](int row, int col, std::string& text, int& result) {
+        CellChecks::ValidateProblemCell(row, col, text, result);
+    };
+    cellValidators().decisionCell = [](int row, int col, std::string& text, int grid, int& result) {
+        CellChecks::ValidateDecisionCell(row, col, text, grid, result);
+    };
+}
+
+}  // namespace
+
+void registerModules() {
+    registerLinearProgramming();
+    registerTransportation();
+    registerNetworks();
+    registerInventoryAndWaitingLines();
+    registerDecisionAnalysis();
+    registerForecastingAndMarkov();
+    registerCellValidators();
+}
+
+}  // namespace qv

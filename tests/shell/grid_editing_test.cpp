@@ -1,0 +1,190 @@
+// Typing into the grid window's grid: what each key sequence leaves in the cells, which
+// cell is current, and what the user heard and saw.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/Keys.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmProblem.h"
+
+namespace {
+
+const std::string kMarkovMessage =
+    "MSGBOX \"Data Input Error\" critical OK \"PROBABILITIES MUST BE BETWEEN 0 AND 1!  PLEASE REENTER.\" -> OK";
+const std::string kSeriesMessage =
+    "MSGBOX \"Data Input Error\" critical OK \"Values Must be Numeric.  PLEASE REENTER.\" -> OK";
+
+class GridEditingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pf::unloadAll();
+        qv::resetState();
+        pf::scriptedHost().transcript.clear();
+        pf::scriptedHost().clearAnswers();
+    }
+    void TearDown() override { pf::unloadAll(); }
+
+    // The grid as a module's set-up leaves it: rows x cols with one fixed row and column.
+    pf::Grid& layOut(int module, int rows, int cols) {
+        frmMenu();  // its chooser starts with no module
+        auto& s = qv::S();
+        s.intCurrentModule = module;
+        s.mk.dblTransitionMatrix.ReDim(10, 10);
+        s.mk.strTransitionTexts.ReDim(10, 10);
+        s.fc.dblTimeSeries.ReDim(112, 1);
+        s.tr.intOriginCount = rows - 2;
+        s.tr.intDestinationCount = cols - 2;
+        pf::Grid& g = frmProblem().gridDisplayEdit;
+        g.Rows(rows);
+        g.Cols(cols);
+        g.FixedRows(1);
+        g.FixedCols(1);
+        g.Visible(true);
+        g.Row(1);
+        g.Col(1);
+        g.SetFocus();
+        pf::scriptedHost().transcript.clear();
+        return g;
+    }
+};
+
+struct KeyCase {
+    const char* name;
+    int module;  // 12: Markov, 3 states (4 x 4); 11: forecasting, 3 periods (4 x 2); 2: transportation 2 x 2
+    int row, col;        // current cell at the start
+    const char* before;  // its text
+    const char* keys;
+    int endRow, endCol;  // current cell afterwards
+    const char* after;   // text of the starting cell afterwards
+    std::vector<std::string> heard;
+    bool suppressLastRowBeep = false;
+};
+
+const std::vector<KeyCase> kKeyCases = {
+    {"first character replaces", 12, 1, 1, "0.7", "0.5", 1, 1, "0.5", {}},
+    {"backspace before typing shortens", 12, 1, 1, "0.123", "{BKSP}", 1, 1, "0.12", {}},
+    {"typing after backspace replaces", 12, 1, 1, "0.123", "{BKSP}4", 1, 1, "4", {}},
+    {"backspace after typing shortens", 12, 1, 1, "", "0.55{BKSP}", 1, 1, "0.5", {}},
+    {"backspace on empty beeps", 12, 1, 1, "", "{BKSP}", 1, 1, "", {"BEEP"}},
+    {"delete before typing clears", 12, 1, 1, "0.5", "{DEL}", 1, 1, "", {}},
+    {"delete after typing does nothing", 12, 1, 1, "0.5", "0.3{DEL}", 1, 1, "0.3", {}},
+    {"letters comma blank beep", 12, 1, 1, "0.7", "a, 1", 1, 1, "1", {"BEEP", "BEEP", "BEEP"}},
+    {"signs and points in any order", 12, 1, 1, "", "-.-1.", 1, 1, "-.-1.", {}},
+    {"enter checks and moves down", 12, 1, 1, "", "0.5{ENTER}", 2, 1, "0.5", {}},
+    {"enter checks an empty cell", 11, 1, 1, "", "{ENTER}", 1, 1, "", {kSeriesMessage}},
+    {"arrow leaves an empty cell unchecked", 11, 1, 1, "", "{DOWN}", 2, 1, "", {}},
+    {"refused value erased and current", 12, 1, 1, "", "1.2{RIGHT}", 1, 1, "", {kMarkovMessage}},
+    {"refused on enter", 12, 2, 2, "", "1-2{ENTER}", 2, 2, "", {kMarkovMessage}},
+    {"left in column 1 beeps", 12, 1, 1, "0.2", "{LEFT}", 1, 1, "0.2", {"BEEP"}},
+    {"right in the last column beeps", 12, 1, 3, "0.2", "{RIGHT}", 1, 3, "0.2", {"BEEP"}},
+    {"right moves", 12, 1, 1, "0.2", "{RIGHT}", 1, 2, "0.2", {}},
+    {"up in row 1 beeps", 12, 1, 2, "", "{UP}", 1, 2, "", {"BEEP"}},
+    {"down in the last row beeps", 12, 3, 1, "", "{DOWN}", 3, 1, "", {"BEEP"}},
+    {"enter in the last row beeps", 12, 3, 1, "0.1", "{ENTER}", 3, 1, "0.1", {"BEEP"}},
+    {"forecasting's own down is silent", 11, 3, 1, "", "{DOWN}", 3, 1, "", {}, true},
+    {"check comes before the edge beep", 12, 3, 3, "", "7{DOWN}", 3, 3, "", {kMarkovMessage}},
+    {"tab moves right", 12, 1, 1, "", "{TAB}", 1, 2, "", {}},
+    {"tab in the last column goes to the next row", 12, 1, 3, "0.4", "{TAB}", 2, 1, "0.4", {}},
+    {"tab in the last cell wraps to row 1 column 1", 12, 3, 3, "0.4", "{TAB}", 1, 1, "0.4", {}},
+    {"transportation corner only beeps", 2, 3, 3, "***********", "5", 3, 3, "***********", {"BEEP"}},
+    {"transportation demand cell takes digits", 2, 3, 2, "", "25", 3, 2, "25", {}},
+};
+
+TEST_F(GridEditingTest, KeySequences) {
+    for (const auto& c : kKeyCases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        pf::Grid& g = c.module == 12 ? layOut(12, 4, 4) : c.module == 11 ? layOut(11, 4, 2) : layOut(2, 4, 4);
+        g.TextMatrix(c.row, c.col, c.before);
+        g.Row(c.row);
+        g.Col(c.col);
+        qv::S().blnSuppressLastRowBeep = c.suppressLastRowBeep;
+        for (const auto& line : c.heard)
+            if (line.rfind("MSGBOX", 0) == 0) pf::scriptedHost().expectMessage(pf::vbOK);
+        pf::SendKeys(c.keys, true);
+        EXPECT_EQ(g.TextMatrix(c.row, c.col), c.after);
+        EXPECT_EQ(g.Row(), c.endRow);
+        EXPECT_EQ(g.Col(), c.endCol);
+        EXPECT_EQ(pf::scriptedHost().transcript, c.heard);
+        TearDown();
+    }
+}
+
+TEST_F(GridEditingTest, FirstCharacterShowsAloneThenTheTypingAppends) {
+    pf::Grid& g = layOut(11, 4, 2);
+    g.Text("7");
+    pf::SendKeys("1", true);
+    EXPECT_EQ(g.Text(), "1");
+    pf::SendKeys("2", true);
+    EXPECT_EQ(g.Text(), "12");
+    // Nothing is stored while typing; leaving the cell stores it.
+    EXPECT_TRUE(qv::S().fc.dblTimeSeries(1, 1).IsEmpty());
+    pf::SendKeys("{DOWN}", true);
+    EXPECT_EQ(qv::S().fc.dblTimeSeries(1, 1).num(), 12);
+}
+
+TEST_F(GridEditingTest, ClickChecksTheCellTypedIntoBefore) {
+    pf::Grid& g = layOut(12, 4, 4);
+    pf::SendKeys("0.25", true);
+    EXPECT_TRUE(qv::S().blnCellEdited);
+    g.userClickCell(2, 3);
+    EXPECT_DOUBLE_EQ(qv::S().mk.dblTransitionMatrix(1, 1).num(), 0.25);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_FALSE(qv::S().blnCellEdited);
+
+    // Left by an arrow, the cell is checked again by the next click.
+    pf::SendKeys("0.5{LEFT}", true);
+    EXPECT_TRUE(qv::S().blnCellEdited);
+    qv::S().mk.dblTransitionMatrix(2, 3) = 0;
+    g.userClickCell(1, 1);
+    EXPECT_DOUBLE_EQ(qv::S().mk.dblTransitionMatrix(2, 3).num(), 0.5);
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+}
+
+TEST_F(GridEditingTest, ClickOnRefusedCellErasesItAndStaysThere) {
+    pf::Grid& g = layOut(12, 4, 4);
+    g.Row(2);
+    pf::SendKeys("1.5", true);
+    pf::scriptedHost().expectMessage(pf::vbOK);
+    g.userClickCell(3, 3);
+    EXPECT_EQ(pf::scriptedHost().transcript, std::vector<std::string>{kMarkovMessage});
+    EXPECT_EQ(g.TextMatrix(2, 1), "");
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 1);
+    EXPECT_TRUE(qv::S().blnCellEdited);
+    EXPECT_EQ(pf::focusedControl(), &g);
+    EXPECT_EQ(qv::S().mk.strTransitionTexts(2, 1), "1.5");
+    EXPECT_DOUBLE_EQ(qv::S().mk.dblTransitionMatrix(2, 1).num(), 0);
+}
+
+TEST_F(GridEditingTest, FocusLossChecksUnlessTheValueTooLargeWindowIsUp) {
+    pf::Grid& g = layOut(12, 4, 4);
+    pf::SendKeys("2", true);
+    qv::S().blnErrorWindowOpen = true;
+    frmMenu().SetFocus();
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+    EXPECT_EQ(g.Text(), "2");
+
+    qv::S().blnErrorWindowOpen = false;
+    g.SetFocus();
+    pf::scriptedHost().expectMessage(pf::vbOK);
+    frmMenu().SetFocus();
+    EXPECT_EQ(pf::scriptedHost().transcript, std::vector<std::string>{kMarkovMessage});
+    EXPECT_EQ(g.Text(), "");
+    EXPECT_EQ(pf::focusedControl(), &g);
+}
+
+TEST_F(GridEditingTest, AltGivesTheMainWindowTheFocus) {
+    pf::Grid& g = layOut(12, 4, 4);
+    pf::SendKeys("{ALT}", true);
+    EXPECT_EQ(pf::focusedControl(), nullptr);
+    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    EXPECT_EQ(g.Row(), 1);
+}
+
+}  // namespace
