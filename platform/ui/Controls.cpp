@@ -102,6 +102,7 @@ Label::Label(Form* owner, std::string name, int index, Control* container)
     auto* l = new QLabel(parentWidget(owner, container));
     l->setAutoFillBackground(true);
     l->setTextFormat(Qt::PlainText);
+    l->setIndent(3);
     attach(l);
     backColor_ = 0x00C0C0C0;
     applyColors();

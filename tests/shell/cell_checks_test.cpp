@@ -1,6 +1,8 @@
 // The checks of single grid cells: result code, message, stored value and decimal places.
 #include <gtest/gtest.h>
 
+#include "tests/ui_test_support.h"
+
 #include <string>
 #include <vector>
 
@@ -108,10 +110,7 @@ const std::vector<CheckCase> kCases = {
 class CellChecksTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pf::unloadAll();
-        qv::resetState();
-        pf::scriptedHost().transcript.clear();
-        pf::scriptedHost().clearAnswers();
+        qvtest::resetProgram();
         auto& s = qv::S();
         s.intNodeCount = 20;
         s.intDecimalPlaces = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/ui_test_support.h"
+
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
@@ -10,10 +12,7 @@ namespace {
 class CriterionDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pf::unloadAll();
-        qv::resetState();
-        h().transcript.clear();
-        h().clearAnswers();
+        qvtest::resetProgram();
         frmMenu();
     }
     void TearDown() override {

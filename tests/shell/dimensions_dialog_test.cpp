@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/ui_test_support.h"
+
 #include <optional>
 #include <string>
 
@@ -16,10 +18,7 @@ const std::string kTooLongForDouble(400, '9');
 class DimensionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pf::unloadAll();
-        qv::resetState();
-        h().transcript.clear();
-        h().clearAnswers();
+        qvtest::resetProgram();
         frmMenu();
     }
     void TearDown() override {

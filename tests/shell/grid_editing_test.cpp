@@ -2,6 +2,8 @@
 // cell is current, and what the user heard and saw.
 #include <gtest/gtest.h>
 
+#include "tests/ui_test_support.h"
+
 #include <string>
 #include <vector>
 
@@ -21,10 +23,7 @@ const std::string kSeriesMessage =
 class GridEditingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pf::unloadAll();
-        qv::resetState();
-        pf::scriptedHost().transcript.clear();
-        pf::scriptedHost().clearAnswers();
+        qvtest::resetProgram();
     }
     void TearDown() override { pf::unloadAll(); }
 

@@ -1,6 +1,8 @@
 // The home screen each module opens from the chooser, and what closing it leaves.
 #include <gtest/gtest.h>
 
+#include "tests/ui_test_support.h"
+
 #include <string>
 #include <vector>
 
@@ -18,10 +20,7 @@ namespace {
 class HomeScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pf::unloadAll();
-        qv::resetState();
-        pf::scriptedHost().transcript.clear();
-        pf::scriptedHost().clearAnswers();
+        qvtest::resetProgram();
         qv::startProgram();
         frmStartup().cmdOK.userClick();
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/ui_test_support.h"
+
 #include <string>
 #include <vector>
 
@@ -17,10 +19,7 @@ using Lines = std::vector<std::string>;
 class SolutionWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pf::unloadAll();
-        qv::resetState();
-        pf::scriptedHost().transcript.clear();
-        pf::scriptedHost().clearAnswers();
+        qvtest::resetProgram();
         frmMenu();
     }
     void TearDown() override { pf::unloadAll(); }

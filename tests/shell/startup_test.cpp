@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/ui_test_support.h"
+
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
@@ -12,10 +14,7 @@ namespace {
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pf::unloadAll();
-        qv::resetState();
-        pf::scriptedHost().transcript.clear();
-        pf::scriptedHost().clearAnswers();
+        qvtest::resetProgram();
     }
     void TearDown() override { pf::unloadAll(); }
 };
