@@ -192,4 +192,11 @@ private:
 
 std::unique_ptr<Host> makeQtHost() { return std::make_unique<QtHost>(); }
 
+std::unique_ptr<Printer> makePdfPrinter(const std::string& path) {
+    auto p = std::make_unique<QtPrinter>();
+    p->printer.setOutputFormat(QPrinter::PdfFormat);
+    p->printer.setOutputFileName(qs(path));
+    return p;
+}
+
 }  // namespace pf

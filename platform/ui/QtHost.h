@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "platform/ui/Host.h"
 
@@ -7,5 +8,9 @@ namespace pf {
 
 // The host of the running program: real dialogs and nested event loops.
 std::unique_ptr<Host> makeQtHost();
+
+// The program's printer writing to a PDF file instead of a device (used to check
+// what printing produces).
+std::unique_ptr<Printer> makePdfPrinter(const std::string& path);
 
 }  // namespace pf
