@@ -614,9 +614,6 @@ void Engine::DualRatioTest(bool smallestIndex) {
         }
     }
     L.dblBestDualRatio = best;
-#ifdef QV_ENGINE_TRACE
-    if (!found) fprintf(stderr, "  dual: no entering for pos %d col %d x=%.17g lb %g ub %g\n", r, k, x_[r], lb_[k], ub_[k]);
-#endif
     if (!found) {
         L.intNodeState = 2;
         return;
@@ -898,14 +895,6 @@ void Engine::SolveNode() {
 void Engine::BranchAndBoundStep() {
     CheckIntegrality();
     ChooseBranchingColumn();
-#ifdef QV_ENGINE_TRACE
-    ComputeObjectiveValue();
-    fprintf(stderr, "node %d state %d phase %d obj %g branch x%d=%g |", L.intCurrentNode, L.intNodeState, L.intPhase, L.dblObjectiveValue, L.intBranchColumn, L.dblBranchValue);
-    for (int k = L.intCurrentNode; k > 0; k = L.intNodeParents[k]) fprintf(stderr, " %d:%g", L.intNodeColumns[k], L.dblNodeBounds[k]);
-    fprintf(stderr, " | x:");
-    for (int j = 1; j <= n_; ++j) { double v = status_[j]==1?ub_[j]:lb_[j]; for (int i=1;i<=m_;++i) if (basis_[i]==j) v=x_[i]; fprintf(stderr, " %g", v);} 
-    fprintf(stderr, "\n");
-#endif
     switch (L.intNodeState) {
         case 1: ProcessFractionalNode(); break;
         case 2: CloseNode(L.intCurrentNode); break;

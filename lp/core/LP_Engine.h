@@ -25,7 +25,7 @@ namespace qv {
 // Last-resort limits of one run. The defaults end a run at capacity (100
 // variables, 50 rows) within about ten seconds; tests pass small budgets.
 struct EngineLimits {
-    long maxIterations = 400000;  // primal + dual simplex iterations of one run
+    long maxIterations = 350000;  // primal + dual simplex iterations of one run
     long maxNodes = 20000;        // branch-and-bound nodes solved in one search
 };
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "engine_fixture.h"
 #include "lp/core/LP_Engine.h"
@@ -34,6 +35,8 @@ struct NamedIP {
     double objective = 0;
     std::vector<double> x = {};
 };
+
+void PrintTo(const NamedIP& c, std::ostream* os) { *os << c.name; }
 
 std::vector<NamedIP> Catalogue() {
     const int MAX = 0, MIN = 1;
@@ -181,7 +184,9 @@ SmallIP RandomSmallIP(std::uint32_t seed) {
         }
         const int rel = RandomRel(g);
         const double slack = static_cast<double>(g() % 4) + (g() % 2 ? 0.5 : 0.0);
-        p.row(a, rel, rel == LE ? ax + slack : rel == GE ? ax - slack : ax);
+        // Now and then an equality no integer point can meet exactly.
+        const double offset = rel == EQ && g() % 4 == 0 ? 0.5 : 0.0;
+        p.row(a, rel, rel == LE ? ax + slack : rel == GE ? ax - slack : ax + offset);
     }
     // General integers get their box as rows; binaries their bound from the section.
     for (int j = 0; j < n; ++j) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <optional>
 
 #include "engine_fixture.h"
@@ -29,6 +30,8 @@ Problem Make(int opt, std::vector<double> c, std::vector<std::tuple<std::vector<
     for (auto& [a, r, rhs] : rows) p.row(a, r, rhs);
     return p;
 }
+
+void PrintTo(const NamedLP& c, std::ostream* os) { *os << c.name; }
 
 std::vector<NamedLP> Catalogue() {
     const int MAX = 0, MIN = 1;
