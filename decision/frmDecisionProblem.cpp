@@ -14,16 +14,6 @@ constexpr long kBackground = 0x00FFC0C0;
 constexpr long kNavy = 0x00800000;
 constexpr long kDarkBlue = 0x00800000;
 constexpr long kWhite = 0x00FFFFFF;
-constexpr long kLightOrange = 0x0080C0FF;
-
-void infoLabel(pf::Label& l) {
-    l.FontName("Century Gothic");
-    l.FontSize(9.75);
-    l.FontBold(true);
-    l.ForeColor(kNavy);
-    l.BackColor(kLightOrange);
-    l.WordWrap(true);
-}
 
 void headerLabel(pf::Label& l, const char* caption) {
     l.FontName("Century Gothic");
@@ -40,12 +30,7 @@ FrmDecisionProblem::FrmDecisionProblem() : pf::Form("frmDecisionProblem", pf::Fo
     Move(0, 0, 15270, 10065);
     BackColor(kBackground);
 
-    txtLoadInfo.Move(0, 0, 15260, 1335);
-    infoLabel(txtLoadInfo);
-    txtLoadInfo.Visible(false);
-    lblLoadInfo.Move(0, 840, 15255, 375);
-    infoLabel(lblLoadInfo);
-    lblLoadInfo.Visible(false);
+    qv::layoutHomeInfoLabels(txtLoadInfo, lblLoadInfo);
 
     // Laid over the description once a problem exists, top to bottom.
     lblopttype.Move(120, 120, 1700, 285);
@@ -58,7 +43,7 @@ FrmDecisionProblem::FrmDecisionProblem() : pf::Form("frmDecisionProblem", pf::Fo
     Label1.Move(120, 4680, 6000, 285);
     headerLabel(Label1, "Sample Outcome Probabilities:");
     lblInfo.Move(6240, 4560, 8900, 525);
-    infoLabel(lblInfo);
+    qv::homeInfoLabel(lblInfo);
     lblInfo.Caption(
         "Enter conditional probabilities for each sample outcome given the state of nature.  "
         "Rows must sum to one.");

@@ -16,15 +16,6 @@ constexpr long kBackground = 0x00FFC0C0;
 constexpr long kNavy = 0x00800000;
 constexpr long kLightOrange = 0x0080C0FF;
 
-void infoLabel(pf::Label& l) {
-    l.FontName("Century Gothic");
-    l.FontSize(9.75);
-    l.FontBold(true);
-    l.ForeColor(kNavy);
-    l.BackColor(kLightOrange);
-    l.WordWrap(true);
-}
-
 qv::GridEditRules gridRules(FrmProblem* w) {
     qv::GridEditRules r;
     r.role = [](const pf::Grid& g) {
@@ -47,14 +38,9 @@ FrmProblem::FrmProblem() : pf::Form("frmProblem", pf::FormKind::Child), editor_(
     Move(0, 0, 15270, 10065);
     BackColor(kBackground);
 
-    txtLoadInfo.Move(0, 0, 15260, 1335);
-    infoLabel(txtLoadInfo);
-    txtLoadInfo.Visible(false);
-    lblLoadInfo.Move(0, 840, 15255, 375);
-    infoLabel(lblLoadInfo);
-    lblLoadInfo.Visible(false);
+    qv::layoutHomeInfoLabels(txtLoadInfo, lblLoadInfo);
     lblInfo.Move(0, 0, 15260, 615);
-    infoLabel(lblInfo);
+    qv::homeInfoLabel(lblInfo);
     lblInfo.Visible(false);
 
     lblTitle.Move(240, 705, 9255, 375);
@@ -123,6 +109,24 @@ void FrmProblem::txtLoadInfo_Click() { frmMenu().SetFocus(); }
 void FrmProblem::lblInfo_Click() { frmMenu().SetFocus(); }
 
 namespace qv {
+
+void homeInfoLabel(pf::Label& l) {
+    l.FontName("Century Gothic");
+    l.FontSize(9.75);
+    l.FontBold(true);
+    l.ForeColor(kNavy);
+    l.BackColor(kLightOrange);
+    l.WordWrap(true);
+}
+
+void layoutHomeInfoLabels(pf::Label& description, pf::Label& prompt) {
+    description.Move(0, 0, 15260, 1335);
+    homeInfoLabel(description);
+    description.Visible(false);
+    prompt.Move(0, 840, 15255, 375);
+    homeInfoLabel(prompt);
+    prompt.Visible(false);
+}
 
 bool startHomeScreenLoad(pf::Form& window, std::initializer_list<pf::Control*> paletteLabels) {
     if (!loadStep([&] {

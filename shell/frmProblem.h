@@ -56,6 +56,10 @@ bool loadStep(F&& fn) {
 // labels' colours through the palette, and the module's menus. False ends the Load.
 bool startHomeScreenLoad(pf::Form& window, std::initializer_list<pf::Control*> paletteLabels);
 
+// The description and prompt labels of every home screen, in their places and look.
+void homeInfoLabel(pf::Label& l);
+void layoutHomeInfoLabels(pf::Label& description, pf::Label& prompt);
+
 // The start prompt of every home screen.
 inline constexpr const char* kHomePrompt =
     "  Select 'File' and click 'New' or 'Open' to work with a problem.";
