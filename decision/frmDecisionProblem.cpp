@@ -11,7 +11,6 @@ FrmDecisionProblem& frmDecisionProblem() { return pf::instance<FrmDecisionProble
 
 namespace {
 constexpr long kBackground = 0x00FFC0C0;
-constexpr long kNavy = 0x00800000;
 constexpr long kDarkBlue = 0x00800000;
 constexpr long kWhite = 0x00FFFFFF;
 
