@@ -1,5 +1,8 @@
 #include "lp/frmLPproblem.h"
 
+#include "lp/QVLP.h"
+#include "platform/core/Format.h"
+#include "platform/ui/Host.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
 #include "shell/core/State.h"
@@ -22,6 +25,45 @@ void infoLabel(pf::Label& l) {
     l.ForeColor(kNavy);
     l.BackColor(kLightOrange);
     l.WordWrap(true);
+}
+
+bool isNameKey(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+qv::GridEditRules gridRules(FrmLPproblem* w, int index) {
+    qv::GridEditRules r;
+    r.gridIndex = index;
+    r.role = [index](const pf::Grid& g) {
+        if (g.Col() == 0 || (index == 1 && g.Row() == 0)) return qv::CellRole::Heading;
+        return qv::CellRole::Data;
+    };
+    r.acceptChar = [index](const pf::Grid& g, char c) {
+        if (index == 1 && g.Col() == g.Cols() - 2)
+            return c == '<' || c == '=' || c == '>' ? qv::CharVerdict::Accept : qv::CharVerdict::Beep;
+        if (index == 0 && g.Row() == 0) {
+            if (!isNameKey(c)) return qv::CharVerdict::Beep;
+            if (!qv::S().blnTypingStarted && c >= '0' && c <= '9') {
+                pf::MsgBox("The first position of a variable cannot contain a number.",
+                           pf::vbCritical + pf::vbOKOnly, "Data Input Error");
+                return qv::CharVerdict::Refuse;
+            }
+            return qv::CharVerdict::Accept;
+        }
+        return qv::isNumericKey(c) ? qv::CharVerdict::Accept : qv::CharVerdict::Beep;
+    };
+    r.check = [w, index] { return w->ValidateCell(index); };
+    // Down and Enter in the last row always beep here.
+    r.lastRowBeepSuppressible = false;
+    // Tab in a grid's last cell goes on in the other grid.
+    r.tabFromLastCell = [w, index] {
+        qv::GridEditor& other = w->editor(1 - index);
+        other.moveTo(1, 1);
+        other.grid().SetFocus();
+    };
+    // A cell refused on a click stays current without taking the focus back.
+    r.refocusOnClickReject = false;
+    return r;
 }
 
 void barLabel(pf::Label& l) {
@@ -75,6 +117,13 @@ FrmLPproblem::FrmLPproblem() : pf::Form("frmLPproblem", pf::FormKind::Child) {
     }
     Grid[0]->Move(120, 1320, 15030, 780);
     Grid[1]->Move(120, 2520, 15030, 5000);
+    for (int i = 0; i < 2; ++i) {
+        auto& e = editors_[static_cast<std::size_t>(i)];
+        e = std::make_unique<qv::GridEditor>(*Grid[static_cast<std::size_t>(i)], gridRules(this, i));
+        e->attach();
+        // Focus loss has rules of its own here (the name heading copy).
+        Grid[static_cast<std::size_t>(i)]->LostFocus = [this, i] { Grid_LostFocus(i); };
+    }
 
     txtLoadInfo.Click = [this] { txtLoadInfo_Click(); };
     lblInfo.Click = [this] { lblInfo_Click(); };
@@ -104,6 +153,26 @@ void FrmLPproblem::Form_Load() {
 void FrmLPproblem::Form_Unload(int& /*cancel*/) {
     qv::S().strProblemFileName = "";
     qv::menuEvent(qv::MenuEvent::HomeScreenUnloaded);
+}
+
+int FrmLPproblem::ValidateCell(int index) { return QVLP::ValidateCell(index); }
+
+void FrmLPproblem::Grid_LostFocus(int index) {
+    pf::Grid& g0 = *Grid[0];
+    pf::Grid& g1 = *Grid[1];
+    // A name being typed shows in the constraint grid's heading, unchecked.
+    if (g0.Col() >= 1 && g0.Row() == 0 && g0.Col() < g1.Cols()) {
+        const std::string name = g0.Text();
+        g1.TextMatrix(0, g0.Col(), pf::Spaces(13 - static_cast<int>(name.size())) + name);
+    }
+    if (index == 0 && (g0.Col() == 0 || g0.Row() == 0)) return;
+    // Only the grid holding the edited cell checks it, whatever the other grid's
+    // current cell is, so that no typed value leaves the grids unchecked.
+    auto& s = qv::S();
+    if (s.intEditGridIndex != index) return;
+    pf::Grid& g = *Grid[static_cast<std::size_t>(index)];
+    if (g.Col() == 0 || g.Row() < g.FixedRows() || g.Text().empty()) return;
+    if (!editor(index).checkCurrentCell() && g.canTakeFocus()) g.SetFocus();
 }
 
 void FrmLPproblem::lblInfo_Click() { frmMenu().SetFocus(); }

@@ -1,12 +1,15 @@
 #pragma once
 // The linear-programming window: home screen of linear and integer programming, and
 // once a problem is laid out its two grids, Grid(0) the objective function and
-// Grid(1) the constraints.
+// Grid(1) the constraints. Both grids are edited through the shell's grid editor;
+// they share one editing state, intEditGridIndex telling which grid holds the cell
+// typed into.
 #include <array>
 #include <memory>
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/Grid.h"
+#include "shell/GridEditor.h"
 
 class FrmLPproblem : public pf::Form {
 public:
@@ -26,6 +29,16 @@ public:
 
     void lblInfo_Click();
     void txtLoadInfo_Click();
+
+    // Checks the current cell of Grid(index): 999 refused (the user has been told),
+    // 0 accepted. Stores nothing.
+    int ValidateCell(int index);
+    void Grid_LostFocus(int index);
+
+    qv::GridEditor& editor(int index) { return *editors_[static_cast<std::size_t>(index)]; }
+
+private:
+    std::array<std::unique_ptr<qv::GridEditor>, 2> editors_;
 };
 
 FrmLPproblem& frmLPproblem();

@@ -81,8 +81,15 @@ bool checkLinearProgram(const std::string& saved) {
         objective->Row(0);
         for (int c = 1; c < objective->Cols(); ++c) {
             objective->Col(c);
-            if (objective->Text().empty())
+            const std::string name = objective->Text();
+            if (name.empty())
                 return dataInputError(*objective, 0, c, "Variable Name Not Entered.", saved);
+            // A problem file keeps one variable per name: two columns of one name would merge.
+            for (int k = 1; k < c; ++k)
+                if (objective->TextMatrix(0, k) == name) {
+                    const std::string text = "Variable Name " + name + " Entered More Than Once.";
+                    return dataInputError(*objective, 0, c, text.c_str(), saved);
+                }
         }
     }
     if (constraints) {
@@ -90,8 +97,13 @@ bool checkLinearProgram(const std::string& saved) {
         for (int r = 1; r < constraints->Rows(); ++r) {
             constraints->Row(r);
             constraints->Col(relation);
-            if (constraints->Text().empty())
+            const std::string rel = constraints->Text();
+            if (rel.empty())
                 return dataInputError(*constraints, r, relation, "Relation Not Entered.", saved);
+            // Only these three are solved as written ("<=" would be taken for ">").
+            if (rel != "<" && rel != "=" && rel != ">")
+                return dataInputError(*constraints, r, relation, "Relation is Invalid.  Please enter <, >, or =.",
+                                      saved);
             constraints->Col(rhs);
             if (constraints->Text().empty())
                 return dataInputError(*constraints, r, rhs, "RHS Value Not Entered.", saved);

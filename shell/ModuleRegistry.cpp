@@ -1,6 +1,9 @@
 // Each module hands the shell its procedures here. A module adds its lines in its
 // own function below; an entry left empty is a step the module has not built.
+#include "lp/QVLP.h"
+#include "lp/QVLPSolution.h"
 #include "lp/core/Parser.h"
+#include "lp/core/TextModel.h"
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
@@ -13,16 +16,19 @@ namespace {
 void registerLinearProgramming() {
     for (int m : {1, 4}) {
         ModuleProcedures& p = modules(m);
-        // p.newProblem = QVLP.NewLPProblem
-        // p.commitPendingEntry = the names-row commit of frmLPproblem.Grid(0)
-        // p.sizeForFile = QVLP.InitLPArrays
-        // p.rebuildScreen = QVLP.BuildInputScreen
-        // p.addConstraints / deleteConstraint / addVariables / deleteVariable /
-        //   changeOptimizationType = the QVLP Edit operations
-        // p.storeInputScreen = QVLP.StoreInputScreen
-        // p.integerDialog = frmIP shown modally
-        // p.solve = QVLP.RunSolver
-        // p.report = QVLP.PrintLPSolution
+        p.newProblem = [] { QVLP::NewLPProblem(); };
+        p.commitPendingEntry = [] { QVLP::CommitPendingEntry(); };
+        p.sizeForFile = [] { QVLP::InitLPArrays(); };
+        p.rebuildScreen = [] { QVLP::BuildInputScreen(); };
+        p.addConstraints = [] { QVLP::AddConstraints(); };
+        p.deleteConstraint = [] { QVLP::DeleteConstraint(); };
+        p.addVariables = [] { QVLP::AddVariables(); };
+        p.deleteVariable = [] { QVLP::DeleteVariable(); };
+        p.changeOptimizationType = [] { QVLP::ChangeOptimizationType(); };
+        p.storeInputScreen = [] { QVLP::StoreInputScreen(); };
+        p.integerDialog = [] { QVLP::AskIntegerVariables(); };
+        p.solve = [] { QVLP::RunSolver(); };
+        p.report = [](pf::ReportSink& sink) { QVLP::PrintLPSolution(sink); };
         p.parseModel = [] {
             const QVLP::ParseResult r = QVLP::ParseModelLines();
             if (!r.ok) pf::MsgBox(r.messageText, r.icon + pf::vbOKOnly, r.messageTitle);

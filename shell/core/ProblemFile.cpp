@@ -327,14 +327,23 @@ void writeMarkov(SharedState& S, pf::FieldWriter& out) {
 
 // ---- Readers ----
 
+constexpr int kModelLineUpper = 255;
+constexpr int kMaxLPConstraints = 50;
+
 void readLP(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) {
     LPBlock& L = S.lp;
-    L.strModelLines.ReDim(255);
+    L.strModelLines.ReDim(kModelLineUpper);
     runSizeHook(hooks);
-    const int m = readCount(in, 1, 50);
+    // As many constraints as the model's lines can hold are read; beyond the program's
+    // 50 the parser refuses the model with its own message and nothing is laid out.
+    const int m = readCount(in, 1, kModelLineUpper - 2);
     L.intConstraintCount = m;
     for (int i = 1; i <= m + 2; ++i) L.strModelLines(i) = in.readString();
-    if (hooks.parseModel && !hooks.parseModel()) return;
+    if (hooks.parseModel) {
+        if (!hooks.parseModel()) return;
+    } else {
+        requireRange(m, 1, kMaxLPConstraints);
+    }
     runRebuildHook(hooks);
 }
 

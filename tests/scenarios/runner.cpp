@@ -432,7 +432,13 @@ int main(int argc, char** argv) {
     fs::remove_all(work);
 
     std::string transcript;
-    for (const auto& l : host->transcript) transcript += l + "\n";
+    // The run's own folder is shown as $TMP, so transcripts do not depend on it.
+    const std::string workText = work.string();
+    for (std::string l : host->transcript) {
+        for (auto pos = l.find(workText); pos != std::string::npos; pos = l.find(workText, pos + 4))
+            l.replace(pos, workText.size(), "$TMP");
+        transcript += l + "\n";
+    }
 
     if (!check) {
         std::cout << transcript;

@@ -123,7 +123,7 @@ TEST_F(DataCheckTest, LinearProgramReportsTheFirstMissingEntryOnly) {
     auto fill = [&] {
         for (int c = 1; c <= 3; ++c) w.objective.TextMatrix(0, c, "X" + std::to_string(c));
         for (int r = 1; r <= 2; ++r) {
-            w.constraints.TextMatrix(r, 2, "<=");
+            w.constraints.TextMatrix(r, 2, "<");
             w.constraints.TextMatrix(r, 3, "4");
         }
     };

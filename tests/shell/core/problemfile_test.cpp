@@ -360,6 +360,9 @@ TEST(ProblemFileRead, ForecastAndMarkov) {
 
 // Counts a module cannot hold fail the read before anything is indexed by them.
 TEST(ProblemFileRead, CountsOutsideTheModulesLimitsFail) {
+    // 51 constraints fit the model's lines; with no parser to refuse them the count does.
+    std::string lp51 = "51\r\n\"p\"\r\n\"MAX 1X\"\r\n";
+    for (int i = 1; i <= 51; ++i) lp51 += "\"1X<1\"\r\n";
     struct Case {
         const char* what;
         int module;
@@ -368,7 +371,8 @@ TEST(ProblemFileRead, CountsOutsideTheModulesLimitsFail) {
     };
     const std::vector<Case> cases = {
         {"no constraints", 1, "", "0\r\n\"p\"\r\n\"MAX 1X\"\r\n"},
-        {"51 constraints", 1, "", "51\r\n"},
+        {"51 constraints", 1, "", lp51},
+        {"more constraints than the model's lines", 1, "", "254\r\n"},
         {"no origins", 2, kTransportation, "0,0,3\r\n"},
         {"negative tasks", 3, kAssignment, "0,3,-2\r\n"},
         {"indexes beyond 16 bits", 2, kTransportation, "0,200,200\r\n"},

@@ -1,0 +1,310 @@
+// The LP window with its grids: the cell check, the checks of a cell left by a click
+// or a menu, the Edit operations' rebuild, the integer-variable dialog and the
+// solver's outcomes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lp/QVLP.h"
+#include "lp/frmIP.h"
+#include "lp/frmLPproblem.h"
+#include "lp/core/TextModel.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/MenuState.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmSolution.h"
+#include "shell/frmModuleSelection.h"
+
+namespace {
+
+pf::ScriptedHost& h() { return pf::scriptedHost(); }
+
+std::string inputError(const std::string& text) {
+    return "MSGBOX \"Data Input Error\" critical OK \"" + text + "\" -> OK";
+}
+
+class LPWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pf::unloadAll();
+        qv::resetState();
+        h().transcript.clear();
+        h().clearAnswers();
+    }
+    void TearDown() override {
+        EXPECT_TRUE(h().allAnswersUsed());
+        pf::unloadAll();
+    }
+
+    // A problem with m constraints and n variables laid out in the window, as New leaves it.
+    FrmLPproblem& layOut(int module, int m, int n) {
+        frmMenu();
+        pf::Unload<FrmModuleSelection>();
+        auto& s = qv::S();
+        s.intCurrentModule = module;
+        s.intIntegerLP = module == 4 ? 1 : 0;
+        s.lp.intConstraintCount = m;
+        s.lp.intVariableCount = n;
+        QVLP::InitLPArrays();
+        frmLPproblem().Show();
+        s.blnNewProblem = true;
+        QVLP::BuildInputScreen();
+        s.blnNewProblem = false;
+        h().transcript.clear();
+        return frmLPproblem();
+    }
+    pf::Grid& grid(int i) { return *frmLPproblem().Grid[static_cast<std::size_t>(i)]; }
+    void fill(int i, int r, const std::vector<std::string>& texts) {
+        for (std::size_t c = 0; c < texts.size(); ++c) grid(i).TextMatrix(r, static_cast<int>(c) + 1, texts[c]);
+    }
+    void typeInto(int i, int r, int c, const std::string& keys) {
+        grid(i).userClickCell(r, c);
+        pf::SendKeys(keys, true);
+    }
+};
+
+TEST_F(LPWindowTest, CellCheckJudgesEachKindOfCell) {
+    static const std::string tooLong(400, '9');
+    struct Case {
+        int grid, row, col;  // in a 2 x 2 problem: Grid(1) column 3 relation, 4 right-hand side
+        const char* text;
+        const char* message;  // nullptr: accepted
+    } cases[] = {
+        {0, 0, 1, "ABCDEFG", nullptr},
+        {0, 0, 1, "ABCDEFGH", "Variable Names must be less than 8 Characters Long."},
+        {0, 1, 1, "1.2.3", "Objective Function Coefficients Must Be Numeric."},
+        {0, 1, 1, "-.5", nullptr},
+        {1, 1, 1, "5-", "Constraint Values Must Be Numeric."},
+        {1, 1, 2, "1.2.3", "Constraint Values Must Be Numeric."},
+        {1, 1, 1, tooLong.c_str(), "Constraint Values Must Be Numeric."},
+        {1, 1, 3, "<=", "Relation is Invalid.  Please enter <, >, or =."},
+        {1, 1, 3, ">", nullptr},
+        {1, 1, 4, "-5", "Right Hand Sides Must be Positive"},
+        {1, 1, 4, "0", nullptr},
+        {1, 1, 4, "0.5", nullptr},
+        {1, 0, 1, "           X1", nullptr},  // a heading is no entry
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text).substr(0, 20));
+        layOut(1, 2, 2);
+        grid(c.grid).Row(c.row);
+        grid(c.grid).Col(c.col);
+        grid(c.grid).Text(c.text);
+        if (c.message) h().expectMessage(pf::vbOK);
+        EXPECT_EQ(frmLPproblem().ValidateCell(c.grid), c.message ? 999 : 0);
+        if (c.message) {
+            EXPECT_EQ(h().transcript.back(), inputError(c.message));
+        }
+        EXPECT_EQ(qv::S().strNumericOK == "NO", false);  // verdicts reset after a refusal
+        qv::S().blnEditInProgress = true;
+        EXPECT_EQ(frmLPproblem().ValidateCell(c.grid), 0);  // an Edit rebuild checks nothing
+        qv::S().blnEditInProgress = false;
+        pf::unloadAll();
+        qv::resetState();
+    }
+    // An accepted name shows right-aligned in 12 in the constraint grid's heading.
+    layOut(1, 2, 2);
+    grid(0).Row(0);
+    grid(0).Col(2);
+    grid(0).Text("Chair");
+    EXPECT_EQ(frmLPproblem().ValidateCell(0), 0);
+    EXPECT_EQ(grid(1).TextMatrix(0, 2), "       Chair");
+}
+
+// A value typed into one grid is checked when the user goes to the other grid, by a
+// click or by opening a menu, whatever the other grid's current cell is.
+TEST_F(LPWindowTest, ATypedValueNeverLeavesItsGridUnchecked) {
+    layOut(1, 2, 2);
+    // Grid(1) still has its heading row current, as the layout leaves it.
+    ASSERT_EQ(grid(1).Row(), 0);
+    typeInto(0, 1, 1, "1.2.3");
+    h().expectMessage(pf::vbOK);
+    grid(1).userClickCell(1, 1);
+    EXPECT_EQ(h().transcript.back(), inputError("Objective Function Coefficients Must Be Numeric."));
+    EXPECT_EQ(grid(0).TextMatrix(1, 1), "");
+
+    // The name row of Grid(0) current while a right-hand side is typed.
+    grid(0).Row(0);
+    typeInto(1, 2, 4, "-5");
+    h().expectMessage(pf::vbOK);
+    grid(0).userClickCell(1, 2);
+    EXPECT_EQ(h().transcript.back(), inputError("Right Hand Sides Must be Positive"));
+    EXPECT_EQ(grid(1).TextMatrix(2, 4), "");
+
+    // A relation still being typed as the Solution menu opens.
+    typeInto(1, 1, 3, "<=");
+    h().expectMessage(pf::vbOK);
+    frmMenu().mnuSolution_Click();
+    EXPECT_EQ(h().transcript.back(), inputError("Relation is Invalid.  Please enter <, >, or =."));
+    EXPECT_EQ(grid(1).TextMatrix(1, 3), "");
+}
+
+TEST_F(LPWindowTest, TabFromEachGridsLastCellGoesToTheOther) {
+    layOut(1, 2, 2);
+    grid(1).userClickCell(2, 4);
+    pf::SendKeys("3{TAB}", true);
+    EXPECT_EQ(pf::focusedControl(), &grid(0));
+    EXPECT_EQ(grid(0).Row(), 1);
+    EXPECT_EQ(grid(0).Col(), 1);
+    grid(0).userClickCell(1, 2);
+    pf::SendKeys("{TAB}", true);
+    EXPECT_EQ(pf::focusedControl(), &grid(1));
+    EXPECT_EQ(grid(1).Row(), 1);
+    EXPECT_EQ(grid(1).Col(), 1);
+    // Up in the name row and in constraint row 1 beeps; Down in a last row always beeps.
+    h().transcript.clear();
+    pf::SendKeys("{UP}", true);
+    grid(0).userClickCell(0, 1);
+    pf::SendKeys("{UP}", true);
+    grid(0).userClickCell(1, 1);
+    pf::SendKeys("{DOWN}", true);
+    EXPECT_EQ(h().transcript, (std::vector<std::string>{"BEEP", "BEEP", "BEEP"}));
+}
+
+TEST_F(LPWindowTest, MenuOpeningChecksAPendingNameAndCopiesNamesWhole) {
+    layOut(1, 1, 2);
+    grid(0).userClickCell(0, 2);
+    pf::SendKeys("ABCDEFGHIJ", true);  // judged only when the cell is left
+    h().expectMessage(pf::vbOK);
+    frmMenu().mnuFile_Click();
+    EXPECT_EQ(h().transcript.back(), inputError("Variable Names must be less than 8 Characters Long."));
+    EXPECT_EQ(grid(0).TextMatrix(0, 2), "");
+    EXPECT_EQ(grid(1).TextMatrix(0, 2), std::string(12, ' '));
+    // A long name from a file, on the name row: copied whole, not cut.
+    grid(0).TextMatrix(0, 1, "LONGNAMEFROMFILE");
+    grid(0).Row(0);
+    grid(0).Col(1);
+    frmMenu().mnudispedit_Click();
+    EXPECT_EQ(grid(1).TextMatrix(0, 1), "LONGNAMEFROMFILE");
+    EXPECT_EQ(grid(1).Row(), 0);
+    EXPECT_EQ(grid(1).Col(), 1);
+}
+
+// The store turns an empty relation into code 4 (">") and an empty right-hand side
+// into 0; an Edit operation's rebuild shows what was typed instead.
+TEST_F(LPWindowTest, EditRebuildKeepsTypedRelationsAndEmptyRightHandSides) {
+    layOut(1, 3, 2);
+    fill(0, 1, {"3", "2"});
+    fill(1, 1, {"1", "", "<", "4"});
+    fill(1, 2, {"", "2", "", "12"});
+    fill(1, 3, {"3", "2", "=", ""});
+    auto& s = qv::S();
+    s.blnEditInProgress = true;
+    h().expectInput("2");
+    QVLP::DeleteConstraint();
+    s.blnEditInProgress = false;
+    EXPECT_EQ(grid(1).Rows(), 3);
+    EXPECT_EQ(grid(1).TextMatrix(1, 3), "<");
+    EXPECT_EQ(grid(1).TextMatrix(2, 1), "3");
+    EXPECT_EQ(grid(1).TextMatrix(2, 3), "=");
+    EXPECT_EQ(grid(1).TextMatrix(2, 4), "");
+    EXPECT_EQ(s.lp.intConstraintCount, 2);
+
+    s.blnEditInProgress = true;
+    h().expectInput("X1");
+    QVLP::DeleteVariable();
+    s.blnEditInProgress = false;
+    EXPECT_EQ(grid(0).Cols(), 2);
+    EXPECT_EQ(grid(0).TextMatrix(0, 1), "X2");
+    EXPECT_EQ(grid(0).TextMatrix(1, 1), "2");
+    EXPECT_EQ(grid(1).TextMatrix(1, 1), "0");
+    EXPECT_EQ(grid(1).TextMatrix(2, 1), "2");
+    EXPECT_EQ(grid(1).TextMatrix(1, 2), "<");
+    EXPECT_EQ(grid(1).TextMatrix(1, 3), "4");
+}
+
+TEST_F(LPWindowTest, IntegerDialogRestoresAndWritesTheSection) {
+    layOut(4, 2, 3);
+    fill(0, 0, {"A", "b", "C"});
+    QVLP::StoreInputScreen();
+    auto& lp = qv::S().lp;
+    lp.strModelLines(5) = "BIN";
+    lp.strModelLines(6) = "C";
+    lp.strModelLines(7) = "INT";
+    lp.strModelLines(8) = "b";
+    lp.strModelLines(9) = "";
+    auto selected = [](pf::ListBox& l) {
+        std::string s;
+        for (int i = 0; i < l.ListCount(); ++i) s += l.Selected(i) ? '1' : '0';
+        return s;
+    };
+    h().expectModal("frmIP", [&](pf::Form& f) {
+        auto& d = static_cast<FrmIP&>(f);
+        EXPECT_TRUE(d.optMultiple.Value());
+        EXPECT_EQ(selected(d.lstBinary), "001");
+        EXPECT_EQ(selected(d.lstGeneral), "010");
+        // A variable picked in one list leaves the other.
+        d.lstGeneral.userSelect(2);
+        EXPECT_EQ(selected(d.lstBinary), "000");
+        d.lstBinary.userSelect(0);
+        d.CmdSolve.userClick();
+    });
+    QVLP::AskIntegerVariables();
+    EXPECT_FALSE(qv::S().blnDialogCancelled);
+    std::vector<std::string> section;
+    for (int p = 5; p <= 10; ++p) section.push_back(lp.strModelLines(p));
+    EXPECT_EQ(section, (std::vector<std::string>{"BIN", "A", "INT", "b", "C", ""}));
+
+    // All binary: the lists do not count; Cancel keeps the section.
+    h().expectModal("frmIP", [](pf::Form& f) {
+        auto& d = static_cast<FrmIP&>(f);
+        d.optbinary.userClick();
+        d.lstGeneral.userSelect(1);
+        d.CmdSolve.userClick();
+    });
+    QVLP::AskIntegerVariables();
+    EXPECT_EQ(lp.strModelLines(5), "DBI");
+    h().expectModal("frmIP", [&](pf::Form& f) {
+        auto& d = static_cast<FrmIP&>(f);
+        EXPECT_TRUE(d.optbinary.Value());
+        EXPECT_EQ(selected(d.lstBinary), "111");
+        d.optgeneral.userClick();
+        d.cmdCancel.userClick();
+    });
+    QVLP::AskIntegerVariables();
+    EXPECT_TRUE(qv::S().blnDialogCancelled);
+    EXPECT_EQ(lp.strModelLines(5), "DBI");
+}
+
+TEST_F(LPWindowTest, SolverOutcomesSwitchPrintAndShowTheEngineMessage) {
+    layOut(1, 1, 2);
+    fill(0, 1, {"1", "1"});
+    fill(1, 1, {"1", "-1", ">", "1"});  // X1 - X2 >= 1 with X1 + X2 to maximize: unbounded
+    QVLP::StoreInputScreen();
+    qv::enablePrintItems(true);
+    h().expectMessage(pf::vbOK);
+    QVLP::RunSolver();
+    EXPECT_EQ(h().transcript.back(), "MSGBOX \"Solution\" information OK \"Problem is Unbounded.\" -> OK");
+    EXPECT_FALSE(frmMenu().mnuSolutionPrinttoPrinter->Enabled());
+    EXPECT_FALSE(frmMenu().mnuSolutionPrinttoText->Enabled());
+
+    fill(1, 1, {"1", "1", "<", "4"});
+    QVLP::StoreInputScreen();
+    QVLP::RunSolver();
+    EXPECT_TRUE(frmMenu().mnuSolutionPrinttoPrinter->Enabled());
+    EXPECT_TRUE(pf::isLoaded<FrmSolution>());
+}
+
+TEST_F(LPWindowTest, DataCheckRefusesDuplicateNamesAndUnknownRelations) {
+    layOut(1, 2, 3);
+    fill(0, 0, {"A", "B", "A"});
+    fill(1, 1, {"1", "", "", "<=", "4"});
+    fill(1, 2, {"1", "", "", "<", "4"});
+    h().expectMessage(pf::vbOK);
+    EXPECT_FALSE(frmMenu().CheckProblemData());
+    EXPECT_EQ(h().transcript.back(), inputError("Variable Name A Entered More Than Once."));
+    EXPECT_EQ(grid(0).SelStartCol(), 3);
+    grid(0).TextMatrix(0, 3, "a");  // names differ by letter case
+    h().expectMessage(pf::vbOK);
+    EXPECT_FALSE(frmMenu().CheckProblemData());
+    EXPECT_EQ(h().transcript.back(), inputError("Relation is Invalid.  Please enter <, >, or =."));
+    EXPECT_EQ(grid(1).SelStartRow(), 1);
+    EXPECT_EQ(grid(1).SelStartCol(), 4);
+    grid(1).TextMatrix(1, 4, "<");
+    EXPECT_TRUE(frmMenu().CheckProblemData());
+}
+
+}  // namespace
