@@ -70,11 +70,7 @@ void FrmDecisionProblem::Form_Load() {
             txtLoadInfo.Caption(qv::moduleInfo(10).description);
         }))
         return;
-    step([&] {
-        lblLoadInfo.Caption(qv::kHomePrompt);
-        txtLoadInfo.Visible(true);
-        lblLoadInfo.Visible(true);
-    });
+    step([&] { qv::showHomePrompt(txtLoadInfo, lblLoadInfo); });
 }
 
 void FrmDecisionProblem::Form_Unload(int& /*cancel*/) {

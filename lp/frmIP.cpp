@@ -39,13 +39,7 @@ FrmIP::FrmIP() : pf::Form("frmIP", pf::FormKind::Dialog) {
     optMultiple.Caption("Multiple Types Of Variables");
     // The design's choice when the dialog is created.
     optgeneral.Value(true);
-    for (pf::OptionButton* o : {&optbinary, &optgeneral, &optMultiple}) {
-        o->ForeColor(qv::kHeaderNavy);
-        o->BackColor(qv::kDialogGrey);
-        o->FontName("Century Gothic");
-        o->FontSize(9.75);
-        o->FontBold(true);
-    }
+    qv::dialogOptionLook({&optbinary, &optgeneral, &optMultiple}, 9.75);
     Label1.Move(240, 2280, 3015, 255);
     qv::dialogLabelLook(Label1, 9.75, true);
     Label1.Caption("Select 0/1 Variables:");
@@ -58,15 +52,9 @@ FrmIP::FrmIP() : pf::Form("frmIP", pf::FormKind::Dialog) {
         l->FontName("Century Gothic");
         l->FontSize(9.75);
     }
-    for (pf::CommandButton* b : {&CmdSolve, &cmdCancel}) {
-        b->FontName("Century Gothic");
-        b->FontSize(11.25);
-        b->FontBold(true);
-    }
-    CmdSolve.Move(1560, 5400, 1455, 375);
-    CmdSolve.Caption("Solve");
-    cmdCancel.Move(3840, 5400, 1455, 375);
-    cmdCancel.Caption("Cancel");
+    // Tab order follows declaration order here.
+    qv::dialogButton(CmdSolve, "Solve", 1560, 5400, 1455, 0);
+    qv::dialogButton(cmdCancel, "Cancel", 3840, 5400, 1455, 0);
 
     optbinary.Click = [this] { optbinary_Click(); };
     optgeneral.Click = [this] { optgeneral_Click(); };

@@ -81,28 +81,13 @@ FrmLPFeatures::FrmLPFeatures() : pf::Form("frmLPFeatures", pf::FormKind::Dialog)
     optMaximize.Caption("Maximize");
     optMinimize.Move(3120, 360, 2175, 315);
     optMinimize.Caption("Minimize");
-    for (pf::OptionButton* o : {&optMaximize, &optMinimize}) {
-        o->ForeColor(qv::kHeaderNavy);
-        o->BackColor(qv::kDialogGrey);
-        o->FontName("Century Gothic");
-        o->FontSize(9.75);
-        o->FontBold(true);
-    }
+    qv::dialogOptionLook({&optMaximize, &optMinimize}, 9.75);
     optMaximize.TabIndex = 3;
     optMinimize.TabIndex = 4;
 
-    for (pf::CommandButton* b : {&cmdOK, &cmdCancel}) {
-        b->FontName("Century Gothic");
-        b->FontSize(11.25);
-        b->FontBold(true);
-    }
-    cmdOK.Move(1440, 3480, 1455, 375);
-    cmdOK.Caption("OK");
-    cmdOK.TabIndex = 5;
+    qv::dialogButton(cmdOK, "OK", 1440, 3480, 1455, 5);
     cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Move(3360, 3480, 1455, 375);
-    cmdCancel.Caption("Cancel");
-    cmdCancel.TabIndex = 6;
+    qv::dialogButton(cmdCancel, "Cancel", 3360, 3480, 1455, 6);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     Text1.TabIndex = 7;
     Picture1.TabIndex = 8;

@@ -16,16 +16,6 @@ namespace {
 constexpr long kBackground = 0x00FFC0C0;
 constexpr long kNavy = 0x00800000;
 constexpr long kWhite = 0x00FFFFFF;
-constexpr long kLightOrange = 0x0080C0FF;
-
-void infoLabel(pf::Label& l) {
-    l.FontName("Century Gothic");
-    l.FontSize(9.75);
-    l.FontBold(true);
-    l.ForeColor(kNavy);
-    l.BackColor(kLightOrange);
-    l.WordWrap(true);
-}
 
 bool isNameKey(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
@@ -80,14 +70,9 @@ FrmLPproblem::FrmLPproblem() : pf::Form("frmLPproblem", pf::FormKind::Child) {
     Move(0, 0, 15270, 10065);
     BackColor(kBackground);
 
-    txtLoadInfo.Move(0, 0, 15260, 1335);
-    infoLabel(txtLoadInfo);
-    txtLoadInfo.Visible(false);
-    lblLoadInfo.Move(0, 840, 15255, 375);
-    infoLabel(lblLoadInfo);
-    lblLoadInfo.Visible(false);
+    qv::layoutHomeInfoLabels(txtLoadInfo, lblLoadInfo);
     lblInfo.Move(0, 0, 15260, 615);
-    infoLabel(lblInfo);
+    qv::homeInfoLabel(lblInfo);
     lblInfo.Visible(false);
     lblopttype.Move(120, 660, 4000, 300);
     lblopttype.FontName("Century Gothic");
@@ -143,11 +128,7 @@ void FrmLPproblem::Form_Load() {
             if (mod == 1 || mod == 4) txtLoadInfo.Caption(qv::moduleInfo(mod).description);
         }))
         return;
-    step([&] {
-        lblLoadInfo.Caption(qv::kHomePrompt);
-        txtLoadInfo.Visible(true);
-        lblLoadInfo.Visible(true);
-    });
+    step([&] { qv::showHomePrompt(txtLoadInfo, lblLoadInfo); });
 }
 
 void FrmLPproblem::Form_Unload(int& /*cancel*/) {

@@ -42,4 +42,23 @@ void redrawGridWindow() {
     }
 }
 
+void dialogButton(pf::CommandButton& b, const char* caption, int left, int top, int width, int tabIndex) {
+    b.FontName("Century Gothic");
+    b.FontSize(11.25);
+    b.FontBold(true);
+    b.Move(left, top, width, 375);
+    b.Caption(caption);
+    b.TabIndex = tabIndex;
+}
+
+void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double fontSize) {
+    for (pf::OptionButton* o : options) {
+        o->ForeColor(kHeaderNavy);
+        o->BackColor(kDialogGrey);
+        o->FontName("Century Gothic");
+        o->FontSize(fontSize);
+        o->FontBold(true);
+    }
+}
+
 }  // namespace qv

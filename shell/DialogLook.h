@@ -1,4 +1,5 @@
 #pragma once
+#include <initializer_list>
 // The one look of the program's modal dialogs: no title bar, light grey, a navy
 // header line in white Century Gothic across the top with a small icon at its left,
 // centred on the screen when shown. Every dialog calls this instead of repeating it.
@@ -23,5 +24,10 @@ void dialogLabelLook(pf::Label& label, double fontSize, bool bold);
 // Asks the generic grid window, when it is open, to redraw itself; the dialogs
 // that a Cancel closes over it call this.
 void redrawGridWindow();
+
+// A command button of a shell dialog: its face, place, caption and tab position.
+void dialogButton(pf::CommandButton& b, const char* caption, int left, int top, int width, int tabIndex);
+// Option buttons of a shell dialog: navy bold Century Gothic on the grey.
+void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double fontSize);
 
 }  // namespace qv

@@ -88,11 +88,7 @@ void FrmProblem::Form_Load() {
                 letters(i) = std::string(1, static_cast<char>(64 + i));
         }
     }
-    step([&] {
-        lblLoadInfo.Caption(qv::kHomePrompt);
-        txtLoadInfo.Visible(true);
-        lblLoadInfo.Visible(true);
-    });
+    step([&] { qv::showHomePrompt(txtLoadInfo, lblLoadInfo); });
 }
 
 void FrmProblem::Form_Unload(int& /*cancel*/) {
@@ -126,6 +122,12 @@ void layoutHomeInfoLabels(pf::Label& description, pf::Label& prompt) {
     prompt.Move(0, 840, 15255, 375);
     homeInfoLabel(prompt);
     prompt.Visible(false);
+}
+
+void showHomePrompt(pf::Label& description, pf::Label& prompt) {
+    prompt.Caption(kHomePrompt);
+    description.Visible(true);
+    prompt.Visible(true);
 }
 
 bool startHomeScreenLoad(pf::Form& window, std::initializer_list<pf::Control*> paletteLabels) {

@@ -59,6 +59,8 @@ bool startHomeScreenLoad(pf::Form& window, std::initializer_list<pf::Control*> p
 // The description and prompt labels of every home screen, in their places and look.
 void homeInfoLabel(pf::Label& l);
 void layoutHomeInfoLabels(pf::Label& description, pf::Label& prompt);
+// The description with the start prompt below it.
+void showHomePrompt(pf::Label& description, pf::Label& prompt);
 
 // The start prompt of every home screen.
 inline constexpr const char* kHomePrompt =

@@ -17,27 +17,12 @@ FrmTransObj::FrmTransObj() : pf::Form("frmTransObj", pf::FormKind::Dialog) {
     optMaximize.Caption("Maximization Objective");
     optMinimize.Move(600, 720, 3135, 255);
     optMinimize.Caption("Minimization Objective");
-    for (pf::OptionButton* o : {&optMaximize, &optMinimize}) {
-        o->ForeColor(qv::kHeaderNavy);
-        o->BackColor(qv::kDialogGrey);
-        o->FontName("Century Gothic");
-        o->FontSize(11.25);
-        o->FontBold(true);
-    }
+    qv::dialogOptionLook({&optMaximize, &optMinimize}, 11.25);
     optMinimize.TabIndex = 1;
     optMaximize.TabIndex = 2;
-    for (pf::CommandButton* b : {&cmdOK, &cmdCancel}) {
-        b->FontName("Century Gothic");
-        b->FontSize(11.25);
-        b->FontBold(true);
-    }
-    cmdOK.Move(908, 2280, 1455, 375);
-    cmdOK.Caption("OK");
-    cmdOK.TabIndex = 3;
+    qv::dialogButton(cmdOK, "OK", 908, 2280, 1455, 3);
     cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Move(2708, 2280, 1455, 375);
-    cmdCancel.Caption("Cancel");
-    cmdCancel.TabIndex = 4;
+    qv::dialogButton(cmdCancel, "Cancel", 2708, 2280, 1455, 4);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     Text1.TabIndex = 5;
     Picture1.TabIndex = 6;

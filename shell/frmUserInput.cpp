@@ -57,18 +57,9 @@ FrmUserInput::FrmUserInput() : pf::Form("frmUserInput", pf::FormKind::Dialog) {
     qv::dialogLabelLook(Label1, 9.75, false);
     Label1.Visible(false);
     Label1.TabIndex = 6;
-    for (pf::CommandButton* b : {&cmdOK, &cmdCancel}) {
-        b->FontName("Century Gothic");
-        b->FontSize(11.25);
-        b->FontBold(true);
-    }
-    cmdOK.Move(1680, 2280, 1335, 375);
-    cmdOK.Caption("OK");
-    cmdOK.TabIndex = 4;
+    qv::dialogButton(cmdOK, "OK", 1680, 2280, 1335, 4);
     cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Move(3360, 2280, 1335, 375);
-    cmdCancel.Caption("Cancel");
-    cmdCancel.TabIndex = 5;
+    qv::dialogButton(cmdCancel, "Cancel", 3360, 2280, 1335, 5);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     lblCaption.TabIndex = 7;
     Picture1.TabIndex = 8;
