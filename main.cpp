@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 
+#include "platform/ui/Form.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/QtHost.h"
 #include "shell/frmStartup.h"
@@ -15,5 +16,8 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     pf::setHost(pf::makeQtHost());
     qv::startProgram();
-    return QApplication::exec();
+    int rc = QApplication::exec();
+    // The windows go while Qt is still there to take them down.
+    pf::discardAll();
+    return rc;
 }

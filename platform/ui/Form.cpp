@@ -92,6 +92,14 @@ void Unload(Form& f) {
     }
 }
 
+void discardAll() {
+    auto& r = reg();
+    r.focused = nullptr;
+    r.focusedForm = nullptr;
+    while (!r.forms.empty()) r.forms.pop_back();
+    collectUnloaded();
+}
+
 void collectUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 void unloadAll() {
@@ -265,7 +273,7 @@ protected:
     void closeEvent(QCloseEvent* e) override {
         // Closing the main window ends the program, as File Exit does.
         e->accept();
-        QApplication::quit();
+        host().endProgram();
     }
 private:
     Form* form_;

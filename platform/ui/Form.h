@@ -205,8 +205,10 @@ void Unload() {
 }
 // Destroys the windows unloaded so far; called when no handler is running.
 void collectUnloaded();
-// Unloads every window (end of the program, tests).
+// Unloads every window (tests).
 void unloadAll();
+// Destroys every window without running its handlers (the program's end).
+void discardAll();
 
 // ---- focus ----
 Control* focusedControl();
