@@ -210,7 +210,9 @@ private:
         const std::string& name = lp_.strVariableNames(j);
         // Names of up to 12 characters are centred in 12 after one blank; longer
         // ones keep the limits in their columns all the same.
-        std::string field = " " + pf::Spaces((12 - static_cast<int>(name.size())) / 2) + name;
+        std::string field(1, ' ');
+        field += pf::Spaces((12 - static_cast<int>(name.size())) / 2);
+        field += name;
         PadTo(field, 16);
         out_.text(field);
         Limits(ObjectiveRange(lp_, j));

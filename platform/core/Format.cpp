@@ -115,7 +115,10 @@ std::string plain(double v, bool allowExponent) {
     int exp = d.point - 1;
     if (allowExponent && (exp >= 15 || exp < -4)) {
         out += d.digits[0];
-        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+        if (d.digits.size() > 1) {
+            out += '.';
+            out.append(d.digits, 1, std::string::npos);
+        }
         char eb[16];
         std::snprintf(eb, sizeof eb, "E%c%02d", exp < 0 ? '-' : '+', std::abs(exp));
         return out + eb;
