@@ -65,6 +65,22 @@ static bool globMatch(const char* p, const char* s) {
     return *s == 0;
 }
 
+std::string caseInsensitivePattern(const std::string& pattern) {
+    std::string out;
+    for (char c : pattern) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (std::isalpha(u)) {
+            out += '[';
+            out += static_cast<char>(std::tolower(u));
+            out += static_cast<char>(std::toupper(u));
+            out += ']';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 bool matchesFilterPattern(const std::string& fileName, const std::string& patterns) {
     std::stringstream ss(patterns);
     std::string one;

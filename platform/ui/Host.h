@@ -83,5 +83,8 @@ void End();
 std::string withDefaultExtension(const std::string& path, const std::string& ext);
 // True when a file name matches one of the filter's patterns (case-insensitive).
 bool matchesFilterPattern(const std::string& fileName, const std::string& patterns);
+// The same pattern matching either case of every letter ("*.lpm" -> "*.[lL][pP][mM]"),
+// for file dialogs on a file system that tells cases apart.
+std::string caseInsensitivePattern(const std::string& pattern);
 
 }  // namespace pf

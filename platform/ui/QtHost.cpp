@@ -120,10 +120,12 @@ public:
         // "desc|pattern|desc|pattern" becomes Qt's "desc (pattern);;desc (pattern)".
         QStringList parts = qs(r.filter).split('|');
         QStringList filters;
+        // Patterns match regardless of case, as on the design's platform.
         for (int i = 0; i + 1 < parts.size(); i += 2) {
-            QString pats = parts[i + 1];
-            pats.replace(';', ' ');
-            filters << parts[i] + " (" + pats + ")";
+            QStringList pats;
+            for (const QString& p : parts[i + 1].split(';'))
+                pats << qs(caseInsensitivePattern(ss(p.trimmed())));
+            filters << parts[i] + " (" + pats.join(' ') + ")";
         }
         QFileDialog d(activeParent(), qs(r.title), qs(r.initDir));
         d.setNameFilters(filters);
@@ -136,10 +138,6 @@ public:
             d.setAcceptMode(QFileDialog::AcceptSave);
             d.setFileMode(QFileDialog::AnyFile);
         }
-        // Patterns match regardless of case, as on the design's platform.
-        d.setOption(QFileDialog::DontUseCustomDirectoryIcons);
-        d.setFilter(d.filter() | QDir::CaseSensitive);
-        d.setFilter(d.filter() & ~QDir::CaseSensitive);
         if (!r.fileName.empty()) d.selectFile(qs(r.fileName));
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
         return ss(d.selectedFiles().first());

@@ -171,6 +171,7 @@ TEST(PlatformHelpers, TextsAndPatterns) {
     EXPECT_TRUE(pf::matchesFilterPattern("PROB.trn", "*.TRN"));
     EXPECT_TRUE(pf::matchesFilterPattern("a.s&s", "*.S&S"));
     EXPECT_FALSE(pf::matchesFilterPattern("a.asn", "*.TRN"));
+    EXPECT_EQ(pf::caseInsensitivePattern("*.S&S"), "*.[sS]&[sS]");
     EXPECT_EQ(pf::withDefaultExtension("/x/y.dir/name", "LPM"), "/x/y.dir/name.LPM");
     EXPECT_EQ(pf::withDefaultExtension("/x/name.out", "OUT"), "/x/name.out");
     auto keys = pf::parseKeys("1{ENTER}{TAB}a");
