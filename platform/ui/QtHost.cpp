@@ -130,6 +130,8 @@ public:
         QFileDialog d(activeParent(), qs(r.title), qs(r.initDir));
         d.setNameFilters(filters);
         d.setOption(QFileDialog::DontUseNativeDialog, false);
+        // Shows "LPM File", not the either-case pattern behind it.
+        d.setOption(QFileDialog::HideNameFilterDetails, true);
         if (!r.defaultExt.empty()) d.setDefaultSuffix(qs(r.defaultExt));
         if (r.kind == FileDialogRequest::Open) {
             d.setAcceptMode(QFileDialog::AcceptOpen);
