@@ -220,7 +220,7 @@ void FrmMenu::mnuFileOpen_Click() {
         dialogFile.InitDir = S.strProblemFolder;
         dialogFile.ShowOpen();
         S.strProblemFileName = dialogFile.FileName;
-        ReadProblemFile();
+        tolerateLoaded([this] { ReadProblemFile(); });
     } catch (const pf::RuntimeError& e) {
         if (e.number() == pf::errCancel) return;
         qverror::ReportError(e);
@@ -394,6 +394,12 @@ void FrmMenu::mnuSolutionSolve_Click() {
         }
         std::string saved = lblmoduleindicator.Caption();
         if (shellFrames) {
+            if (!linear) {
+                // Edit item 0 comes on (forecasting's period items go off) before the solve
+                // runs; Print and Save As Text File wait for a solution that is shown.
+                qv::menuEvent(qv::MenuEvent::Solved);
+                qv::enablePrintItems(false);
+            }
             showCaption(kSolvingCaption);
             pf::SetBusyCursor(true);
         }
@@ -406,7 +412,7 @@ void FrmMenu::mnuSolutionSolve_Click() {
         pf::SetBusyCursor(false);
         // Print and Save As Text File follow a solution that was shown (the LP engine
         // switches them itself).
-        if (!linear && qv::solutionShown()) qv::menuEvent(qv::MenuEvent::Solved);
+        if (!linear && qv::solutionShown()) qv::enablePrintItems(true);
         SetFocus();
         // Forecasting keeps the caption its method dialog set, unless nothing was solved.
         if (mod != 11)

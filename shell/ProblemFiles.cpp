@@ -50,8 +50,9 @@ void FrmMenu::ReadProblemFile() {
         pf::FieldReader in(pf::readFileBytes(S.strProblemFileName));
         qv::ReadProblemRecords(S, in, hooks);
     } catch (const pf::RuntimeError&) {
-        pf::SetBusyCursor(false);
+        // The message comes first; the cursor is restored once it is answered.
         pf::MsgBox(qv::kFileInputErrorText, pf::vbCritical + pf::vbOKOnly, qv::kFileInputErrorTitle);
+        pf::SetBusyCursor(false);
         return;
     }
     pf::SetBusyCursor(false);

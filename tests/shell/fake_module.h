@@ -116,9 +116,7 @@ protected:
         qv::resetState();
         h().transcript.clear();
         h().clearAnswers();
-        savedMarkov_ = qv::modules(12);
-        savedTransport_ = qv::modules(2);
-        savedAssignment_ = qv::modules(3);
+        for (int m = 1; m <= 12; ++m) savedModules_[m] = qv::modules(m);
         savedValidators_ = qv::cellValidators();
         dir_ = std::filesystem::temp_directory_path() /
                ("qv_cmd_" + std::to_string(::getpid()) + "_" +
@@ -137,9 +135,7 @@ protected:
     }
     void TearDown() override {
         pf::unloadAll();
-        qv::modules(12) = savedMarkov_;
-        qv::modules(2) = savedTransport_;
-        qv::modules(3) = savedAssignment_;
+        for (int m = 1; m <= 12; ++m) qv::modules(m) = savedModules_[m];
         qv::cellValidators() = savedValidators_;
         h().clearAnswers();
         std::filesystem::remove_all(dir_);
@@ -184,7 +180,7 @@ protected:
     std::filesystem::path dir_;
 
 private:
-    qv::ModuleProcedures savedMarkov_, savedTransport_, savedAssignment_;
+    qv::ModuleProcedures savedModules_[13];
     qv::CellValidators savedValidators_;
 };
 

@@ -157,10 +157,46 @@ TEST_F(CommandTest, ReadFailuresGiveTheReadersMessageAndLayNothingOut) {
         h().expectFile(path(std::string(c.name) + ".MRK"));
         h().expectMessage(pf::vbOK);
         frmMenu().mnuFileOpen_Click();
-        EXPECT_EQ(h().transcript.back(), message);
+        // The message shows under the busy cursor, which goes once it is answered.
+        ASSERT_GE(h().transcript.size(), 3u);
+        const std::vector<std::string> tail(h().transcript.end() - 3, h().transcript.end());
+        EXPECT_EQ(tail, (std::vector<std::string>{"CURSOR busy", message, "CURSOR normal"}));
         EXPECT_EQ(menus(), kFreshHome);
         EXPECT_NE(qv::S().strProblemEntered, "YES");
         EXPECT_FALSE(h().busy());
+    }
+}
+
+// The waiting-line form opens after the read: its failures are not the reader's, and a
+// window loaded twice lets Open end quietly.
+TEST_F(CommandTest, FailureInTheModelFormAfterAReadIsNotAFileInputError) {
+    struct Case {
+        int error;
+        const char* message;  // nullptr: none
+    } cases[] = {
+        {pf::errObjectAlreadyLoaded, nullptr},
+        {pf::errDivisionByZero, "MSGBOX \"Error # 11\" critical OK \"Division by zero\" -> OK"},
+    };
+    put(path("line.WLM"), "1,2,10,4,,0.5,\"YES\",15,0.5,\"2\",\"10\",\"4\",\"\",\"15\",\"0.5\"\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        auto& S = qv::S();
+        S.intCurrentModule = 9;
+        S.strProblemFileExt = "WLM";
+        S.strProblemEntered = "NO";
+        int opened = 0;
+        qv::modules(9).showInputForm = [&] {
+            ++opened;
+            pf::raise(c.error);
+        };
+        h().transcript.clear();
+        h().expectFile(path("line.WLM"));
+        if (c.message) h().expectMessage(pf::vbOK);
+        frmMenu().mnuFileOpen_Click();
+        EXPECT_EQ(opened, 1);
+        EXPECT_EQ(caption(), "Waiting Line Model:  M/M/K");
+        EXPECT_EQ(h().transcript.back(), c.message ? c.message : "CURSOR normal");
+        EXPECT_TRUE(h().allAnswersUsed());
     }
 }
 

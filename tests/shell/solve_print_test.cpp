@@ -8,6 +8,8 @@ using fake::home;
 
 constexpr const char* kSolved = "New=1 Open=1 Save=1 Change=1 Edit=1 Item0=1 Solution=1 Print=1 Text=1";
 constexpr const char* kLaidOut = "New=1 Open=1 Save=1 Change=1 Edit=1 Item0=0 Solution=1 Print=0 Text=0";
+// A solve has started (or ended without a solution): item 0 on, no output items.
+constexpr const char* kStarted = "New=1 Open=1 Save=1 Change=1 Edit=1 Item0=1 Solution=1 Print=0 Text=0";
 
 TEST_F(SolvePrintTest, SolveFramesTheSolveAndEnablesOutputOnlyForAShownSolution) {
     laidOut(1, {"1"});
@@ -23,12 +25,64 @@ TEST_F(SolvePrintTest, SolveFramesTheSolveAndEnablesOutputOnlyForAShownSolution)
     EXPECT_EQ(menus(), kLaidOut);
     EXPECT_FALSE(fake::solution().Visible());
 
-    // A solve that shows nothing leaves Print and Save As Text File off.
+    // A solve that shows nothing leaves Print and Save As Text File off; Edit item 0
+    // came on before the solve ran.
     module.showSolution = false;
     frmMenu().mnuSolutionSolve_Click();
     pf::collectUnloaded();
-    EXPECT_EQ(menus(), kLaidOut);
+    EXPECT_EQ(menus(), kStarted);
     EXPECT_EQ(caption(), "Markov Processes Module");
+}
+
+// Modules whose solve Solve frames itself: Edit item 0 on (forecasting's period items
+// off), "Solving Problem . . ." and the busy cursor, all before the solve procedure
+// runs; Print and Save As Text File after it, only for a shown solution.
+TEST_F(SolvePrintTest, SolveSwitchesEditItemsBeforeTheSolveProcedure) {
+    struct Case {
+        int module;
+        bool shows;
+        const char* captionAfter;
+    } cases[] = {
+        {6, true, "Markov Processes Module"},  {6, false, "Markov Processes Module"},
+        {7, true, "Markov Processes Module"},  {11, true, "Forecasting Module:  Moving Averages"},
+        {11, false, "Markov Processes Module"}, {12, true, "Markov Processes Module"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.module);
+        SCOPED_TRACE(c.shows);
+        pf::unloadAll();
+        qv::resetState();
+        frmMenu();
+        pf::Unload<FrmModuleSelection>();
+        qv::S().intCurrentModule = 12;
+        frmMenu().lblmoduleindicator.Caption("Markov Processes Module");
+        laidOut(1, {"1"});
+        if (c.module == 11)
+            for (int k : {3, 4}) frmMenu().mnudispeditsubs->Load(k).Enabled(true);
+        qv::S().intCurrentModule = c.module;
+        std::string during, captionDuring;
+        bool busyDuring = false;
+        qv::modules(c.module).solve = [&] {
+            during = menus();
+            captionDuring = caption();
+            busyDuring = h().busy();
+            if (c.module == 11) {
+                EXPECT_FALSE((*frmMenu().mnudispeditsubs)(3).Enabled());
+                EXPECT_FALSE((*frmMenu().mnudispeditsubs)(4).Enabled());
+            }
+            if (!c.shows) return;
+            if (c.module == 11) frmMenu().lblmoduleindicator.Caption("Forecasting Module:  Moving Averages");
+            fake::solution().Show();
+        };
+        frmMenu().mnuSolutionSolve_Click();
+        pf::collectUnloaded();
+        EXPECT_EQ(during, kStarted);
+        EXPECT_EQ(captionDuring, "Solving Problem . . .");
+        EXPECT_TRUE(busyDuring);
+        EXPECT_EQ(menus(), c.shows ? kSolved : kStarted);
+        EXPECT_EQ(caption(), c.captionAfter);
+        EXPECT_FALSE(h().busy());
+    }
 }
 
 TEST_F(SolvePrintTest, SolveFailureRestoresCursorAndCaptionAndReports) {
@@ -39,7 +93,7 @@ TEST_F(SolvePrintTest, SolveFailureRestoresCursorAndCaptionAndReports) {
     EXPECT_EQ(h().transcript.back(), "MSGBOX \"Error # 11\" critical OK \"Division by zero\" -> OK");
     EXPECT_EQ(caption(), "Markov Processes Module");
     EXPECT_FALSE(h().busy());
-    EXPECT_EQ(menus(), kLaidOut);
+    EXPECT_EQ(menus(), kStarted);  // the Edit items keep the state they had reached
 }
 
 TEST_F(SolvePrintTest, SolveStopsAtAFailedCheck) {
@@ -106,6 +160,75 @@ TEST_F(SolvePrintTest, FailedReportLeavesTheEarlierTextFile) {
     h().expectFile(path("old.OUT"));
     frmMenu().mnuSolutionPrinttoText_Click();
     EXPECT_EQ(slurp(path("old.OUT")), "new\r\n");
+}
+
+// Delete Time Periods checks the last value first: an empty one during a pending
+// zero-fill asks the question, an invalid one is selected; either stop deletes nothing.
+TEST_F(SolvePrintTest, DeleteTimePeriodsChecksTheLastValueFirst) {
+    const std::string question =
+        "MSGBOX \"Problem Incomplete\" exclamation OK/Cancel \"Problem is incomplete.  Zeroes will be entered for "
+        "empty cells\" -> ";
+    struct Case {
+        const char* text;
+        int answer;  // 0: no question
+        bool deletes;
+        const char* lastLine;
+    } cases[] = {
+        {"", pf::vbCancel, false, "Cancel"},
+        {"", pf::vbOK, true, "OK"},
+        {"x", 0, false, "MSGBOX \"Data Input Error\" critical OK \"NOT A NUMBER\" -> OK"},
+        {"7", 0, true, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.answer);
+        laidOut(2, {"1", "0", "1", "0"});
+        qv::S().intCurrentModule = 11;
+        int deleted = 0;
+        bool editing = false;
+        qv::modules(11).deleteTimePeriods = [&] {
+            ++deleted;
+            editing = qv::S().blnEditInProgress;
+        };
+        auto& g = home().gridDisplayEdit;
+        g.TextMatrix(2, 1, c.text);
+        g.Row(1);
+        g.Col(2);
+        qv::S().blnZeroFillPending = true;
+        if (c.answer) h().expectMessage(c.answer);
+        if (std::string(c.text) == "x") h().expectMessage(pf::vbOK);
+        frmMenu().mnudispeditsubs_Click(4);
+        EXPECT_EQ(deleted, c.deletes ? 1 : 0);
+        if (c.deletes) {
+            EXPECT_TRUE(editing);
+        }
+        EXPECT_FALSE(qv::S().blnEditInProgress);
+        EXPECT_EQ(caption(), "Markov Processes Module");
+        EXPECT_EQ(g.Row(), 2);
+        EXPECT_EQ(g.Col(), 1);
+        if (c.answer) {
+            EXPECT_EQ(h().transcript.back(), question + c.lastLine);
+            EXPECT_EQ(qv::S().blnZeroFillPending, c.answer != pf::vbOK);
+        }
+        if (std::string(c.text) == "x") {
+            EXPECT_EQ(h().transcript.back(), c.lastLine);
+            EXPECT_EQ(g.SelStartRow(), 2);
+            EXPECT_EQ(g.SelEndRow(), 2);
+            EXPECT_EQ(g.SelStartCol(), 1);
+            EXPECT_EQ(g.SelEndCol(), 1);
+            EXPECT_EQ(pf::focusedControl(), &g);
+        }
+        if (!c.lastLine) {
+            EXPECT_TRUE(h().transcript.empty());
+        }
+        EXPECT_TRUE(h().allAnswersUsed());
+        pf::unloadAll();
+        frmMenu();
+        pf::Unload<FrmModuleSelection>();
+        frmMenu().lblmoduleindicator.Caption("Markov Processes Module");
+        qv::S().strProblemEntered = "NO";
+        qv::S().intCurrentModule = 12;
+    }
 }
 
 TEST_F(SolvePrintTest, TransportationSubmenuShowsTheCapacityMessages) {
