@@ -16,6 +16,7 @@
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Host.h"
+#include "platform/ui/Keys.h"
 #include "shell/MenuState.h"
 #include "shell/core/State.h"
 #include "shell/core/tanumchk.h"
@@ -355,10 +356,15 @@ void AddConstraints() {
     lp.intConstraintCount = oldM + static_cast<int>(a);
     BuildInputScreen();
     restoreRowTexts(rows, [oldM](int i) { return i <= oldM ? i : 0; });
-    // The first new constraint, ready for typing.
+    // The first new constraint, ready for typing; a Tab and a Left through the grid's
+    // own key handling leave it there with no edit pending.
     FrmLPproblem& f = frmLPproblem();
     f.editor(1).moveTo(oldM + 1, 1);
-    if (f.Grid[1]->canTakeFocus()) f.Grid[1]->SetFocus();
+    if (f.Grid[1]->canTakeFocus()) {
+        f.Grid[1]->SetFocus();
+        pf::SendKeys("{TAB}", true);
+        pf::SendKeys("{LEFT}", true);
+    }
 }
 
 void DeleteConstraint() {

@@ -216,6 +216,56 @@ TEST_F(LPWindowTest, EditRebuildKeepsTypedRelationsAndEmptyRightHandSides) {
     EXPECT_EQ(grid(1).TextMatrix(1, 3), "4");
 }
 
+// Add Constraints leaves the first new row's first cell current in the focused
+// constraint grid after its Tab and Left, with nothing pending and no beep; Add
+// Constraints and Add Variables keep every value with its row and column.
+TEST_F(LPWindowTest, AddOperationsKeepValuesAndReadyTheNewRow) {
+    layOut(1, 2, 2);
+    fill(0, 0, {"A", "B"});
+    fill(0, 1, {"3", "-2.5"});
+    fill(1, 1, {"1", "", "<", "4"});
+    fill(1, 2, {"", "2", ">", ""});
+    typeInto(1, 2, 4, "7{LEFT}");  // typed text left in the cell buffer before the command
+    EXPECT_EQ(grid(1).TextMatrix(2, 4), "7");
+    h().transcript.clear();
+    auto& s = qv::S();
+    s.blnEditInProgress = true;
+    h().expectInput("2");
+    QVLP::AddConstraints();
+    s.blnEditInProgress = false;
+    EXPECT_EQ(grid(1).Rows(), 5);
+    EXPECT_EQ(grid(1).Row(), 3);
+    EXPECT_EQ(grid(1).Col(), 1);
+    EXPECT_EQ(pf::focusedControl(), &grid(1));
+    EXPECT_TRUE(s.strCellBuffer.empty());
+    EXPECT_FALSE(s.blnTypingStarted);
+    for (const std::string& line : h().transcript) EXPECT_NE(line, "BEEP");
+    struct Cell {
+        int grid, row, col;
+        const char* text;
+    } kept[] = {
+        {0, 0, 1, "A"}, {0, 0, 2, "B"}, {0, 1, 1, "3"}, {0, 1, 2, "-2.5"},
+        {1, 1, 1, "1"}, {1, 1, 2, "0"}, {1, 1, 3, "<"}, {1, 1, 4, "4"},
+        {1, 2, 1, "0"}, {1, 2, 2, "2"}, {1, 2, 3, ">"}, {1, 2, 4, "7"},
+        {1, 3, 1, ""},  {1, 3, 3, ""},  {1, 4, 4, ""},
+    };
+    for (const Cell& c : kept)
+        EXPECT_EQ(grid(c.grid).TextMatrix(c.row, c.col), c.text) << c.grid << " " << c.row << "," << c.col;
+
+    s.blnEditInProgress = true;
+    h().expectInput("1");
+    QVLP::AddVariables();
+    s.blnEditInProgress = false;
+    EXPECT_EQ(grid(0).Cols(), 4);
+    EXPECT_EQ(grid(1).Cols(), 6);
+    EXPECT_EQ(grid(0).TextMatrix(1, 2), "-2.5");
+    EXPECT_EQ(grid(0).TextMatrix(0, 3), "");
+    EXPECT_EQ(grid(1).TextMatrix(2, 2), "2");
+    EXPECT_EQ(grid(1).TextMatrix(2, 3), "");
+    EXPECT_EQ(grid(1).TextMatrix(2, 4), ">");
+    EXPECT_EQ(grid(1).TextMatrix(2, 5), "7");
+}
+
 TEST_F(LPWindowTest, IntegerDialogRestoresAndWritesTheSection) {
     layOut(4, 2, 3);
     fill(0, 0, {"A", "b", "C"});

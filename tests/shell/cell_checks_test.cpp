@@ -64,6 +64,9 @@ const std::vector<CheckCase> kCases = {
     {"distance 7", 5, E, 2, 3, "7", false, 0, "", Store::Arc, 7000, 0},
     {"distance -3", 5, E, 2, 3, "-3", false, 999, kDistNeg, Store::Arc, kUntouched},
     {"distance 1-2", 5, E, 2, 3, "1-2", false, 999, kDistNum, Store::Arc, kUntouched},
+    // The value is read from the checked text: commas out, blanks trimmed.
+    {"distance 1,500 is fifteen hundred", 5, E, 2, 3, "1,500", false, 0, "", Store::Arc, 1500000, 0},
+    {"distance with blanks around", 6, C, 2, 3, " 2.5 ", false, 0, "", Store::Arc, 2500, 1},
     {"distance beyond the thousandths' range", 5, E, 2, 3, "3000000", false, 999, kDistNum, Store::Arc,
      kUntouched},
     {"distance too long for a double", 5, C, 2, 3, kLong, false, 999, kDistNum, Store::Arc, kUntouched},
@@ -93,6 +96,7 @@ const std::vector<CheckCase> kCases = {
     {"payoff -2.004", 10, C, 2, 3, "-2.004", false, 0, "", Store::Payoff, -2.004, 2},
     {"payoff lone minus is 0", 10, C, 2, 3, "-", false, 0, "", Store::Payoff, 0},
     {"payoff letters", 10, C, 2, 3, "x1", false, 999, kPayoff, Store::Payoff, kUntouched},
+    {"payoff 1,250 is twelve hundred and fifty", 10, C, 2, 3, "1,250", false, 0, "", Store::Payoff, 1250},
     {"payoff too long for a double", 10, C, 2, 3, kLong, false, 999, kPayoff, Store::Payoff, kUntouched},
     {"payoff empty, zero-fill pending", 10, C, 2, 3, "", true, 888, "", Store::Payoff, 0},
     {"state probability lone point", 10, C, 0, 3, ".", false, 0, "", Store::StateProb, 0},
