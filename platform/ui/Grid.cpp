@@ -32,10 +32,16 @@ public:
     int colPx(int c) const { return twipsToPixels(grid->ColWidth(c)); }
     int rowPx() const { return std::max(twipsToPixels(grid->RowHeight()), fontMetrics().height() + 4); }
 
+    // Scroll bars only where the cells do not all fit.
     void updateScroll() {
         int fr = grid->FixedRows(), fc = grid->FixedCols();
-        verticalScrollBar()->setRange(0, std::max(0, grid->Rows() - fr - 1));
-        horizontalScrollBar()->setRange(0, std::max(0, grid->Cols() - fc - 1));
+        int visibleRows = std::max(1, (viewport()->height() - fr * rowPx()) / rowPx());
+        verticalScrollBar()->setRange(0, std::max(0, grid->Rows() - fr - visibleRows));
+        int fixedW = 0;
+        for (int k = 0; k < fc && k < grid->Cols(); ++k) fixedW += colPx(k);
+        int avail = viewport()->width() - fixedW, w = 0, k = grid->Cols() - 1;
+        while (k >= fc && w + colPx(k) <= avail) w += colPx(k--);
+        horizontalScrollBar()->setRange(0, std::max(0, k - fc + 1));
         topRow = verticalScrollBar()->value();
         leftCol = horizontalScrollBar()->value();
     }
