@@ -743,10 +743,13 @@ void Engine::ProcessFractionalNode() {
         CloseNode(L.intCurrentNode);
 }
 
+// An equal value never replaces the incumbent. Equal must include values that
+// differ only by rounding (the same objective summed in another basis order),
+// so an integral node has to beat the incumbent by the pruning margin too.
 void Engine::ProcessIntegralNode() {
     ComputeObjectiveValue();
     const double v = -L.dblObjectiveValue;
-    if (L.intIncumbentNode < 0 || v < L.dblIncumbentValue) {
+    if (Improves(v)) {
         L.dblIncumbentValue = v;
         L.intIncumbentNode = L.intCurrentNode;
     }
