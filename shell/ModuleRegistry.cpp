@@ -4,6 +4,7 @@
 #include "lp/QVLPSolution.h"
 #include "lp/core/Parser.h"
 #include "lp/core/TextModel.h"
+#include "markov/Markov.h"
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
@@ -51,8 +52,18 @@ void registerInventoryAndWaitingLines() {}
 // reportToFile = WriteDecisionReportFile.
 void registerDecisionAnalysis() {}
 
+// Module 12.
+void registerMarkov() {
+    ModuleProcedures& p = modules(12);
+    p.newProblem = [] { Markov::NewMarkovProblem(); };
+    p.sizeForFile = [] { Markov::InitMarkovArrays(); };
+    p.rebuildScreen = [] { Markov::BuildMarkovInputGrid(); };
+    p.solve = [] { Markov::SolveMarkovProcess(); };
+    p.report = [](pf::ReportSink& sink) { Markov::PrintMarkovSolution(sink); };
+}
+
 // Modules 11 (QVForecasting) and 12 (Markov).
-void registerForecastingAndMarkov() {}
+void registerForecastingAndMarkov() { registerMarkov(); }
 
 // The shell's cell validators of the check pass.
 void registerCellValidators() {

@@ -15,6 +15,18 @@ struct MarkovBlock {
     pf::Value intStateCount;
     pf::Array2<pf::Value> dblTransitionMatrix;   // (from state, to state)
     pf::Array2<std::string> strTransitionTexts;  // the entry as typed, per cell
+    pf::Array<int> intStateLabels;               // i for state i
+
+    // Results of the last solve.
+    pf::Array<double> dblStateDistribution;  // steady state, or the last iteration's vector
+    pf::Array<double> dblNextDistribution;
+    pf::Array<int> intAbsorbingStates;     // increasing; 0 beyond the count
+    pf::Array<int> intNonabsorbingStates;  // increasing; 0 beyond the count
+    int intAbsorbingCount = 0;
+    int intNonabsorbingCount = 0;
+    // Some result shown is the vector of the last pass of an iteration that never
+    // settled and could not be computed exactly; the window and report say so.
+    bool blnShowsUnsettledValues = false;
 };
 
 }  // namespace qv
