@@ -8,6 +8,9 @@
 #include "markov/core/MarkovAnalysis.h"
 #include "markov/core/MarkovBlock.h"
 #include "platform/core/Report.h"
+#include "platform/core/SeqFile.h"
+#include "shell/core/ProblemFile.h"
+#include "shell/core/State.h"
 
 namespace {
 
@@ -447,6 +450,51 @@ TEST(MarkovLines, SpacingByNumberOfStates) {
     EXPECT_EQ(w10[6], "             1            0.100");
     EXPECT_EQ(w10[7], "             2            0.100");
     EXPECT_EQ(w10.size(), 16u);
+}
+
+}  // namespace
+
+namespace {
+
+// The problem file carries N and the matrix; the module's sizing runs before the read.
+TEST(MarkovFile, OneAndTenStatesRoundTrip) {
+    // Values that need every digit the file keeps.
+    auto value = [](int n, int i, int j) {
+        if (n == 1) return 0.9995;
+        return i == j ? 0.5 : (i + j) / 90.0 + 1.0 / 3.0 * 1e-3;
+    };
+    for (int n : {1, 10}) {
+        qv::resetState();
+        auto& S = qv::S();
+        S.intCurrentModule = 12;
+        Markov::InitMarkovArrays(S.mk, S.dblProbabilityTable);
+        S.mk.intStateCount = n;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) S.mk.dblTransitionMatrix(i, j) = value(n, i, j);
+        pf::FieldWriter out;
+        qv::WriteProblemRecords(S, out);
+        const std::string text = out.contents();
+
+        qv::resetState();
+        S.intCurrentModule = 12;
+        int sized = 0;
+        qv::ProblemFileHooks hooks;
+        hooks.sizeModule = [&] {
+            ++sized;
+            Markov::InitMarkovArrays(S.mk, S.dblProbabilityTable);
+        };
+        pf::FieldReader in(text);
+        qv::ReadProblemRecords(S, in, hooks);
+        EXPECT_EQ(sized, 1);
+        EXPECT_EQ(S.mk.intStateCount.num(), n);
+        EXPECT_EQ(S.mk.intStateLabels(10), 10);
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j)
+                EXPECT_EQ(S.mk.dblTransitionMatrix(i, j).num(), value(n, i, j)) << n << ": " << i << "," << j;
+        pf::FieldWriter again;
+        qv::WriteProblemRecords(S, again);
+        EXPECT_EQ(again.contents(), text);
+    }
 }
 
 }  // namespace
