@@ -148,7 +148,8 @@ void BuildNetworkInputGrid() {
         g.Cols(4);
         g.FixedRows(1);
         g.FixedCols(1);
-        const int widths[4] = {600, 700, 700, 1400};
+        // Wide enough for the headings in the program's fonts.
+        const int widths[4] = {600, 900, 900, 1400};
         for (int c = 0; c < 4; ++c) g.ColWidth(c, widths[c]);
         for (int c = 1; c <= 3; ++c) g.ColAlignment(c, 1);
         const char* headings[4] = {"Arc", "Start Node", "End Node", "Distance/Cost"};
@@ -169,7 +170,8 @@ void BuildNetworkInputGrid() {
         g.HighLight(true);
 
         passLoaded([] { pf::Unload<FrmSolution>(); });
-        g.Top(1080);
+        // Only as wide as its columns and a scroll bar.
+        g.Move(g.Left(), 1080, 4140, g.Height());
         g.Visible(true);
         if (s.blnNewProblem) {
             f.editor().moveTo(1, 1);

@@ -228,7 +228,7 @@ TEST_F(NetworkWindowTest, NewLaysOutAnEmptyArcGrid) {
     EXPECT_EQ(g.Col(), 1);
     EXPECT_TRUE(g.Visible());
     EXPECT_EQ(g.Top(), 1080);
-    const int widths[4] = {600, 700, 700, 1400};
+    const int widths[4] = {600, 900, 900, 1400};
     const char* headings[4] = {"Arc", "Start Node", "End Node", "Distance/Cost"};
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(g.ColWidth(c), widths[c]);
