@@ -279,6 +279,10 @@ TEST_F(NetworkWindowTest, ACancelledDimensionsDialogKeepsTheModel) {
     h().expectMessage(pf::vbYes);  // create a new problem
     h().expectModal("frmUserInput", [](pf::Form& f) {
         auto& d = static_cast<FrmUserInput&>(f);
+        EXPECT_EQ(d.lblCaption.Caption(), " Nodes and Arcs");
+        EXPECT_EQ(d.lblQuestion[0]->Caption(), "Enter the number of NODES (MAX=20):");
+        EXPECT_EQ(d.lblQuestion[1]->Caption(), "Enter the number of ARCS (MAX=40):");
+        EXPECT_EQ(d.txtAnswer[0]->Text(), "");
         d.txtAnswer[0]->Text("5");
         d.txtAnswer[1]->Text("99");
         h().expectMessage(pf::vbOK);  // the arc count is refused
