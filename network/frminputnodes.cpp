@@ -60,6 +60,11 @@ Frminputnodes::Frminputnodes() : pf::Form("frminputnodes", pf::FormKind::Dialog)
     Picture1.TabIndex = 7;
 }
 
+void Frminputnodes::Form_Load() {
+    // The start node's box is first in the tab order: it has the focus when the dialog opens.
+    txtAnswer[0]->SetFocus();
+}
+
 void Frminputnodes::txtAnswer_GotFocus(int index) { selectAll(*txtAnswer[static_cast<std::size_t>(index)]); }
 
 void Frminputnodes::refuse(int index, const std::string& message) {

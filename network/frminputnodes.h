@@ -11,6 +11,7 @@
 class Frminputnodes : public pf::Form {
 public:
     Frminputnodes();
+    void Form_Load() override;
 
     pf::PictureBox Picture1{this, "Picture1"};
     pf::Image imgIcon{this, "imgIcon", -1, &Picture1};
