@@ -5,9 +5,11 @@
 #include "lp/core/Parser.h"
 #include "lp/core/TextModel.h"
 #include "markov/Markov.h"
+#include "network/qvhrtrt.h"
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
+#include "shell/core/State.h"
 
 namespace qv {
 
@@ -42,8 +44,32 @@ void registerLinearProgramming() {
 // with the tableau builder (rebuildScreen), AddOrigin ..., SolveProblem, the report parts.
 void registerTransportation() {}
 
+// Modules 5 and 6 (qvhrtrt): one problem model, told apart by strProblemType.
+void registerShortestRouteAndTree() {
+    for (int m : {5, 6}) {
+        ModuleProcedures& p = modules(m);
+        p.newProblem = [] { qvhrtrt::NewNetworkProblem(); };
+        p.sizeForFile = [] { qvhrtrt::InitNetworkArrays(); };
+        p.rebuildScreen = [] {
+            // A file with arcs the program never writes is refused before anything shows.
+            qvhrtrt::RequireValidArcs();
+            qvhrtrt::EnableNetworkMenus();
+            qvhrtrt::BuildNetworkInputGrid();
+        };
+        p.solve = [] { qvhrtrt::SolveNetwork(); };
+        p.report = [](pf::ReportSink& sink) {
+            if (S().strProblemType == qvhrtrt::kShortestRouteTitle)
+                qvhrtrt::PrintShortestRoute(sink);
+            else
+                qvhrtrt::PrintSpanningTree(sink);
+        };
+    }
+}
+
 // Modules 5, 6 (qvhrtrt) and 7 (QVPert_CPM, frmPERT_CPM).
-void registerNetworks() {}
+void registerNetworks() {
+    registerShortestRouteAndTree();
+}
 
 // Modules 8 (QVInvent) and 9 (QVWait).
 void registerInventoryAndWaitingLines() {}
