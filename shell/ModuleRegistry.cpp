@@ -8,6 +8,7 @@
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
+#include "waiting/QVWait.h"
 
 namespace qv {
 
@@ -48,6 +49,15 @@ void registerNetworks() {}
 // Modules 8 (QVInvent) and 9 (QVWait).
 void registerInventoryAndWaitingLines() {}
 
+// Module 9.
+void registerWaitingLines() {
+    ModuleProcedures& p = modules(9);
+    p.newProblem = [] { QVWait::NewWaitingLineProblem(); };
+    p.showInputForm = [] { QVWait::ShowWaitingLineForm(); };
+    p.solve = [] { QVWait::SolveWaitingLineModel(); };
+    p.report = [](pf::ReportSink& sink) { QVWait::PrintWaitingLineReport(sink); };
+}
+
 // Module 10 (QVDecisionAnalysis): report = PrintDecisionReport,
 // reportToFile = WriteDecisionReportFile.
 void registerDecisionAnalysis() {}
@@ -82,6 +92,7 @@ void registerModules() {
     registerTransportation();
     registerNetworks();
     registerInventoryAndWaitingLines();
+    registerWaitingLines();
     registerDecisionAnalysis();
     registerForecastingAndMarkov();
     registerCellValidators();
