@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "inventory/InventoryForms.h"
 #include "inventory/core/InventoryLines.h"
 #include "inventory/core/InventorySolver.h"
 #include "platform/core/Errors.h"
@@ -11,6 +12,8 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmSolution.h"
+#include "shell/frmUserInput.h"
+#include "shell/frmuserlistinput.h"
 #include "shell/qverror.h"
 
 namespace QVInvent {
@@ -75,6 +78,65 @@ void SolveInventoryModel() {
 
 void PrintInventoryReport(pf::ReportSink& sink) {
     for (const std::string& line : BuildInventoryReportLines(qv::S())) sink.line(line);
+}
+
+void NewInventoryProblem() {
+    qv::SharedState& s = qv::S();
+    qv::InventoryBlock& I = s.inv;
+    I.ReDimArrays();
+    I.intHoldingCostMethod = 0;
+    I.intReorderPointMark = 0;
+    I.dblReorderPoint = 0;
+    I.intInventoryModel = 0;
+    const bool picked = qv::askModel(" Inventory Models Available",
+                                     {"Economic Order Quantity", "Economic Production Lot Size",
+                                      "Economic Order Quantity with Planned Shortages",
+                                      "Economic Order Quantity with Quantity Discounts",
+                                      "Order Quantity-Reorder Point with Probabilistic Demand",
+                                      "Single-Period Inventory with Probabilistic Demand"});
+    if (!picked) {
+        frmMenu().SetFocus();
+        return;
+    }
+    const int model = I.intInventoryModel;
+    if (model < 1 || model > 6) return;
+    s.strProblemEntered = "NO";
+    I.intInventoryModel = model;
+    switch (model) {
+        case 1: ShowEOQForm(); break;
+        case 2: ShowProductionLotSizeForm(); break;
+        case 3: ShowPlannedShortagesForm(); break;
+        case 4:
+            if (qv::askDimensions()) ShowQtyDiscountsForm();
+            break;
+        case 5:
+            I.intComputeReorderPoint = 0;
+            ShowQRProbForm();
+            break;
+        default:
+            I.intComputeReorderPoint = 0;
+            ShowOnePeriodProbForm();
+            break;
+    }
+}
+
+void ShowEOQForm() { pf::instance<FrmEOQ>().Show(pf::vbModal); }
+void ShowProductionLotSizeForm() {}
+void ShowPlannedShortagesForm() { pf::instance<FrmPlannedShortages>().Show(pf::vbModal); }
+void ShowQtyDiscountsForm() {}
+void ShowQRProbForm() {}
+void ShowOnePeriodProbForm() {}
+
+void ShowInputForm() {
+    switch (qv::S().inv.intInventoryModel) {
+        case 1: ShowEOQForm(); break;
+        case 2: ShowProductionLotSizeForm(); break;
+        case 3: ShowPlannedShortagesForm(); break;
+        case 4: ShowQtyDiscountsForm(); break;
+        case 5: ShowQRProbForm(); break;
+        case 6: ShowOnePeriodProbForm(); break;
+        default: break;
+    }
 }
 
 }  // namespace QVInvent

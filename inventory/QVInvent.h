@@ -13,4 +13,19 @@ void SolveInventoryModel();
 // The report of the last solve, to the destination the shell has chosen.
 void PrintInventoryReport(pf::ReportSink& sink);
 
+// File New: empties the arrays, asks the model (and for quantity discounts the number
+// of categories) and opens the model's form, which runs inside this procedure.
+void NewInventoryProblem();
+
+// The launchers: each shows its model's form modally. The production lot size
+// launcher then saves or solves as the form's last button asked.
+void ShowEOQForm();
+void ShowProductionLotSizeForm();
+void ShowPlannedShortagesForm();
+void ShowQtyDiscountsForm();
+void ShowQRProbForm();
+void ShowOnePeriodProbForm();
+// The launcher of intInventoryModel; another code opens nothing.
+void ShowInputForm();
+
 }  // namespace QVInvent

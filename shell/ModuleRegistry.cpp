@@ -48,6 +48,8 @@ void registerNetworks() {}
 // Module 8 (QVInvent).
 void registerInventory() {
     ModuleProcedures& p = modules(8);
+    p.newProblem = [] { QVInvent::NewInventoryProblem(); };
+    p.showInputForm = [] { QVInvent::ShowInputForm(); };
     p.solve = [] { QVInvent::SolveInventoryModel(); };
     p.report = [](pf::ReportSink& sink) { QVInvent::PrintInventoryReport(sink); };
 }

@@ -66,6 +66,18 @@ struct InventoryBlock {
     pf::Value dblSafetyStock;
     pf::Value dblSafetyStockCost;
     pf::Value dblCriticalRatio;  // single period: the probability of surplus used
+
+    // Dimensions (and so empties) the normal table and the ten category arrays, as
+    // a new problem and the reading of a problem file do.
+    void ReDimArrays() {
+        dblNormalTable.ReDim(kNormalTableUpper);
+        for (auto* a : {&dblCategoryPurchaseCosts, &dblCategoryHoldingCosts, &dblCategoryOrderingCosts,
+                        &dblCategoryTotalCosts, &dblCategoryMinQuantities, &dblCategoryOrderQuantities,
+                        &dblCategoryUnitCosts, &dblCategoryUnitHoldingCosts})
+            a->ReDim(kCategoryTableUpper);
+        strCategoryMinQuantityTexts.ReDim(kCategoryTableUpper);
+        strCategoryUnitCostTexts.ReDim(kCategoryTableUpper);
+    }
 };
 
 }  // namespace qv

@@ -7,14 +7,7 @@ namespace invtest {
 inline qv::SharedState& freshState() {
     qv::resetState();
     qv::SharedState& s = qv::S();
-    qv::InventoryBlock& I = s.inv;
-    I.dblNormalTable.ReDim(qv::InventoryBlock::kNormalTableUpper);
-    for (auto* a : {&I.dblCategoryPurchaseCosts, &I.dblCategoryHoldingCosts, &I.dblCategoryOrderingCosts,
-                    &I.dblCategoryTotalCosts, &I.dblCategoryMinQuantities, &I.dblCategoryOrderQuantities,
-                    &I.dblCategoryUnitCosts, &I.dblCategoryUnitHoldingCosts})
-        a->ReDim(qv::InventoryBlock::kCategoryTableUpper);
-    I.strCategoryMinQuantityTexts.ReDim(qv::InventoryBlock::kCategoryTableUpper);
-    I.strCategoryUnitCostTexts.ReDim(qv::InventoryBlock::kCategoryTableUpper);
+    s.inv.ReDimArrays();
     return s;
 }
 
