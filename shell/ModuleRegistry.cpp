@@ -1,5 +1,6 @@
 // Each module hands the shell its procedures here. A module adds its lines in its
 // own function below; an entry left empty is a step the module has not built.
+#include "inventory/QVInvent.h"
 #include "lp/QVLP.h"
 #include "lp/QVLPSolution.h"
 #include "lp/core/Parser.h"
@@ -46,8 +47,17 @@ void registerTransportation() {}
 // Modules 5, 6 (qvhrtrt) and 7 (QVPert_CPM, frmPERT_CPM).
 void registerNetworks() {}
 
+// Module 8 (QVInvent).
+void registerInventory() {
+    ModuleProcedures& p = modules(8);
+    p.newProblem = [] { QVInvent::NewInventoryProblem(); };
+    p.showInputForm = [] { QVInvent::ShowInputForm(); };
+    p.solve = [] { QVInvent::SolveInventoryModel(); };
+    p.report = [](pf::ReportSink& sink) { QVInvent::PrintInventoryReport(sink); };
+}
+
 // Modules 8 (QVInvent) and 9 (QVWait).
-void registerInventoryAndWaitingLines() {}
+void registerInventoryAndWaitingLines() { registerInventory(); }
 
 // Module 9.
 void registerWaitingLines() {
