@@ -166,11 +166,14 @@ void menuEvent(MenuEvent e) {
             m.mnuSolution->Enabled(true);
             break;
 
-        case MenuEvent::ModelFormCancelled:
+        case MenuEvent::ModelFormNewCancelled:
+            m.mnuFileSave->Enabled(false);
+            break;
+
+        case MenuEvent::ModelFormStoredCancelled:
             m.mnudispedit->Enabled(true);
             item(m, 0, true);
             m.mnuSolution->Enabled(true);
-            m.mnuFileSave->Enabled(false);
             break;
 
         case MenuEvent::Solved:

@@ -11,7 +11,8 @@ enum class MenuEvent {
     ModelFormOpened,        // modules 8, 9
     ModelFormClosed,        // modules 8, 9
     ModelFormSavedOrSolved, // modules 8, 9: Save or Solve button
-    ModelFormCancelled,     // modules 8, 9: Cancel button
+    ModelFormNewCancelled,    // modules 8, 9: Cancel of a new problem, confirmed
+    ModelFormStoredCancelled, // modules 8, 9: Cancel of a stored problem
     Solved,                 // Solve and the module's solve procedure
     DisplayEditChosen,      // Edit item 0
     SolutionWindowClosed,

@@ -1,5 +1,6 @@
 // Each module hands the shell its procedures here. A module adds its lines in its
 // own function below; an entry left empty is a step the module has not built.
+#include "inventory/QVInvent.h"
 #include "lp/QVLP.h"
 #include "lp/QVLPSolution.h"
 #include "lp/core/Parser.h"
@@ -10,6 +11,7 @@
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
 #include "shell/core/State.h"
+#include "waiting/QVWait.h"
 
 namespace qv {
 
@@ -71,8 +73,26 @@ void registerNetworks() {
     registerShortestRouteAndTree();
 }
 
+// Module 8 (QVInvent).
+void registerInventory() {
+    ModuleProcedures& p = modules(8);
+    p.newProblem = [] { QVInvent::NewInventoryProblem(); };
+    p.showInputForm = [] { QVInvent::ShowInputForm(); };
+    p.solve = [] { QVInvent::SolveInventoryModel(); };
+    p.report = [](pf::ReportSink& sink) { QVInvent::PrintInventoryReport(sink); };
+}
+
 // Modules 8 (QVInvent) and 9 (QVWait).
-void registerInventoryAndWaitingLines() {}
+void registerInventoryAndWaitingLines() { registerInventory(); }
+
+// Module 9.
+void registerWaitingLines() {
+    ModuleProcedures& p = modules(9);
+    p.newProblem = [] { QVWait::NewWaitingLineProblem(); };
+    p.showInputForm = [] { QVWait::ShowWaitingLineForm(); };
+    p.solve = [] { QVWait::SolveWaitingLineModel(); };
+    p.report = [](pf::ReportSink& sink) { QVWait::PrintWaitingLineReport(sink); };
+}
 
 // Module 10 (QVDecisionAnalysis): report = PrintDecisionReport,
 // reportToFile = WriteDecisionReportFile.
@@ -108,6 +128,7 @@ void registerModules() {
     registerTransportation();
     registerNetworks();
     registerInventoryAndWaitingLines();
+    registerWaitingLines();
     registerDecisionAnalysis();
     registerForecastingAndMarkov();
     registerCellValidators();

@@ -51,6 +51,33 @@ struct InventoryBlock {
     pf::Array<pf::Value> dblCategoryTotalCosts;
 
     pf::Array<pf::Value> dblNormalTable;  // indexes 0..310, filled by the solver
+    pf::Value intNormalTableReady;        // 1 once the table has been filled
+
+    // Results of the last solve (the reorder point above is one of them too).
+    pf::Value dblOrderQuantity;
+    pf::Value dblAnnualOrderingCost;
+    pf::Value dblAnnualHoldingCost;
+    pf::Value dblAnnualBackorderCost;
+    pf::Value dblAnnualPurchaseCost;
+    pf::Value dblTotalAnnualCost;
+    pf::Value dblMaxInventory;
+    pf::Value dblAverageInventory;
+    pf::Value dblOrdersPerYear;
+    pf::Value dblSafetyStock;
+    pf::Value dblSafetyStockCost;
+    pf::Value dblCriticalRatio;  // single period: the probability of surplus used
+
+    // Dimensions (and so empties) the normal table and the ten category arrays, as
+    // a new problem and the reading of a problem file do.
+    void ReDimArrays() {
+        dblNormalTable.ReDim(kNormalTableUpper);
+        for (auto* a : {&dblCategoryPurchaseCosts, &dblCategoryHoldingCosts, &dblCategoryOrderingCosts,
+                        &dblCategoryTotalCosts, &dblCategoryMinQuantities, &dblCategoryOrderQuantities,
+                        &dblCategoryUnitCosts, &dblCategoryUnitHoldingCosts})
+            a->ReDim(kCategoryTableUpper);
+        strCategoryMinQuantityTexts.ReDim(kCategoryTableUpper);
+        strCategoryUnitCostTexts.ReDim(kCategoryTableUpper);
+    }
 };
 
 }  // namespace qv

@@ -71,17 +71,7 @@ void sizePert(SharedState& S) {
     P.intPredecessorMatrix.ReDim(u, u);
 }
 
-void sizeInventory(SharedState& S) {
-    InventoryBlock& I = S.inv;
-    I.dblNormalTable.ReDim(InventoryBlock::kNormalTableUpper);
-    const int u = InventoryBlock::kCategoryTableUpper;
-    for (auto* a : {&I.dblCategoryPurchaseCosts, &I.dblCategoryHoldingCosts, &I.dblCategoryOrderingCosts,
-                    &I.dblCategoryTotalCosts, &I.dblCategoryMinQuantities, &I.dblCategoryOrderQuantities,
-                    &I.dblCategoryUnitCosts, &I.dblCategoryUnitHoldingCosts})
-        a->ReDim(u);
-    I.strCategoryMinQuantityTexts.ReDim(u);
-    I.strCategoryUnitCostTexts.ReDim(u);
-}
+void sizeInventory(SharedState& S) { S.inv.ReDimArrays(); }
 
 void sizeWaiting(SharedState& S) {
     S.wl.intWaitSpareTableA.ReDim(8);

@@ -64,6 +64,10 @@ struct SharedState {
         varUniformHigh, varMaxBackorders, varCycleTime;
     int intTableauRow = 0;
 
+    // The production lot size form's last button (Save or Solve), for its launcher.
+    bool blnSavePressed = false;
+    bool blnSolvePressed = false;
+
     // Module blocks.
     LPBlock lp;
     TransportBlock tr;

@@ -369,6 +369,12 @@ private:
             if (auto* t = dynamic_cast<pf::TextBox*>(&c)) s += " text=\"" + t->Text() + "\"";
             if (auto* lb = dynamic_cast<pf::Label*>(&c)) s += " caption=\"" + lb->Caption() + "\"";
             if (auto* o = dynamic_cast<pf::OptionButton*>(&c)) s += std::string(" value=") + (o->Value() ? "true" : "false");
+            if (auto* k = dynamic_cast<pf::CheckBox*>(&c)) s += " value=" + std::to_string(k->Value());
+            if (auto* cb = dynamic_cast<pf::ComboBox*>(&c)) s += " text=\"" + cb->Text() + "\" index=" + std::to_string(cb->ListIndex());
+            if (auto* lb = dynamic_cast<pf::ListBox*>(&c)) {
+                s += " index=" + std::to_string(lb->ListIndex()) + " items=";
+                for (int k = 0; k < lb->ListCount(); ++k) s += (k ? "|" : "") + lb->List(k);
+            }
             s += c.Visible() ? " visible" : " hidden";
             s += c.Enabled() ? " enabled" : " disabled";
             say(s);

@@ -22,6 +22,16 @@ struct WaitingBlock {
     std::string strEconomicAnalysis;  // "YES" / "NO"
     pf::Value dblChannelCost;
 
+    // Results of the last solve; P(n) is in the shared table.
+    double dblEmptyProbability = 0;
+    double dblAvgWaitingUnits = 0;
+    double dblAvgSystemUnits = 0;
+    double dblAvgWaitingTime = 0;
+    double dblAvgSystemTime = 0;
+    double dblWaitProbability = 0;  // model 4: the probability that an arrival is blocked
+    int intOrMoreStart = 0;
+    double dblOrMoreProbability = 0;
+
     pf::Array<pf::Value> dblFiniteTerms;   // indexes 0..200
     pf::Array<pf::Value> dblBlockedTerms;  // indexes 0..26
     pf::Array<int> intWaitSpareTableA;     // indexes 0..8

@@ -1,0 +1,142 @@
+#include "inventory/QVInvent.h"
+
+#include <string>
+#include <vector>
+
+#include "inventory/InventoryForms.h"
+#include "inventory/core/InventoryLines.h"
+#include "inventory/core/InventorySolver.h"
+#include "platform/core/Errors.h"
+#include "platform/ui/Host.h"
+#include "shell/MenuState.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmSolution.h"
+#include "shell/frmUserInput.h"
+#include "shell/frmuserlistinput.h"
+#include "shell/qverror.h"
+
+namespace QVInvent {
+
+namespace {
+
+// Puts the status caption and the default cursor back however the solve ends.
+class SolvingCaption {
+public:
+    SolvingCaption() : saved_(frmMenu().lblmoduleindicator.Caption()) {
+        show("Solving Problem . . .");
+        pf::SetBusyCursor(true);
+    }
+    ~SolvingCaption() {
+        try {
+            restore();
+            pf::SetBusyCursor(false);
+        } catch (...) {
+        }
+    }
+    void restore() {
+        if (restored_) return;
+        restored_ = true;
+        show(saved_);
+    }
+
+private:
+    static void show(const std::string& text) {
+        FrmMenu& m = frmMenu();
+        m.lblmoduleindicator.Caption(text);
+        m.lblmoduleindicator.Refresh();
+    }
+    std::string saved_;
+    bool restored_ = false;
+};
+
+}  // namespace
+
+void SolveInventoryModel() {
+    try {
+        SolvingCaption frame;
+        qv::SharedState& s = qv::S();
+        const std::string refused = CheckInventoryInputs(s);
+        if (!refused.empty()) {
+            pf::MsgBox(refused, pf::vbCritical + pf::vbOKOnly, kDataInputError);
+            return;
+        }
+        ComputeInventoryModel(s);
+        const std::vector<std::string> lines = BuildInventoryWindowLines(s);
+        FrmSolution& w = frmSolution();
+        w.hideTitle(false);
+        w.startLines(lines.front());
+        for (std::size_t k = 1; k < lines.size(); ++k) w.addLine(lines[k]);
+        frame.restore();
+        qv::enablePrintItems(true);
+        frmMenu().SetFocus();
+        w.showSolution();
+    } catch (const pf::RuntimeError& e) {
+        qverror::ReportError(e);
+    }
+}
+
+void PrintInventoryReport(pf::ReportSink& sink) {
+    for (const std::string& line : BuildInventoryReportLines(qv::S())) sink.line(line);
+}
+
+void NewInventoryProblem() {
+    qv::SharedState& s = qv::S();
+    qv::InventoryBlock& I = s.inv;
+    I.ReDimArrays();
+    I.intHoldingCostMethod = 0;
+    I.intReorderPointMark = 0;
+    I.dblReorderPoint = 0;
+    I.intInventoryModel = 0;
+    const bool picked = qv::askModel(" Inventory Models Available",
+                                     {"Economic Order Quantity", "Economic Production Lot Size",
+                                      "Economic Order Quantity with Planned Shortages",
+                                      "Economic Order Quantity with Quantity Discounts",
+                                      "Order Quantity-Reorder Point with Probabilistic Demand",
+                                      "Single-Period Inventory with Probabilistic Demand"});
+    if (!picked) {
+        frmMenu().SetFocus();
+        return;
+    }
+    const int model = I.intInventoryModel;
+    if (model < 1 || model > 6) return;
+    s.strProblemEntered = "NO";
+    I.intInventoryModel = model;
+    switch (model) {
+        case 1: ShowEOQForm(); break;
+        case 2: ShowProductionLotSizeForm(); break;
+        case 3: ShowPlannedShortagesForm(); break;
+        case 4:
+            if (qv::askDimensions()) ShowQtyDiscountsForm();
+            break;
+        case 5:
+            I.intComputeReorderPoint = 0;
+            ShowQRProbForm();
+            break;
+        default:
+            I.intComputeReorderPoint = 0;
+            ShowOnePeriodProbForm();
+            break;
+    }
+}
+
+void ShowEOQForm() { pf::instance<FrmEOQ>().Show(pf::vbModal); }
+void ShowProductionLotSizeForm() {}
+void ShowPlannedShortagesForm() { pf::instance<FrmPlannedShortages>().Show(pf::vbModal); }
+void ShowQtyDiscountsForm() {}
+void ShowQRProbForm() {}
+void ShowOnePeriodProbForm() {}
+
+void ShowInputForm() {
+    switch (qv::S().inv.intInventoryModel) {
+        case 1: ShowEOQForm(); break;
+        case 2: ShowProductionLotSizeForm(); break;
+        case 3: ShowPlannedShortagesForm(); break;
+        case 4: ShowQtyDiscountsForm(); break;
+        case 5: ShowQRProbForm(); break;
+        case 6: ShowOnePeriodProbForm(); break;
+        default: break;
+    }
+}
+
+}  // namespace QVInvent

@@ -1,0 +1,47 @@
+#pragma once
+// The input form of a waiting-line problem: up to four parameters, the optional
+// economic analysis, and Solve, Save and Cancel.
+#include <array>
+#include <memory>
+
+#include "platform/ui/Controls.h"
+
+class FrmWLModel : public pf::Form {
+public:
+    FrmWLModel();
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+
+    pf::PictureBox Picture1{this, "Picture1"};
+    pf::Image imgIcon{this, "imgIcon", -1, &Picture1};
+    pf::Label lblTitle{this, "lblTitle"};
+    std::array<std::unique_ptr<pf::Label>, 4> lbl_WL;
+    std::array<std::unique_ptr<pf::TextBox>, 4> txt_WL;
+    pf::Label Label1{this, "Label1"};
+    pf::CheckBox chkECONAnal{this, "chkECONAnal"};
+    pf::Frame frameECONAnal{this, "frameECONAnal"};
+    std::array<std::unique_ptr<pf::Label>, 2> lblECONAnal;
+    std::array<std::unique_ptr<pf::TextBox>, 2> txtECONAnal;
+    pf::CommandButton CmdSolve{this, "CmdSolve"};
+    pf::CommandButton cmdSave{this, "cmdSave"};
+    pf::CommandButton cmdCancel{this, "cmdCancel"};
+
+    void txt_WL_GotFocus(int index);
+    void txt_WL_LostFocus(int index);
+    void txtECONAnal_GotFocus(int index);
+    void txtECONAnal_LostFocus(int index);
+    void chkECONAnal_Click();
+    void cmdSave_Click();
+    void CmdSolve_Click();
+    void cmdCancel_Click();
+    // 999 refuses (the user has been told), 0 accepts.
+    void ValidateInput(int& result);
+
+private:
+    // Reports a refused entry and hands its box back to the user.
+    void refuse(pf::TextBox& box, const std::string& message, const char* title = "Data Input Error");
+    // The box whose entry the last leave check refused; Save and Solve stop on it.
+    pf::TextBox* refusedBox_ = nullptr;
+};
+
+FrmWLModel& frmWL_Model();
