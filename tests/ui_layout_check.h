@@ -35,10 +35,15 @@ namespace qvtest {
 
 namespace layoutdetail {
 
+// The control's name, with its window's when it belongs to another window than the
+// one checked (a child window inside the main window).
 inline std::string nameOf(const QWidget* w, const pf::Form& form) {
-    if (w == form.window() || w == form.canvas()) return form.Name();
-    for (pf::Control* c : form.controls())
-        if (c->widget() == w) return c->qualifiedName();
+    for (const pf::Form* f : pf::forms::loaded()) {
+        const std::string prefix = f == &form ? "" : f->Name() + ".";
+        if (w == f->window() || w == f->canvas()) return f->Name();
+        for (pf::Control* c : f->controls())
+            if (c->widget() == w) return prefix + c->qualifiedName();
+    }
     return w->metaObject()->className();
 }
 
@@ -74,7 +79,12 @@ inline QRect textRect(const QWidget* w, std::string& problem) {
             problem = "needs " + std::to_string(need.width()) + "x" + std::to_string(need.height()) +
                       " px, has " + std::to_string(area.width()) + "x" + std::to_string(area.height());
         }
-        return QRect(need.left(), need.top(), std::min(need.width(), area.width()), need.height());
+        // Where the text stands up and down, as the label's alignment puts it.
+        int top = area.top();
+        if (l->alignment() & Qt::AlignVCenter) top += (area.height() - need.height()) / 2;
+        else if (l->alignment() & Qt::AlignBottom) top = area.bottom() + 1 - need.height();
+        return QRect(need.left(), std::max(area.top(), top), std::min(need.width(), area.width()),
+                     std::min(need.height(), area.height()));
     }
     if (auto* e = qobject_cast<const QLineEdit*>(w)) {
         if (e->text().isEmpty()) return {};
@@ -139,7 +149,8 @@ inline std::vector<std::string> clippedTexts(const pf::Form& form) {
     QApplication::processEvents();
     const auto widgets = window->findChildren<QWidget*>();
     for (QWidget* w : widgets) {
-        if (!shownIn(w, window)) continue;
+        // Dialogs owned by the window are windows of their own.
+        if (w->window() != window || !shownIn(w, window)) continue;
         std::string problem;
         const QRect text = textRect(w, problem);
         if (!problem.empty()) {

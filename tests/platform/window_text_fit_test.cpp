@@ -235,6 +235,14 @@ TEST_F(WindowTextFitTest, SolutionWindowScrollsOnlyWhenItsLinesDoNotFit) {
     ASSERT_FALSE(bars.empty());
     for (QScrollBar* b : bars) EXPECT_FALSE(b->isVisibleTo(w.window())) << b->orientation();
 
+    // A long report of lines that fit: only the vertical bar, though it narrows the grid.
+    w.startLines("Optimal Solution");
+    for (int i = 0; i < 300; ++i) w.addLine("   X" + std::to_string(i) + "                 12.000");
+    w.showSolution();
+    QApplication::processEvents();
+    for (QScrollBar* b : bars)
+        EXPECT_EQ(b->isVisibleTo(w.window()), b->orientation() == Qt::Vertical) << b->orientation();
+
     // A long report of wide lines: both bars, and wherever they are moved some of the
     // report stays in view.
     w.startLines(std::string(200, 'A'));
