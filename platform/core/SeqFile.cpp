@@ -29,7 +29,8 @@ void FieldWriter::separator() {
 void FieldWriter::writeString(const std::string& s) {
     separator();
     out_ += '"';
-    out_ += s;
+    // A double quote would end the field early and the text would read back changed.
+    for (char c : s) out_ += c == '"' ? '\'' : c;
     out_ += '"';
 }
 
@@ -104,6 +105,9 @@ std::string FieldReader::nextField(bool& quoted) {
         while (pos_ < n && !isEnd(data_[pos_])) ++pos_;
         field = data_.substr(start, pos_ - start);
         while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.pop_back();
+        // The writer quotes every text; a quote inside an unquoted field means the file
+        // was made by something else, and what it says cannot be told.
+        if (field.find('"') != std::string::npos) raise(errTypeMismatch);
     }
     if (pos_ < n) {
         char c = data_[pos_++];

@@ -7,6 +7,9 @@
 #include <functional>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/core/Errors.h"
 
@@ -90,6 +93,43 @@ TEST(FieldReaderWriter, RoundTrip) {
     EXPECT_TRUE(r.readValue().IsEmpty());
     EXPECT_TRUE(r.atEnd());
     EXPECT_EQ(errorOf([&] { r.readString(); }), pf::errInputPastEnd);
+}
+
+// Whatever text is written reads back as written, except that a double quote, which
+// would end the quoted field early, comes back as an apostrophe.
+TEST(FieldReaderWriter, TextsWithQuotesReadBackAsWritten) {
+    const std::vector<std::pair<std::string, std::string>> texts = {
+        {"X1\"+X2<4", "X1'+X2<4"},
+        {"\"", "'"},
+        {"NO\",YES", "NO',YES"},
+        {"a,b\r\nc", "a,b\r\nc"},
+        {"  lead and trail  ", "  lead and trail  "},
+    };
+    pf::FieldWriter w;
+    for (const auto& t : texts) w.writeString(t.first);
+    w.writeInt(7);
+    w.endRecord();
+    pf::FieldReader r(w.contents());
+    for (const auto& t : texts) EXPECT_EQ(r.readString(), t.second);
+    EXPECT_EQ(r.readInt16(), 7);
+    EXPECT_TRUE(r.atEnd());
+}
+
+// A field that is not quoted but holds a double quote was not written by the writer:
+// what it stands for cannot be told, so it is refused whatever its target.
+TEST(FieldReader, UnquotedFieldWithAQuoteIsRefused) {
+    const std::vector<std::string> files = {"NO\",YES", "Y\"ES", "X1\"+X2<4\r\n", "  a\"  ,1", "1\""};
+    for (const std::string& text : files) {
+        SCOPED_TRACE(text);
+        pf::FieldReader asText(text);
+        EXPECT_EQ(errorOf([&] { asText.readString(); }), pf::errTypeMismatch);
+        pf::FieldReader asValue(text);
+        EXPECT_EQ(errorOf([&] { asValue.readValue(); }), pf::errTypeMismatch);
+    }
+    // Quoted fields keep what lies between their quotes.
+    pf::FieldReader quoted("\"Y\"ES\",\"\"");
+    EXPECT_EQ(quoted.readString(), "Y");
+    EXPECT_EQ(quoted.readString(), "");
 }
 
 TEST(FieldReader, LinesDoNotMatterOnlyFieldOrder) {
