@@ -122,8 +122,11 @@ inline QRect textRect(const QWidget* w, std::string& problem) {
             left = 4;
             available = b->width() - 8;
         }
-        if (width > available || fm.height() > b->height())
-            problem = "needs " + std::to_string(width) + " px, has " + std::to_string(available);
+        // The caption is centred up and down: its ink must fit the button's height.
+        const int ink = fm.tightBoundingRect(shown).height();
+        if (width > available || ink > b->height())
+            problem = "needs " + std::to_string(width) + "x" + std::to_string(fm.height()) + " px, has " +
+                      std::to_string(available) + "x" + std::to_string(b->height());
         return QRect(left, (b->height() - fm.height()) / 2, std::min(width, available), fm.height());
     }
     if (auto* g = qobject_cast<const QGroupBox*>(w)) {

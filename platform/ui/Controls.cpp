@@ -112,7 +112,7 @@ Label::Label(Form* owner, std::string name, int index, Control* container)
     auto* l = new QLabel(parentWidget(owner, container));
     l->setAutoFillBackground(true);
     l->setTextFormat(Qt::PlainText);
-    l->setIndent(3);
+    l->setIndent(0);
     attach(l);
     backColor_ = 0x00C0C0C0;
     applyColors();
@@ -156,7 +156,17 @@ void Label::applyFont() {
     Control::applyFont();
     auto* l = static_cast<QLabel*>(w_);
     if (!l) return;
-    l->setIndent(3 + l->fontMetrics().horizontalAdvance(QString(indentBlanks_, QLatin1Char(' '))));
+    applyMargins();
+}
+
+void Label::applyMargins() {
+    auto* l = static_cast<QLabel*>(w_);
+    if (!l) return;
+    // A small margin left and right; above and below only for wrapped text, since a
+    // margin there would push a single line out of the low bars it sits in.
+    const int blanks = l->fontMetrics().horizontalAdvance(QString(indentBlanks_, QLatin1Char(' ')));
+    const int vertical = l->wordWrap() ? 3 : 0;
+    l->setContentsMargins(3 + blanks, vertical, 3, vertical);
     fitToText();
 }
 
@@ -171,7 +181,7 @@ void Label::Alignment(int a) {
 
 void Label::WordWrap(bool w) {
     static_cast<QLabel*>(w_)->setWordWrap(w);
-    fitToText();
+    applyMargins();
 }
 
 void Label::BorderStyle(int b) {
@@ -425,9 +435,25 @@ OptionButton::OptionButton(Form* owner, std::string name, int index, Control* co
     });
 }
 
+// An option or check box grows in width to show its whole caption.
+static void growToCaptionWidth(QWidget* w, int designWidth, int designHeight, int shownWidth, int shownHeight,
+                        const std::function<void(int, int)>& setShown) {
+    if (!w) return;
+    int width = designWidth;
+    const int need = w->sizeHint().width();
+    if (need > twipsToPixels(width)) width = twipsForPixels(need);
+    if (width != shownWidth || designHeight != shownHeight) setShown(width, designHeight);
+}
+
 void OptionButton::Caption(const std::string& c) {
     caption_ = c;
     static_cast<QRadioButton*>(w_)->setText(qs(c));
+    fitToText();
+}
+
+void OptionButton::fitToText() {
+    growToCaptionWidth(w_, designWidth_, designHeight_, width_, height_,
+                       [this](int w, int h) { setShownSize(w, h); });
 }
 
 void OptionButton::Value(bool v) {
@@ -471,6 +497,12 @@ CheckBox::CheckBox(Form* owner, std::string name, int index, Control* container)
 void CheckBox::Caption(const std::string& c) {
     caption_ = c;
     static_cast<QCheckBox*>(w_)->setText(qs(c));
+    fitToText();
+}
+
+void CheckBox::fitToText() {
+    growToCaptionWidth(w_, designWidth_, designHeight_, width_, height_,
+                       [this](int w, int h) { setShownSize(w, h); });
 }
 
 void CheckBox::Value(int v) {

@@ -31,6 +31,7 @@ protected:
     void fitToText() override;
 
 private:
+    void applyMargins();
     std::string caption_;
     int alignment_ = 0;
     int indentBlanks_ = 0;
@@ -94,6 +95,9 @@ public:
     void userClick() override;
     Control* container() const { return container_; }
 
+protected:
+    void fitToText() override;
+
 private:
     std::string caption_;
     bool value_ = false;
@@ -108,6 +112,9 @@ public:
     int Value() const { return value_; }  // 0 unchecked, 1 checked
     void Value(int v);
     void userClick() override;
+
+protected:
+    void fitToText() override;
 
 private:
     std::string caption_;

@@ -8,11 +8,14 @@
 #include "tests/ui_test_support.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QScrollBar>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "lp/QVLP.h"
 #include "lp/core/TextModel.h"
 #include "lp/frmIP.h"
 #include "lp/frmLPFeatures.h"
@@ -24,6 +27,8 @@
 #include "shell/frmModuleSelection.h"
 #include "shell/frmSolution.h"
 #include "shell/frmStartup.h"
+#include "shell/frmTransObj.h"
+#include "shell/frmUserInput.h"
 
 namespace {
 
@@ -67,15 +72,16 @@ TEST_F(WindowTextFitTest, LabelsAndNoticeBoxesGrowToTheirText) {
     const std::string longText =
         "A text far longer than one line of a narrow label, so that it wraps over several lines "
         "and needs more height than the design gave it.";
+    f.below.Visible(false);
     f.wrapped.WordWrap(true);
-    f.wrapped.Move(120, 120, 2400, 255);
+    f.wrapped.Move(120, 120, 2400, 375);
     f.wrapped.Caption(longText);
     f.single.Move(120, 1800, 600, 255);
     f.single.Caption("Select General Integer Variables:");
     f.notice.Move(3000, 120, 2400, 255);
     f.notice.Locked(true);
     f.notice.Text(longText);
-    EXPECT_GT(f.wrapped.Height(), 255);
+    EXPECT_GT(f.wrapped.Height(), 375);
     EXPECT_EQ(f.wrapped.Width(), 2400);  // a wrapped label keeps its width
     EXPECT_GT(f.single.Width(), 600);
     EXPECT_EQ(f.single.Height(), 255);
@@ -86,9 +92,9 @@ TEST_F(WindowTextFitTest, LabelsAndNoticeBoxesGrowToTheirText) {
     f.single.Caption("OK");
     EXPECT_EQ(f.single.Width(), 600);
     f.wrapped.Caption("Short.");
-    EXPECT_EQ(f.wrapped.Height(), 255);
+    EXPECT_EQ(f.wrapped.Height(), 375);
     // The label's own measure of its text, for layouts that place something below it.
-    EXPECT_LT(f.wrapped.TextHeight(), 255);
+    EXPECT_LT(f.wrapped.TextHeight(), 375);
 }
 
 TEST_F(WindowTextFitTest, TheCheckFindsCutAndCoveredTexts) {
@@ -131,6 +137,7 @@ TEST_F(WindowTextFitTest, SplashShowsEveryNoticeWhole) {
 
 TEST_F(WindowTextFitTest, ChooserAndEveryHomeScreenShowTheirTextsWhole) {
     start();
+    std::vector<QImage> tops;
     for (int module = 1; module <= 12; ++module) {
         SCOPED_TRACE("module " + std::to_string(module));
         if (module > 1) frmMenu().mnuFileChangeModules->Click();
@@ -151,10 +158,18 @@ TEST_F(WindowTextFitTest, ChooserAndEveryHomeScreenShowTheirTextsWhole) {
         auto* prompt = static_cast<pf::Label*>(home->control("lblLoadInfo"));
         EXPECT_GE(prompt->Top(), desc->Top() + desc->TextHeight());
         const QFontMetrics fm = prompt->widget()->fontMetrics();
-        const int promptTextLeft = static_cast<QLabel*>(prompt->widget())->indent() +
-                                   fm.horizontalAdvance(QStringLiteral("  "));
-        EXPECT_NEAR(static_cast<QLabel*>(desc->widget())->indent(), promptTextLeft, 1);
+        const int promptTextLeft = prompt->widget()->contentsRect().left() + fm.horizontalAdvance(QStringLiteral("  "));
+        EXPECT_NEAR(desc->widget()->contentsRect().left(), promptTextLeft, 1);
         qvtest::saveScreenshot(frmMenu().window(), "home_" + std::to_string(module));
+        if (std::getenv("QV_SCREENSHOT_DIR")) tops.push_back(home->window()->grab(QRect(0, 0, home->window()->width(), 130)).toImage());
+    }
+    // The tops of all twelve home screens in one picture, for looking them over.
+    if (const char* dir = std::getenv("QV_SCREENSHOT_DIR")) {
+        QImage all(tops.front().width(), 130 * static_cast<int>(tops.size()), QImage::Format_RGB32);
+        QPainter p(&all);
+        for (std::size_t i = 0; i < tops.size(); ++i) p.drawImage(0, 130 * static_cast<int>(i), tops[i]);
+        p.end();
+        all.save(QString::fromLocal8Bit(dir) + "/home_tops.png");
     }
 }
 
@@ -183,6 +198,59 @@ TEST_F(WindowTextFitTest, FeaturesAndIntegerDialogsShowTheirTextsWholeCentredOnT
         });
         if (std::string(name) == "frmLPFeatures") frmLPFeatures().Show(pf::vbModal);
         else frmIP().Show(pf::vbModal);
+    }
+}
+
+TEST_F(WindowTextFitTest, LinearProgramInputWindowShowsItsTextsWhole) {
+    start();
+    for (int module : {1, 4}) {
+        SCOPED_TRACE(module);
+        if (module == 4) frmMenu().mnuFileChangeModules->Click();
+        pf::collectUnloaded();
+        choose(module);
+        // File New with 4 variables, 3 constraints, Minimize.
+        pf::scriptedHost().expectModal("frmLPFeatures", [](pf::Form& f) {
+            auto& d = static_cast<FrmLPFeatures&>(f);
+            d.txtVariables.Text("4");
+            d.txtConstraints.Text("3");
+            d.optMinimize.userClick();
+            d.cmdOK.userClick();
+        });
+        frmMenu().mnuFileNew->Click();
+        auto& s = qv::S();
+        ASSERT_EQ(s.lp.intVariableCount, 4);
+        qvtest::saveScreenshot(frmMenu().window(), "lp_input_" + std::to_string(module));
+        EXPECT_EQ(qvtest::clippedTexts(frmMenu()), Texts{});
+        s.strProblemEntered = "NO";  // leave without the question
+    }
+}
+
+TEST_F(WindowTextFitTest, ShellDialogsShowTheirTextsWhole) {
+    start();
+    // The dimensions dialog with each module's questions and note.
+    for (int module : {2, 3, 5, 6, 8, 11, 12}) {
+        SCOPED_TRACE("module " + std::to_string(module));
+        qv::S().intCurrentModule = module;
+        pf::scriptedHost().expectModal("frmUserInput", [&](pf::Form& f) {
+            f.window()->show();
+            if (module == 8) qvtest::saveScreenshot(f.window(), "frmUserInput_8");
+            EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+            static_cast<pf::CommandButton*>(f.control("cmdCancel"))->userClick();
+        });
+        pf::scriptedHost().expectMessage(pf::vbYes);  // Cancel asks first
+        qv::askDimensions();
+    }
+    // The optimization-criterion dialog with its own captions and with the decision
+    // module's longer ones.
+    for (const char* maximize : {"", "Maximize the Payoff"}) {
+        SCOPED_TRACE(maximize);
+        pf::scriptedHost().expectModal("frmTransObj", [&](pf::Form& f) {
+            f.window()->show();
+            qvtest::saveScreenshot(f.window(), std::string("frmTransObj") + (*maximize ? "_payoff" : ""));
+            EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+            static_cast<pf::CommandButton*>(f.control("cmdCancel"))->userClick();
+        });
+        qv::askOptimizationCriterion(maximize, *maximize ? "Minimize the Payoff" : "");
     }
 }
 
