@@ -99,7 +99,10 @@ std::string FieldReader::nextField(bool& quoted) {
         }
         field = data_.substr(pos_, close - pos_);
         pos_ = close + 1;
-        while (pos_ < n && !isEnd(data_[pos_])) ++pos_;  // stray text after the quote
+        // Blanks may follow the closing quote; anything else means a quote inside the
+        // text, and the rest of it would be lost without a word.
+        while (pos_ < n && (data_[pos_] == ' ' || data_[pos_] == '\t')) ++pos_;
+        if (pos_ < n && !isEnd(data_[pos_])) raise(errTypeMismatch);
     } else {
         std::size_t start = pos_;
         while (pos_ < n && !isEnd(data_[pos_])) ++pos_;

@@ -28,8 +28,8 @@ private:
 
 // Reads fields one after another, ignoring where lines end. Failures raise
 // RuntimeError: 62 past the end of the file, 6 for an integer out of range,
-// 13 for a field that is not a number where one is needed or an unquoted field
-// that holds a double quote.
+// 13 for a field that is not a number where one is needed, or for a double quote
+// inside a field (unquoted, or followed by more text after its closing quote).
 class FieldReader {
 public:
     explicit FieldReader(std::string data);

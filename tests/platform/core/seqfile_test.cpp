@@ -115,9 +115,9 @@ TEST(FieldReaderWriter, TextsWithQuotesReadBackAsWritten) {
     EXPECT_TRUE(r.atEnd());
 }
 
-// A field that is not quoted but holds a double quote was not written by the writer:
-// what it stands for cannot be told, so it is refused whatever its target.
-TEST(FieldReader, UnquotedFieldWithAQuoteIsRefused) {
+// A double quote inside a field, quoted or not, was not written by the writer: what
+// the field stands for cannot be told, so it is refused whatever its target.
+TEST(FieldReader, QuoteInsideAFieldIsRefused) {
     const std::vector<std::string> files = {"NO\",YES", "Y\"ES", "X1\"+X2<4\r\n", "  a\"  ,1", "1\""};
     for (const std::string& text : files) {
         SCOPED_TRACE(text);
@@ -126,10 +126,17 @@ TEST(FieldReader, UnquotedFieldWithAQuoteIsRefused) {
         pf::FieldReader asValue(text);
         EXPECT_EQ(errorOf([&] { asValue.readValue(); }), pf::errTypeMismatch);
     }
-    // Quoted fields keep what lies between their quotes.
-    pf::FieldReader quoted("\"Y\"ES\",\"\"");
+    // Nor may text follow a closing quote: "MAX X1"+X2" would lose "+X2" unseen.
+    for (const std::string text : {"\"Y\"ES\"", "\"MAX X1\"+X2<4\"\r\n", "\"A\" B,1"}) {
+        SCOPED_TRACE(text);
+        pf::FieldReader r(text);
+        EXPECT_EQ(errorOf([&] { r.readString(); }), pf::errTypeMismatch);
+    }
+    // Blanks after the closing quote are fine.
+    pf::FieldReader quoted("\"Y\"  ,\"\"\t\r\n");
     EXPECT_EQ(quoted.readString(), "Y");
     EXPECT_EQ(quoted.readString(), "");
+    EXPECT_TRUE(quoted.atEnd());
 }
 
 TEST(FieldReader, LinesDoNotMatterOnlyFieldOrder) {
