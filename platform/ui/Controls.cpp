@@ -154,9 +154,7 @@ void Label::IndentByBlanks(int count) {
 
 void Label::applyFont() {
     Control::applyFont();
-    auto* l = static_cast<QLabel*>(w_);
-    if (!l) return;
-    applyMargins();
+    applyMargins();  // the blanks' width goes with the font
 }
 
 void Label::applyMargins() {
@@ -241,7 +239,7 @@ void TextBox::fitToText() {
             const int margin = static_cast<int>(std::ceil(t->document()->documentMargin()));
             const int inner = std::max(1, twipsToPixels(width) - 2 * frame - 2 * margin);
             const QRect need = fm.boundingRect(QRect(0, 0, inner, 1000000), Qt::TextWordWrap, text);
-            // One blank line's worth of slack: the editor's line layout is not the metrics' own.
+            // A little slack: the editor lays out its lines itself, not quite as the metrics do.
             const int px = need.height() + 2 * frame + 2 * margin + fm.leading() + 2;
             if (px > twipsToPixels(height)) height = twipsForPixels(px);
         }

@@ -64,6 +64,8 @@ public:
     pf::Label single{this, "single"};
     pf::Label below{this, "below"};
     pf::TextBox notice{this, "notice", -1, nullptr, true};
+    pf::TextBox shown{this, "shown"};
+    pf::TextBox typed{this, "typed"};
 };
 
 TEST_F(WindowTextFitTest, LabelsAndNoticeBoxesGrowToTheirText) {
@@ -86,6 +88,15 @@ TEST_F(WindowTextFitTest, LabelsAndNoticeBoxesGrowToTheirText) {
     EXPECT_GT(f.single.Width(), 600);
     EXPECT_EQ(f.single.Height(), 255);
     EXPECT_GT(f.notice.Height(), 255);
+    // A one-line box showing a text grows in width; one the user types into scrolls.
+    f.shown.Move(120, 2400, 600, 375);
+    f.shown.Locked(true);
+    f.shown.Text("A text shown in full");
+    f.typed.Move(120, 3000, 600, 375);
+    f.typed.Text("A text typed at length");
+    EXPECT_GT(f.shown.Width(), 600);
+    EXPECT_EQ(f.typed.Width(), 600);
+    f.typed.Visible(false);
     EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
 
     // A text that fits keeps the design's size, also after a longer one.
@@ -102,6 +113,8 @@ TEST_F(WindowTextFitTest, TheCheckFindsCutAndCoveredTexts) {
     f.Show();
     f.wrapped.WordWrap(true);
     f.notice.Visible(false);
+    f.shown.Visible(false);
+    f.typed.Visible(false);
     f.wrapped.Move(120, 120, 2400, 1200);
     f.wrapped.Caption("Line one of a text that wraps onto a second line and then onto a third one.");
     // The next label is stacked above and lies over the wrapped text.
