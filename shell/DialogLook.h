@@ -2,7 +2,7 @@
 #include <initializer_list>
 // The one look of the program's modal dialogs: no title bar, light grey, a navy
 // header line in white Century Gothic across the top with a small icon at its left,
-// centred on the screen when shown. Every dialog calls this instead of repeating it.
+// centred on the main window when shown. Every dialog calls this instead of repeating it.
 #include "platform/ui/Controls.h"
 
 namespace qv {

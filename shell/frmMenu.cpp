@@ -25,6 +25,7 @@ FrmMenu::FrmMenu() : pf::Form("frmMenu", pf::FormKind::Main) {
     lblmoduleindicator.FontName("Century Gothic");
     lblmoduleindicator.FontSize(10);
     lblmoduleindicator.FontBold(true);
+    lblmoduleindicator.IndentByBlanks(1);  // clear of the strip's left edge
     lblmoduleindicator.Caption("");
     dialogFile.CancelError = true;
     DialogPrinter.CancelError = true;

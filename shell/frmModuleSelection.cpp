@@ -124,6 +124,7 @@ FrmModuleSelection::FrmModuleSelection() : pf::Form("frmModuleSelection", pf::Fo
     txtprobsel.BackColor(kLightOrange);
     txtprobsel.ForeColor(kNavy);
     txtprobsel.BorderStyle(1);
+    txtprobsel.IndentByBlanks(1);  // clear of the box's border
     cmdOK.Move(3850, 5280, 1300, 420);
     cmdOK.Caption("OK");
     cmdOK.FontName("Century Gothic");

@@ -112,12 +112,15 @@ void homeInfoLabel(pf::Label& l) {
     l.FontBold(true);
     l.ForeColor(kNavy);
     l.BackColor(kLightOrange);
+    l.Alignment(0);
     l.WordWrap(true);
 }
 
 void layoutHomeInfoLabels(pf::Label& description, pf::Label& prompt) {
     description.Move(0, 0, 15260, 1335);
     homeInfoLabel(description);
+    // The prompt's caption starts with two blanks; the description starts as far in.
+    description.IndentByBlanks(2);
     description.Visible(false);
     prompt.Move(0, 840, 15255, 375);
     homeInfoLabel(prompt);
@@ -126,6 +129,9 @@ void layoutHomeInfoLabels(pf::Label& description, pf::Label& prompt) {
 
 void showHomePrompt(pf::Label& description, pf::Label& prompt) {
     prompt.Caption(kHomePrompt);
+    // Below the whole description where the faces wrap it onto more lines than the design's.
+    const int textBottom = description.Top() + description.TextHeight();
+    if (prompt.Top() < textBottom) prompt.Top(textBottom);
     description.Visible(true);
     prompt.Visible(true);
 }

@@ -1,5 +1,7 @@
 #include "shell/frmStartup.h"
 
+#include <algorithm>
+
 #include "shell/QVCommon.h"
 #include "shell/frmMenu.h"
 
@@ -57,9 +59,17 @@ FrmStartup::FrmStartup() : pf::Form("frmStartup", pf::FormKind::TopLevel) {
         boxes[i]->FontSize(9);
         boxes[i]->TabStop = false;
     }
+    // A notice grows to its whole text; what follows it moves down as far.
+    int bottom = 0;
+    for (pf::TextBox* box : boxes) {
+        if (box->Top() < bottom) box->Top(bottom);
+        bottom = box->Top() + box->Height();
+    }
+    const int shift = std::max(0, bottom + 120 - 4260);
+    Height(Height() + shift);
     Line3.ForeColor(kNavy);
-    Line3.Coords(360, 4260, 8040, 4260);
-    cmdOK.Move(3300, 4500, 1800, 480);
+    Line3.Coords(360, 4260 + shift, 8040, 4260 + shift);
+    cmdOK.Move(3300, 4500 + shift, 1800, 480);
     cmdOK.Caption("Continue...");
     cmdOK.FontName("Century Gothic");
     cmdOK.Default(true);

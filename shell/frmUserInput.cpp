@@ -117,6 +117,9 @@ void FrmUserInput::fillTextsFor(int module) {
     }
     if (note) {
         Label1.Caption(note);
+        // Under the question's whole line, which the faces here make taller than the design's.
+        const pf::Label& q = *lblQuestion[0];
+        if (Label1.Top() < q.Top() + q.Height()) Label1.Top(q.Top() + q.Height());
         Label1.Visible(true);
     }
 }

@@ -29,7 +29,8 @@ void FieldWriter::separator() {
 void FieldWriter::writeString(const std::string& s) {
     separator();
     out_ += '"';
-    out_ += s;
+    // A double quote would end the field early and the text would read back changed.
+    for (char c : s) out_ += c == '"' ? '\'' : c;
     out_ += '"';
 }
 
@@ -98,12 +99,18 @@ std::string FieldReader::nextField(bool& quoted) {
         }
         field = data_.substr(pos_, close - pos_);
         pos_ = close + 1;
-        while (pos_ < n && !isEnd(data_[pos_])) ++pos_;  // stray text after the quote
+        // Blanks may follow the closing quote; anything else means a quote inside the
+        // text, and the rest of it would be lost without a word.
+        while (pos_ < n && (data_[pos_] == ' ' || data_[pos_] == '\t')) ++pos_;
+        if (pos_ < n && !isEnd(data_[pos_])) raise(errTypeMismatch);
     } else {
         std::size_t start = pos_;
         while (pos_ < n && !isEnd(data_[pos_])) ++pos_;
         field = data_.substr(start, pos_ - start);
         while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.pop_back();
+        // The writer quotes every text; a quote inside an unquoted field means the file
+        // was made by something else, and what it says cannot be told.
+        if (field.find('"') != std::string::npos) raise(errTypeMismatch);
     }
     if (pos_ < n) {
         char c = data_[pos_++];

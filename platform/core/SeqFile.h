@@ -8,8 +8,9 @@
 
 namespace pf {
 
-// Writes comma-separated records, each ended by CR LF. Strings are quoted,
-// numbers written with C-locale routines so that a double reads back to the same value.
+// Writes comma-separated records, each ended by CR LF. Strings are quoted, a double
+// quote inside one written as an apostrophe; numbers are written with C-locale routines
+// so that a double reads back to the same value.
 class FieldWriter {
 public:
     void writeString(const std::string& s);
@@ -27,7 +28,8 @@ private:
 
 // Reads fields one after another, ignoring where lines end. Failures raise
 // RuntimeError: 62 past the end of the file, 6 for an integer out of range,
-// 13 for a field that is not a number where one is needed.
+// 13 for a field that is not a number where one is needed, or for a double quote
+// inside a field (unquoted, or followed by more text after its closing quote).
 class FieldReader {
 public:
     explicit FieldReader(std::string data);

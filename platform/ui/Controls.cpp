@@ -11,9 +11,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/core/Errors.h"
 #include "platform/ui/Keys.h"
@@ -37,6 +40,13 @@ std::string captionText(const std::string& caption) {
 }
 
 namespace {
+// Twips that give at least `px` pixels.
+int twipsForPixels(int px) {
+    int tw = pixelsToTwips(px);
+    while (twipsToPixels(tw) < px) ++tw;
+    return tw;
+}
+
 QWidget* parentWidget(Form* owner, Control* container) {
     return container && container->widget() ? container->widget() : owner->canvas();
 }
@@ -102,7 +112,7 @@ Label::Label(Form* owner, std::string name, int index, Control* container)
     auto* l = new QLabel(parentWidget(owner, container));
     l->setAutoFillBackground(true);
     l->setTextFormat(Qt::PlainText);
-    l->setIndent(3);
+    l->setIndent(0);
     attach(l);
     backColor_ = 0x00C0C0C0;
     applyColors();
@@ -111,6 +121,51 @@ Label::Label(Form* owner, std::string name, int index, Control* container)
 void Label::Caption(const std::string& c) {
     caption_ = c;
     if (auto* l = static_cast<QLabel*>(w_)) l->setText(qs(captionText(c)));
+    fitToText();
+}
+
+int Label::TextHeight() const {
+    auto* l = static_cast<QLabel*>(w_);
+    if (!l || l->text().isEmpty()) return 0;
+    const int px = l->wordWrap() ? l->heightForWidth(twipsToPixels(designWidth_)) : l->sizeHint().height();
+    return twipsForPixels(px);
+}
+
+void Label::fitToText() {
+    auto* l = static_cast<QLabel*>(w_);
+    if (!l) return;
+    int width = designWidth_, height = designHeight_;
+    if (!l->text().isEmpty()) {
+        if (l->wordWrap()) {
+            height = std::max(height, TextHeight());
+        } else {
+            const QSize need = l->sizeHint();
+            if (need.width() > twipsToPixels(width)) width = twipsForPixels(need.width());
+            if (need.height() > twipsToPixels(height)) height = twipsForPixels(need.height());
+        }
+    }
+    if (width != width_ || height != height_) setShownSize(width, height);
+}
+
+void Label::IndentByBlanks(int count) {
+    indentBlanks_ = count;
+    applyFont();
+}
+
+void Label::applyFont() {
+    Control::applyFont();
+    applyMargins();  // the blanks' width goes with the font
+}
+
+void Label::applyMargins() {
+    auto* l = static_cast<QLabel*>(w_);
+    if (!l) return;
+    // A small margin left and right; above and below only for wrapped text, since a
+    // margin there would push a single line out of the low bars it sits in.
+    const int blanks = l->fontMetrics().horizontalAdvance(QString(indentBlanks_, QLatin1Char(' ')));
+    const int vertical = l->wordWrap() ? 3 : 0;
+    l->setContentsMargins(3 + blanks, vertical, 3, vertical);
+    fitToText();
 }
 
 void Label::Alignment(int a) {
@@ -119,12 +174,19 @@ void Label::Alignment(int a) {
     Qt::Alignment al = Qt::AlignTop;
     al |= a == 1 ? Qt::AlignRight : a == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     l->setAlignment(al);
+    fitToText();
 }
 
-void Label::WordWrap(bool w) { static_cast<QLabel*>(w_)->setWordWrap(w); }
+void Label::WordWrap(bool w) {
+    static_cast<QLabel*>(w_)->setWordWrap(w);
+    applyMargins();
+}
 
 void Label::BorderStyle(int b) {
-    static_cast<QLabel*>(w_)->setFrameStyle(b ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    auto* l = static_cast<QLabel*>(w_);
+    l->setFrameStyle(b ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    l->setMargin(b ? 2 : 0);  // the text keeps clear of the border on every side
+    fitToText();
 }
 
 void Label::Refresh() {
@@ -161,7 +223,32 @@ void TextBox::Text(const std::string& t) {
     if (Text() == t) return;
     if (multiLine_) static_cast<QPlainTextEdit*>(w_)->setPlainText(qs(t));
     else static_cast<QLineEdit*>(w_)->setText(qs(t));
+    fitToText();
     if (Change) Change();
+}
+
+void TextBox::fitToText() {
+    if (!w_) return;
+    int width = designWidth_, height = designHeight_;
+    const QFontMetrics fm = w_->fontMetrics();
+    if (multiLine_) {
+        auto* t = static_cast<QPlainTextEdit*>(w_);
+        const QString text = t->toPlainText();
+        if (!text.isEmpty()) {
+            const int frame = t->frameWidth();
+            const int margin = static_cast<int>(std::ceil(t->document()->documentMargin()));
+            const int inner = std::max(1, twipsToPixels(width) - 2 * frame - 2 * margin);
+            const QRect need = fm.boundingRect(QRect(0, 0, inner, 1000000), Qt::TextWordWrap, text);
+            // A little slack: the editor lays out its lines itself, not quite as the metrics do.
+            const int px = need.height() + 2 * frame + 2 * margin + fm.leading() + 2;
+            if (px > twipsToPixels(height)) height = twipsForPixels(px);
+        }
+    } else if (locked_) {
+        auto* e = static_cast<QLineEdit*>(w_);
+        const int px = fm.horizontalAdvance(e->text()) + 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+        if (px > twipsToPixels(width)) width = twipsForPixels(px);
+    }
+    if (width != width_ || height != height_) setShownSize(width, height);
 }
 
 int TextBox::SelStart() const {
@@ -211,8 +298,10 @@ void TextBox::SelLength(int n) {
 }
 
 void TextBox::Locked(bool l) {
+    locked_ = l;
     if (multiLine_) static_cast<QPlainTextEdit*>(w_)->setReadOnly(l);
     else static_cast<QLineEdit*>(w_)->setReadOnly(l);
+    fitToText();
 }
 
 void TextBox::Alignment(int a) {
@@ -344,9 +433,25 @@ OptionButton::OptionButton(Form* owner, std::string name, int index, Control* co
     });
 }
 
+// An option or check box grows in width to show its whole caption.
+static void growToCaptionWidth(QWidget* w, int designWidth, int designHeight, int shownWidth, int shownHeight,
+                        const std::function<void(int, int)>& setShown) {
+    if (!w) return;
+    int width = designWidth;
+    const int need = w->sizeHint().width();
+    if (need > twipsToPixels(width)) width = twipsForPixels(need);
+    if (width != shownWidth || designHeight != shownHeight) setShown(width, designHeight);
+}
+
 void OptionButton::Caption(const std::string& c) {
     caption_ = c;
     static_cast<QRadioButton*>(w_)->setText(qs(c));
+    fitToText();
+}
+
+void OptionButton::fitToText() {
+    growToCaptionWidth(w_, designWidth_, designHeight_, width_, height_,
+                       [this](int w, int h) { setShownSize(w, h); });
 }
 
 void OptionButton::Value(bool v) {
@@ -390,6 +495,12 @@ CheckBox::CheckBox(Form* owner, std::string name, int index, Control* container)
 void CheckBox::Caption(const std::string& c) {
     caption_ = c;
     static_cast<QCheckBox*>(w_)->setText(qs(c));
+    fitToText();
+}
+
+void CheckBox::fitToText() {
+    growToCaptionWidth(w_, designWidth_, designHeight_, width_, height_,
+                       [this](int w, int h) { setShownSize(w, h); });
 }
 
 void CheckBox::Value(int v) {
@@ -558,10 +669,38 @@ std::string ComboBox::Text() const { return List(listIndex_); }
 Frame::Frame(Form* owner, std::string name, int index, Control* container)
     : Control(owner, std::move(name), index) {
     auto* g = new QGroupBox(parentWidget(owner, container));
+    backColor_ = 0x00C0C0C0;
     attach(g);
 }
 
-void Frame::Caption(const std::string& c) { static_cast<QGroupBox*>(w_)->setTitle(qs(c)); }
+void Frame::Caption(const std::string& c) {
+    static_cast<QGroupBox*>(w_)->setTitle(qs(c));
+    applyLook();
+}
+
+void Frame::applyFont() {
+    Control::applyFont();
+    applyLook();
+}
+
+void Frame::applyColors() {
+    Control::applyColors();
+    applyLook();
+}
+
+void Frame::applyLook() {
+    auto* g = static_cast<QGroupBox*>(w_);
+    if (!g) return;
+    // The border runs through the middle of the caption, which hides the line behind it.
+    const int half = g->title().isEmpty() ? 0 : g->fontMetrics().height() / 2;
+    const QString back = toQColor(backColor_).name();
+    g->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #808080; margin-top: %1px; "
+                                    "background-color: %2; }"
+                                    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; "
+                                    "left: 6px; padding: 0px 2px; background-color: %2; }")
+                         .arg(half)
+                         .arg(back));
+}
 
 PictureBox::PictureBox(Form* owner, std::string name, int index, Control* container)
     : Control(owner, std::move(name), index) {

@@ -16,16 +16,25 @@ public:
     void Alignment(int a);
     void WordWrap(bool w);
     void BorderStyle(int b);
+    // Starts the text as far in as `count` leading blanks would, so that a label lines
+    // up with one whose caption begins with blanks.
+    void IndentByBlanks(int count);
+    // Height the caption needs at the label's width (twips); 0 without a caption.
+    int TextHeight() const;
     // Repaints now, so that a progress text shows while a command runs.
     void Refresh();
     bool canTakeFocus() const override { return false; }
 
 protected:
     void applyColors() override;
+    void applyFont() override;
+    void fitToText() override;
 
 private:
+    void applyMargins();
     std::string caption_;
     int alignment_ = 0;
+    int indentBlanks_ = 0;
 };
 
 class TextBox : public Control {
@@ -46,9 +55,13 @@ protected:
     void defaultKeyDown(int keyCode, int shift) override;
     void defaultKeyPress(int ascii) override;
     void applyColors() override;
+    // A multi-line box grows in height to show its whole text, a locked one-line box
+    // in width; a box the user types into keeps its size and scrolls.
+    void fitToText() override;
 
 private:
     bool multiLine_;
+    bool locked_ = false;
 };
 
 class CommandButton : public Control {
@@ -82,6 +95,9 @@ public:
     void userClick() override;
     Control* container() const { return container_; }
 
+protected:
+    void fitToText() override;
+
 private:
     std::string caption_;
     bool value_ = false;
@@ -96,6 +112,9 @@ public:
     int Value() const { return value_; }  // 0 unchecked, 1 checked
     void Value(int v);
     void userClick() override;
+
+protected:
+    void fitToText() override;
 
 private:
     std::string caption_;
@@ -147,11 +166,19 @@ private:
     bool syncing_ = false;
 };
 
+// A frame's caption sits on its border line, at its left end.
 class Frame : public Control {
 public:
     Frame(Form* owner, std::string name, int index = -1, Control* container = nullptr);
     void Caption(const std::string& c);
     bool canTakeFocus() const override { return false; }
+
+protected:
+    void applyFont() override;
+    void applyColors() override;
+
+private:
+    void applyLook();
 };
 
 class PictureBox : public Control {

@@ -187,10 +187,18 @@ void Control::attach(QWidget* w) {
 void Control::Move(int left, int top, int width, int height) {
     left_ = left;
     top_ = top;
-    width_ = width;
-    height_ = height;
+    width_ = designWidth_ = width;
+    height_ = designHeight_ = height;
     if (w_) w_->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                             twipsToPixels(height));
+    fitToText();
+}
+
+void Control::setShownSize(int widthTwips, int heightTwips) {
+    width_ = widthTwips;
+    height_ = heightTwips;
+    if (w_) w_->setGeometry(twipsToPixels(left_), twipsToPixels(top_), twipsToPixels(width_),
+                            twipsToPixels(height_));
 }
 
 void Control::Visible(bool v) {
@@ -230,6 +238,7 @@ void Control::FontBold(bool b) {
 
 void Control::applyFont() {
     if (w_) w_->setFont(toQFont(fontName_, fontSize_, fontBold_));
+    fitToText();
 }
 
 void Control::applyColors() {
@@ -391,8 +400,12 @@ void Form::Show(int style) {
         if (modalRunning_) return;
         visible_ = true;
         if (kind_ == FormKind::Dialog) {
-            // Centred on the screen, as the design's dialogs are.
-            if (QScreen* s = QGuiApplication::primaryScreen()) {
+            // Centred on the main window, where the user is looking; on the screen
+            // while there is none.
+            Form* main = mainForm();
+            if (main && main->window() && main->window()->isVisible()) {
+                window_->move(main->window()->frameGeometry().center() - window_->rect().center());
+            } else if (QScreen* s = QGuiApplication::primaryScreen()) {
                 QRect g = s->availableGeometry();
                 window_->move(g.center() - window_->rect().center());
             }

@@ -34,10 +34,10 @@ public:
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    void Left(int v) { Move(v, top_, width_, height_); }
-    void Top(int v) { Move(left_, v, width_, height_); }
-    void Width(int v) { Move(left_, top_, v, height_); }
-    void Height(int v) { Move(left_, top_, width_, v); }
+    void Left(int v) { Move(v, top_, designWidth_, designHeight_); }
+    void Top(int v) { Move(left_, v, designWidth_, designHeight_); }
+    void Width(int v) { Move(left_, top_, v, designHeight_); }
+    void Height(int v) { Move(left_, top_, designWidth_, v); }
 
     bool Visible() const { return visible_; }
     void Visible(bool v);
@@ -82,6 +82,10 @@ protected:
     virtual void defaultKeyPress(int /*ascii*/) {}
     virtual void applyFont();
     virtual void applyColors();
+    // A control that shows a text grows beyond the size it was given when the text
+    // does not fit it; Width() and Height() then tell the grown size.
+    virtual void fitToText() {}
+    void setShownSize(int widthTwips, int heightTwips);
     void attach(QWidget* w);  // the Qt widget behind this control
 
     Form* owner_;
@@ -90,6 +94,7 @@ protected:
     QWidget* w_ = nullptr;
     ControlFilter* filter_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    int designWidth_ = 0, designHeight_ = 0;  // as given by Move
     bool visible_ = true, enabled_ = true;
     long backColor_ = 0x00FFFFFF, foreColor_ = 0x00000000;
     std::string fontName_ = "MS Sans Serif";

@@ -21,29 +21,62 @@ public:
     GridWidget(Grid* g, QWidget* parent) : QAbstractScrollArea(parent), grid(g) {
         setFocusPolicy(Qt::StrongFocus);
         viewport()->setAutoFillBackground(true);
-        horizontalScrollBar()->setSingleStep(1);
         verticalScrollBar()->setSingleStep(1);
         connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { viewport()->update(); });
         connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { viewport()->update(); });
     }
     Grid* grid;
-    int topRow = 0, leftCol = 0;  // first scrolling row and column shown
+    int topRow = 0;  // first scrolling row shown
 
-    int colPx(int c) const { return twipsToPixels(grid->ColWidth(c)); }
+    int listingWidth = 0;  // a plain listing's last column: its widest text
+
+    // A plain listing's last column is as wide as its widest text, so a long line
+    // can be scrolled to and the empty rest of a short one is nothing to scroll to.
+    bool isListing() const { return !grid->HighLight() && grid->Cols() - 1 >= grid->FixedCols(); }
+    int colPx(int c) const {
+        if (c == grid->Cols() - 1 && isListing()) return listingWidth;
+        return twipsToPixels(grid->ColWidth(c));
+    }
+    void measureListing() {
+        listingWidth = 0;
+        if (!isListing()) return;
+        const int last = grid->Cols() - 1;
+        for (int r = 0; r < grid->Rows(); ++r)
+            listingWidth = std::max(listingWidth, fontMetrics().horizontalAdvance(qs(grid->TextMatrix(r, last))) + 6);
+    }
     int rowPx() const { return std::max(twipsToPixels(grid->RowHeight()), fontMetrics().height() + 4); }
+    int fixedWidth() const {
+        int w = 0;
+        for (int k = 0; k < grid->FixedCols() && k < grid->Cols(); ++k) w += colPx(k);
+        return w;
+    }
+    // Left edge of a scrolling column, counted from the first scrolling column.
+    int scrollingLeft(int c) const {
+        int x = 0;
+        for (int k = grid->FixedCols(); k < c; ++k) x += colPx(k);
+        return x;
+    }
+    // Width of what scrolls.
+    int scrollingWidth() const {
+        const int last = grid->Cols() - 1;
+        if (last < grid->FixedCols()) return 0;
+        return scrollingLeft(last) + colPx(last);
+    }
+    int hOffset() const { return horizontalScrollBar()->value(); }
 
-    // Scroll bars only where the cells do not all fit.
+    // Scroll bars only where the cells do not all fit; rows scroll by one row or a
+    // page, columns by a few characters or a page.
     void updateScroll() {
-        int fr = grid->FixedRows(), fc = grid->FixedCols();
+        measureListing();
+        int fr = grid->FixedRows();
         int visibleRows = std::max(1, (viewport()->height() - fr * rowPx()) / rowPx());
         verticalScrollBar()->setRange(0, std::max(0, grid->Rows() - fr - visibleRows));
-        int fixedW = 0;
-        for (int k = 0; k < fc && k < grid->Cols(); ++k) fixedW += colPx(k);
-        int avail = viewport()->width() - fixedW, w = 0, k = grid->Cols() - 1;
-        while (k >= fc && w + colPx(k) <= avail) w += colPx(k--);
-        horizontalScrollBar()->setRange(0, std::max(0, k - fc + 1));
+        verticalScrollBar()->setPageStep(visibleRows);
+        int avail = std::max(1, viewport()->width() - fixedWidth());
+        horizontalScrollBar()->setRange(0, std::max(0, scrollingWidth() - avail));
+        horizontalScrollBar()->setSingleStep(std::max(1, fontMetrics().averageCharWidth() * 4));
+        horizontalScrollBar()->setPageStep(avail);
         topRow = verticalScrollBar()->value();
-        leftCol = horizontalScrollBar()->value();
     }
 
     // Scrolls so that the current cell is visible.
@@ -61,37 +94,30 @@ public:
             }
         }
         if (c >= fc) {
-            int idx = c - fc;
-            if (idx < leftCol) horizontalScrollBar()->setValue(idx);
-            else {
-                int fixedW = 0;
-                for (int k = 0; k < fc; ++k) fixedW += colPx(k);
-                int x = fixedW;
-                int k = fc + leftCol;
-                while (k <= c && k < grid->Cols()) x += colPx(k++);
-                while (x > viewport()->width() && leftCol < idx) {
-                    x -= colPx(fc + leftCol);
-                    horizontalScrollBar()->setValue(++leftCol);
-                }
-            }
+            int avail = std::max(1, viewport()->width() - fixedWidth());
+            int left = scrollingLeft(c), right = left + colPx(c);
+            if (left < hOffset()) horizontalScrollBar()->setValue(left);
+            else if (right > hOffset() + avail) horizontalScrollBar()->setValue(std::min(left, right - avail));
         }
         topRow = verticalScrollBar()->value();
-        leftCol = horizontalScrollBar()->value();
         viewport()->update();
     }
 
-    // Visible columns / rows in display order.
-    std::vector<int> shownCols() const {
-        std::vector<int> v;
-        for (int c = 0; c < grid->FixedCols() && c < grid->Cols(); ++c) v.push_back(c);
-        for (int c = grid->FixedCols() + leftCol; c < grid->Cols(); ++c) v.push_back(c);
-        return v;
-    }
+    // Visible rows in display order.
     std::vector<int> shownRows() const {
         std::vector<int> v;
         for (int r = 0; r < grid->FixedRows() && r < grid->Rows(); ++r) v.push_back(r);
         for (int r = grid->FixedRows() + topRow; r < grid->Rows(); ++r) v.push_back(r);
         return v;
+    }
+    // Left edge of a column in the viewport.
+    int columnX(int c) const {
+        if (c < grid->FixedCols()) {
+            int x = 0;
+            for (int k = 0; k < c; ++k) x += colPx(k);
+            return x;
+        }
+        return fixedWidth() + scrollingLeft(c) - hOffset();
     }
 
     bool cellAt(QPoint p, int& row, int& col) const {
@@ -101,42 +127,51 @@ public:
             if (p.y() >= y && p.y() < y + rowPx()) { row = r; break; }
             y += rowPx();
         }
-        int x = 0;
         col = -1;
-        for (int c : shownCols()) {
+        const int fixedW = fixedWidth();
+        for (int c = 0; c < grid->Cols(); ++c) {
+            if (c >= grid->FixedCols() && p.x() < fixedW) break;  // under the fixed columns
+            int x = columnX(c);
             if (p.x() >= x && p.x() < x + colPx(c)) { col = c; break; }
-            x += colPx(c);
         }
         return row >= 0 && col >= 0;
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(viewport());
+    void paintCell(QPainter& p, int r, int c, int x, int y) {
         const QPalette& pal = palette();
         QColor fixedBg(192, 192, 192);
         QColor lineColor = grid->HighLight() ? QColor(128, 128, 128) : pal.color(QPalette::Base);
+        QRect cell(x, y, colPx(c), rowPx());
+        bool fixed = r < grid->FixedRows() || c < grid->FixedCols();
+        bool current = grid->HighLight() && r == grid->Row() && c == grid->Col() && !fixed;
+        p.fillRect(cell, fixed ? fixedBg : current ? QColor(0, 0, 128) : pal.color(QPalette::Base));
+        p.setPen(current ? QColor(255, 255, 255) : pal.color(QPalette::Text));
+        int al = grid->ColAlignment(c);
+        Qt::Alignment a = Qt::AlignVCenter |
+                          (fixed ? Qt::AlignLeft : al == 1 ? Qt::AlignRight : al == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+        p.drawText(cell.adjusted(3, 0, -3, 0), a, qs(grid->TextMatrix(r, c)));
+        if (grid->HighLight() || fixed) {
+            p.setPen(lineColor);
+            p.drawLine(cell.topRight(), cell.bottomRight());
+            p.drawLine(cell.bottomLeft(), cell.bottomRight());
+        }
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(viewport());
+        const int fixedW = fixedWidth(), vw = viewport()->width();
         int y = 0;
         for (int r : shownRows()) {
-            int x = 0;
-            for (int c : shownCols()) {
-                QRect cell(x, y, colPx(c), rowPx());
-                bool fixed = r < grid->FixedRows() || c < grid->FixedCols();
-                bool current = grid->HighLight() && r == grid->Row() && c == grid->Col() && !fixed;
-                p.fillRect(cell, fixed ? fixedBg : current ? QColor(0, 0, 128) : pal.color(QPalette::Base));
-                p.setPen(current ? QColor(255, 255, 255) : pal.color(QPalette::Text));
-                int al = grid->ColAlignment(c);
-                Qt::Alignment a = Qt::AlignVCenter |
-                                  (fixed ? Qt::AlignLeft : al == 1 ? Qt::AlignRight : al == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
-                p.drawText(cell.adjusted(3, 0, -3, 0), a, qs(grid->TextMatrix(r, c)));
-                if (grid->HighLight() || fixed) {
-                    p.setPen(lineColor);
-                    p.drawLine(cell.topRight(), cell.bottomRight());
-                    p.drawLine(cell.bottomLeft(), cell.bottomRight());
-                }
-                x += colPx(c);
-                if (x > viewport()->width()) break;
+            // The scrolling columns, clipped where the fixed ones stand.
+            p.save();
+            p.setClipRect(QRect(fixedW, y, std::max(0, vw - fixedW), rowPx()));
+            for (int c = grid->FixedCols(); c < grid->Cols(); ++c) {
+                int x = columnX(c);
+                if (x >= vw) break;
+                if (x + colPx(c) > fixedW) paintCell(p, r, c, x, y);
             }
+            p.restore();
+            for (int c = 0; c < grid->FixedCols() && c < grid->Cols(); ++c) paintCell(p, r, c, columnX(c), y);
             y += rowPx();
             if (y > viewport()->height()) break;
         }
@@ -151,7 +186,6 @@ protected:
     }
     void scrollContentsBy(int, int) override {
         topRow = verticalScrollBar()->value();
-        leftCol = horizontalScrollBar()->value();
         viewport()->update();
     }
 };

@@ -40,6 +40,22 @@ void storeWholeCount(pf::Value& target, const pf::Value& read, int whole) {
         target = whole;
 }
 
+// Decimal places are 0, 1 or 2. Anything else, a fraction or an empty field included,
+// would steer the number patterns of the windows and reports beyond what they show.
+pf::Value readDecimalPlaces(pf::FieldReader& in) {
+    const pf::Value v = in.readValue();
+    if (v.IsEmpty() || !(v.num() == 0 || v.num() == 1 || v.num() == 2)) pf::raise(errCountOutOfRange);
+    return v;
+}
+
+// Not yet raised by any entry counts as 0, and is written so, for the reader to accept.
+void writeDecimalPlaces(pf::FieldWriter& out, const pf::Value& v) {
+    if (v.IsEmpty())
+        out.writeInt(0);
+    else
+        out.writeValue(v);
+}
+
 std::string valueText(const pf::Value& v) { return v.IsEmpty() ? std::string() : pf::PlainNumber(v.num()); }
 
 bool isTransportation(const SharedState& S) { return S.strProblemType == kTransportationTitle; }
@@ -128,7 +144,7 @@ void writeLP(SharedState& S, pf::FieldWriter& out) {
 void writeTransport(SharedState& S, pf::FieldWriter& out) {
     const TransportBlock& T = S.tr;
     const int m = T.intOriginCount, n = T.intDestinationCount;
-    out.writeValue(S.intDecimalPlaces);
+    writeDecimalPlaces(out, S.intDecimalPlaces);
     out.writeInt(m);
     out.writeInt(n);
     out.endRecord();
@@ -145,7 +161,7 @@ void writeTransport(SharedState& S, pf::FieldWriter& out) {
 }
 
 void writeNetwork(SharedState& S, pf::FieldWriter& out) {
-    out.writeValue(S.intDecimalPlaces);
+    writeDecimalPlaces(out, S.intDecimalPlaces);
     out.writeInt(S.intNodeCount);
     out.writeInt(S.intArcCount);
     out.endRecord();
@@ -163,8 +179,8 @@ void writeNetwork(SharedState& S, pf::FieldWriter& out) {
 void writePert(SharedState& S, pf::FieldWriter& out) {
     const PertBlock& P = S.pert;
     const int count = P.intActivityCount;
-    out.writeValue(S.intDecimalPlaces);
-    out.writeValue(P.intExpectedTimeDecimals);
+    writeDecimalPlaces(out, S.intDecimalPlaces);
+    writeDecimalPlaces(out, P.intExpectedTimeDecimals);
     out.writeInt(count);
     out.writeValue(P.intTimeEstimateMode);
     out.endRecord();
@@ -262,7 +278,7 @@ void writeWaiting(SharedState& S, pf::FieldWriter& out) {
 void writeDecision(SharedState& S, pf::FieldWriter& out) {
     const DecisionBlock& D = S.dec;
     const int states = D.intNatureStateCount, alternatives = D.intAlternativeCount;
-    out.writeValue(S.intDecimalPlaces);
+    writeDecimalPlaces(out, S.intDecimalPlaces);
     out.writeInt(states);
     out.writeInt(alternatives);
     out.writeValue(D.intStateProbsFlag);
@@ -295,7 +311,7 @@ void writeDecision(SharedState& S, pf::FieldWriter& out) {
 void writeForecast(SharedState& S, pf::FieldWriter& out) {
     const int periods = S.fc.intPeriodCount;
     out.writeInt(periods);
-    out.writeValue(S.intDecimalPlaces);
+    writeDecimalPlaces(out, S.intDecimalPlaces);
     out.endRecord();
     for (int t = 1; t <= periods; ++t) {
         out.writeValue(S.fc.dblTimeSeries(t, 1));
@@ -339,7 +355,7 @@ void readLP(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) {
 
 void readTransport(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) {
     TransportBlock& T = S.tr;
-    S.intDecimalPlaces = in.readValue();
+    S.intDecimalPlaces = readDecimalPlaces(in);
     const int m = readCount(in, 1, std::numeric_limits<std::int16_t>::max());
     const int n = readCount(in, 1, std::numeric_limits<std::int16_t>::max());
     // Larger tableaux than the dialogs allow are read as long as every node and arc
@@ -368,7 +384,7 @@ void readTransport(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks)
 void readNetwork(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) {
     sizeNetwork(S);
     runSizeHook(hooks);
-    S.intDecimalPlaces = in.readValue();
+    S.intDecimalPlaces = readDecimalPlaces(in);
     S.intNodeCount = readCount(in, NetworkBlock::kMinNodes, NetworkBlock::kMaxNodes);
     S.intArcCount = readCount(in, 1, NetworkBlock::kMaxArcs);
     auto& arcs = S.net.lngNetworkArcs;
@@ -388,8 +404,8 @@ void readPert(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) {
     PertBlock& P = S.pert;
     sizePert(S);
     runSizeHook(hooks);
-    S.intDecimalPlaces = in.readValue();
-    P.intExpectedTimeDecimals = in.readValue();
+    S.intDecimalPlaces = readDecimalPlaces(in);
+    P.intExpectedTimeDecimals = readDecimalPlaces(in);
     const int count = readCount(in, 1, PertBlock::kMaxActivities);
     P.intActivityCount = count;
     P.intTimeEstimateMode = in.readValue();
@@ -492,7 +508,7 @@ void readDecision(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) 
     DecisionBlock& D = S.dec;
     sizeDecision(S);
     runSizeHook(hooks);
-    S.intDecimalPlaces = in.readValue();
+    S.intDecimalPlaces = readDecimalPlaces(in);
     const int states = readCount(in, 1, DecisionBlock::kMaxNatureStates);
     D.intNatureStateCount = states;
     const int alternatives = readCount(in, 1, DecisionBlock::kMaxAlternatives);
@@ -524,7 +540,7 @@ void readForecast(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) 
     runSizeHook(hooks);
     const int periods = readCount(in, 1, ForecastBlock::kMaxPeriods);
     S.fc.intPeriodCount = periods;
-    S.intDecimalPlaces = in.readValue();
+    S.intDecimalPlaces = readDecimalPlaces(in);
     for (int t = 1; t <= periods; ++t) S.fc.dblTimeSeries(t, 1) = in.readValue();
     runRebuildHook(hooks);
 }

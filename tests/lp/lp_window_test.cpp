@@ -114,6 +114,30 @@ TEST_F(LPWindowTest, CellCheckJudgesEachKindOfCell) {
     EXPECT_EQ(grid(1).TextMatrix(0, 2), "       Chair");
 }
 
+// No cell takes a double quote, so no typed text can break the problem file's quoted
+// fields: the key beeps and the rest of the typing goes on.
+TEST_F(LPWindowTest, ADoubleQuoteIsRefusedInEveryCell) {
+    layOut(1, 1, 2);
+    const struct {
+        int grid, row, col;
+        const char* keys;
+        const char* text;
+    } cases[] = {
+        {0, 0, 1, "X\"1", "X1"},  // a name
+        {0, 1, 1, "2\"5", "25"},  // an objective coefficient
+        {1, 1, 1, "\"3", "3"},    // a constraint coefficient
+        {1, 1, 3, "<\"", "<"},    // a relation
+        {1, 1, 4, "\"9", "9"},    // a right-hand side
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        h().transcript.clear();
+        typeInto(c.grid, c.row, c.col, c.keys);
+        EXPECT_EQ(grid(c.grid).TextMatrix(c.row, c.col), c.text);
+        EXPECT_EQ(h().transcript, (std::vector<std::string>{"BEEP"}));
+    }
+}
+
 // A value typed into one grid is checked when the user goes to the other grid, by a
 // click or by opening a menu, whatever the other grid's current cell is.
 TEST_F(LPWindowTest, ATypedValueNeverLeavesItsGridUnchecked) {

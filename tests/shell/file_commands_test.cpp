@@ -143,6 +143,7 @@ TEST_F(CommandTest, ReadFailuresGiveTheReadersMessageAndLayNothingOut) {
         {"count", "11\r\n"},                       // more states than the module holds
         {"truncated", "2\r\n.5\r\n.5\r\n1\r\n"},   // one probability short
         {"random", std::string("\x01\xff\"abc,\x7f\n\0zz", 12)},
+        {"quote", "1\r\n1\"\r\n"},                // an unquoted field holding a quote
         {"missing", ""},
     };
     for (const Case& c : cases) {

@@ -7,6 +7,9 @@
 #include <functional>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/core/Errors.h"
 
@@ -90,6 +93,50 @@ TEST(FieldReaderWriter, RoundTrip) {
     EXPECT_TRUE(r.readValue().IsEmpty());
     EXPECT_TRUE(r.atEnd());
     EXPECT_EQ(errorOf([&] { r.readString(); }), pf::errInputPastEnd);
+}
+
+// Whatever text is written reads back as written, except that a double quote, which
+// would end the quoted field early, comes back as an apostrophe.
+TEST(FieldReaderWriter, TextsWithQuotesReadBackAsWritten) {
+    const std::vector<std::pair<std::string, std::string>> texts = {
+        {"X1\"+X2<4", "X1'+X2<4"},
+        {"\"", "'"},
+        {"NO\",YES", "NO',YES"},
+        {"a,b\r\nc", "a,b\r\nc"},
+        {"  lead and trail  ", "  lead and trail  "},
+    };
+    pf::FieldWriter w;
+    for (const auto& t : texts) w.writeString(t.first);
+    w.writeInt(7);
+    w.endRecord();
+    pf::FieldReader r(w.contents());
+    for (const auto& t : texts) EXPECT_EQ(r.readString(), t.second);
+    EXPECT_EQ(r.readInt16(), 7);
+    EXPECT_TRUE(r.atEnd());
+}
+
+// A double quote inside a field, quoted or not, was not written by the writer: what
+// the field stands for cannot be told, so it is refused whatever its target.
+TEST(FieldReader, QuoteInsideAFieldIsRefused) {
+    const std::vector<std::string> files = {"NO\",YES", "Y\"ES", "X1\"+X2<4\r\n", "  a\"  ,1", "1\""};
+    for (const std::string& text : files) {
+        SCOPED_TRACE(text);
+        pf::FieldReader asText(text);
+        EXPECT_EQ(errorOf([&] { asText.readString(); }), pf::errTypeMismatch);
+        pf::FieldReader asValue(text);
+        EXPECT_EQ(errorOf([&] { asValue.readValue(); }), pf::errTypeMismatch);
+    }
+    // Nor may text follow a closing quote: "MAX X1"+X2" would lose "+X2" unseen.
+    for (const std::string text : {"\"Y\"ES\"", "\"MAX X1\"+X2<4\"\r\n", "\"A\" B,1"}) {
+        SCOPED_TRACE(text);
+        pf::FieldReader r(text);
+        EXPECT_EQ(errorOf([&] { r.readString(); }), pf::errTypeMismatch);
+    }
+    // Blanks after the closing quote are fine.
+    pf::FieldReader quoted("\"Y\"  ,\"\"\t\r\n");
+    EXPECT_EQ(quoted.readString(), "Y");
+    EXPECT_EQ(quoted.readString(), "");
+    EXPECT_TRUE(quoted.atEnd());
 }
 
 TEST(FieldReader, LinesDoNotMatterOnlyFieldOrder) {

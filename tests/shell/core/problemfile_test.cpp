@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -68,11 +69,11 @@ const std::vector<FormatCase>& formatCases() {
          "1,2,2\r\n0.5\r\n\r\n15\r\n-3\r\n10\r\n20\r\n-15\r\n-15\r\n"},
         {"ASN", 3, kAssignment, "1,2\r\n2\r\n.5\r\n\r\n1.5E1\r\n-3\r\n",
          "1,2,2\r\n0.5\r\n\r\n15\r\n-3\r\n"},
-        {"S&S", 5, "SHORTEST ROUTE PROBLEM", ",3,3\r\n1\r\n2\r\n12.3456\r\n2,3\r\n.5\r\n1\r\n3\r\n1.5E1\r\n",
-         ",3,3\r\n1\r\n2\r\n12.346\r\n2\r\n3\r\n0.5\r\n1\r\n3\r\n15\r\n"},
+        {"S&S", 5, "SHORTEST ROUTE PROBLEM", " 2.0,3,3\r\n1\r\n2\r\n12.3456\r\n2,3\r\n.5\r\n1\r\n3\r\n1.5E1\r\n",
+         "2,3,3\r\n1\r\n2\r\n12.346\r\n2\r\n3\r\n0.5\r\n1\r\n3\r\n15\r\n"},
         {"CPM", 7, "PERT/CPM PROBLEM",
-         "1,,3,2\r\n4,0\r\n.5,1\r\n6\r\n2\r\n1\r\n1\r\n2\r\n2,4\r\n6,0.444\r\n,1\r\n2,1.5E-1\r\n5,6\r\n7,8\r\n",
-         "1,,3,2\r\n4,0\r\n0.5,1\r\n6,2\r\n1\r\n1\r\n2\r\n2,4\r\n6,0.444\r\n,1\r\n2,0.15\r\n5,6\r\n7,8\r\n"},
+         "1,\"2\",3,2\r\n4,0\r\n.5,1\r\n6\r\n2\r\n1\r\n1\r\n2\r\n2,4\r\n6,0.444\r\n,1\r\n2,1.5E-1\r\n5,6\r\n7,8\r\n",
+         "1,2,3,2\r\n4,0\r\n0.5,1\r\n6,2\r\n1\r\n1\r\n2\r\n2,4\r\n6,0.444\r\n,1\r\n2,0.15\r\n5,6\r\n7,8\r\n"},
         {"INV", 8, "INVENTORY PROBLEM",
          "4,1.2E3,\"1200\",50,\"50\",1,\"20\",20,\"20\",5,\"5\",0,\"\",250,\"250\",,\"\",0,\"\"\r\n"
          "0,\"\",2,\"2\",.5,\".5\",0,\"\",0,\"\",1,\"1\",0,0,1,2,\"2\",0,\"\",0,\"\",0,\"\",0\r\n\"\"\r\n"
@@ -220,7 +221,7 @@ TEST(ProblemFileRead, NetworkDistancesAreHeldInThousandths) {
     fresh(6, "MINIMAL SPANNING TREE PROBLEM");
     read(formatCases()[3].handWritten);
     const auto& arcs = S().net.lngNetworkArcs;
-    EXPECT_TRUE(S().intDecimalPlaces.IsEmpty());
+    EXPECT_EQ(S().intDecimalPlaces.num(), 2);
     EXPECT_EQ(S().intNodeCount, 3);
     EXPECT_EQ(S().intArcCount, 3);
     EXPECT_EQ(arcs(1, 1), 1);
@@ -243,7 +244,7 @@ TEST(ProblemFileRead, PertActivitiesAndPredecessors) {
     read(formatCases()[4].handWritten);
     const PertBlock& P = S().pert;
     EXPECT_EQ(S().intDecimalPlaces.num(), 1);
-    EXPECT_TRUE(P.intExpectedTimeDecimals.IsEmpty());
+    EXPECT_EQ(P.intExpectedTimeDecimals.num(), 2);  // a quoted number reads as the number
     EXPECT_EQ(P.intActivityCount, 3);
     EXPECT_EQ(P.intTimeEstimateMode.num(), 2);
     EXPECT_EQ(P.dblExpectedTimes(2).num(), 0.5);
@@ -413,6 +414,121 @@ TEST(ProblemFileRead, FieldsThatDoNotFitTheirTarget) {
     EXPECT_EQ(readFailure(11, "", "\"abc\",0\r\n"), pf::errTypeMismatch);
     EXPECT_EQ(readFailure(2, kTransportation, "0,1,1\r\n5\r\n3000000000\r\n-1\r\n"), pf::errOverflow);
     EXPECT_EQ(readFailure(8, "", "70000\r\n"), pf::errOverflow);
+}
+
+// Replaces field `index` (from 0) of a file's first record.
+std::string withFirstRecordField(const std::string& text, int index, const std::string& field) {
+    std::size_t start = 0;
+    for (int i = 0; i < index; ++i) start = text.find(',', start) + 1;
+    const std::size_t end = text.find_first_of(",\r", start);
+    return text.substr(0, start) + field + text.substr(end);
+}
+
+// Every format that keeps decimal places reads 0, 1 or 2 and refuses anything else with
+// the reader's failure, before the counts that follow are used.
+TEST(ProblemFileRead, DecimalPlacesOutsideZeroToTwoAreRefused) {
+    struct Case {
+        const char* what;
+        std::size_t format;  // index into formatCases()
+        int field;           // of the first record
+        std::function<pf::Value()> stored;
+    };
+    const auto decimals = [] { return S().intDecimalPlaces; };
+    const std::vector<Case> cases = {
+        {"TRN", 1, 0, decimals},
+        {"ASN", 2, 0, decimals},
+        {"S&S", 3, 0, decimals},
+        {"CPM entered times", 4, 0, decimals},
+        {"CPM expected times", 4, 1, [] { return S().pert.intExpectedTimeDecimals; }},
+        {"DSN", 7, 0, decimals},
+        {"FOR", 8, 1, decimals},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const FormatCase& f = formatCases()[c.format];
+        for (const char* bad : {"-1", "3", "2.5", "1E300", "", "0.5", "\"7\""}) {
+            SCOPED_TRACE(bad);
+            const int number = readFailure(f.module, f.type, withFirstRecordField(f.written, c.field, bad));
+            EXPECT_NE(number, 0);
+            EXPECT_NE(number, pf::errInputPastEnd);
+        }
+        for (int good : {0, 1, 2}) {
+            SCOPED_TRACE(good);
+            EXPECT_EQ(readFailure(f.module, f.type, withFirstRecordField(f.written, c.field, std::to_string(good))), 0);
+            EXPECT_EQ(c.stored().num(), good);
+            EXPECT_FALSE(c.stored().IsEmpty());
+        }
+    }
+}
+
+// Decimal places no entry has raised yet are written as 0, so that the program never
+// writes a file its reader refuses.
+TEST(ProblemFileWrite, EmptyDecimalPlacesAreWrittenAsZero) {
+    fresh(11);
+    S().fc.intPeriodCount = 1;
+    S().fc.dblTimeSeries.ReDim(ForecastBlock::kSeriesUpper, 1);
+    EXPECT_EQ(write(), "1,0\r\n\r\n");
+    fresh(7);
+    S().pert.intActivityCount = 1;
+    S().pert.intTimeEstimateMode = 1;
+    for (auto* a : {&S().pert.dblExpectedTimes, &S().pert.intPredecessorCounts}) a->ReDim(PertBlock::kMaxActivities);
+    S().pert.intPredecessorMatrix.ReDim(PertBlock::kMaxActivities, PertBlock::kMaxActivities);
+    const std::string text = write();
+    EXPECT_EQ(text, "0,0,1,1\r\n,\r\n");
+    EXPECT_EQ(readFailure(7, "", text), 0);
+}
+
+// A text field that is not quoted but holds a double quote would read differently from
+// what Save writes back: every format with texts refuses it.
+TEST(ProblemFileRead, UnquotedTextHoldingAQuoteIsRefused) {
+    struct Case {
+        std::size_t format;
+        const char* quoted;    // a field of the written file
+        const char* unquoted;  // what stands in its place
+    };
+    const std::vector<Case> cases = {
+        {0, "\"X1+X2<4\"", "X1\"+X2<4"},
+        {5, "\"1200\"", "12\"00"},
+        {6, "\"YES\"", "Y\"ES"},
+        {7, "\"YES\",\"YES\"", "NO\",YES"},
+    };
+    for (const Case& c : cases) {
+        const FormatCase& f = formatCases()[c.format];
+        SCOPED_TRACE(f.name);
+        std::string text = f.written;
+        const std::size_t at = text.find(c.quoted);
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, std::string(c.quoted).size(), c.unquoted);
+        EXPECT_EQ(readFailure(f.module, f.type, text), pf::errTypeMismatch);
+    }
+}
+
+// A text holding a double quote is saved with an apostrophe in its place, and the file
+// reads back to the same texts and writes the same bytes again.
+TEST(ProblemFileWrite, TextsHoldingAQuoteAreSavedWithAnApostrophe) {
+    struct Case {
+        std::size_t format;
+        std::function<std::string&()> text;
+    };
+    const std::vector<Case> cases = {
+        {0, []() -> std::string& { return S().lp.strModelLines(3); }},
+        {5, []() -> std::string& { return S().inv.strCategoryUnitCostTexts(2); }},
+        {6, []() -> std::string& { return S().wl.strEconomicAnalysis; }},
+        {7, []() -> std::string& { return S().dec.strStrategyRequested; }},
+    };
+    for (const Case& c : cases) {
+        const FormatCase& f = formatCases()[c.format];
+        SCOPED_TRACE(f.name);
+        fresh(f.module, f.type);
+        read(f.written);
+        c.text() = "A\"B\",C";
+        const std::string saved = write();
+        EXPECT_NE(saved.find("\"A'B',C\""), std::string::npos) << saved;
+        fresh(f.module, f.type);
+        read(saved);
+        EXPECT_EQ(c.text(), "A'B',C");
+        EXPECT_EQ(write(), saved);
+    }
 }
 
 TEST(ProblemFileHooksOrder, SizingBeforeTheRecordsAndRebuildingAfter) {
