@@ -310,7 +310,6 @@ TEST_F(NetworkWindowTest, OpenShowsTheDistancesByDecimals) {
         {"1\r\n3\r\n2\r\n1,2,12.5\r\n2,3,0\r\n", "    12.5", "    0.0"},
         {"0\r\n3\r\n2\r\n1,2,12\r\n3,2,7\r\n", "12", "7"},
         {"2\r\n3\r\n2\r\n1,2,12.5\r\n2,3,0.25\r\n", "    12.50", "    0.25"},
-        {"3\r\n3\r\n2\r\n1,2,12.5\r\n2,3,1\r\n", "", ""},  // decimals the program never writes
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -334,6 +333,17 @@ TEST_F(NetworkWindowTest, OpenShowsTheDistancesByDecimals) {
         EXPECT_TRUE(enabled(frmMenu().mnuSolution));
         EXPECT_FALSE(h().busy());
     }
+    // Decimals the program never writes are the reader's to refuse.
+    put("net4.S&S", "3\r\n3\r\n2\r\n1,2,12.5\r\n2,3,1\r\n");
+    h().expectMessage(pf::vbYes);
+    h().expectFile(path("net4.S&S"));
+    h().expectMessage(pf::vbOK);
+    h().transcript.clear();
+    frmMenu().mnuFileOpen_Click();
+    const std::string refusal =
+        "MSGBOX \"Error Opening File\" critical OK \"File Input Error.  Make sure this is a file for the "
+        "current module.\" -> OK";
+    EXPECT_NE(std::find(h().transcript.begin(), h().transcript.end(), refusal), h().transcript.end());
 }
 
 TEST_F(NetworkWindowTest, LayingOutChecksNoCell) {
