@@ -1,5 +1,6 @@
 // Each module hands the shell its procedures here. A module adds its lines in its
 // own function below; an entry left empty is a step the module has not built.
+#include "decision/QVDecisionAnalysis.h"
 #include "lp/QVLP.h"
 #include "lp/QVLPSolution.h"
 #include "lp/core/Parser.h"
@@ -47,9 +48,13 @@ void registerNetworks() {}
 // Modules 8 (QVInvent) and 9 (QVWait).
 void registerInventoryAndWaitingLines() {}
 
-// Module 10 (QVDecisionAnalysis): report = PrintDecisionReport,
-// reportToFile = WriteDecisionReportFile.
-void registerDecisionAnalysis() {}
+// Module 10 (QVDecisionAnalysis).
+void registerDecisionAnalysis() {
+    ModuleProcedures& p = modules(10);
+    p.newProblem = [] { QVDecisionAnalysis::NewDecisionProblem(); };
+    p.sizeForFile = [] { QVDecisionAnalysis::ResetDecisionProblem(); };
+    p.rebuildScreen = [] { QVDecisionAnalysis::BuildDecisionInputScreen(); };
+}
 
 // Modules 11 (QVForecasting) and 12 (Markov).
 void registerForecastingAndMarkov() {}

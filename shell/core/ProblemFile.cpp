@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "decision/core/DecisionSetup.h"
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
 
@@ -526,6 +527,8 @@ void readDecision(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) 
                 for (int k = 1; k <= indicators; ++k) D.dblIndicatorGivenStateTable(j, k) = in.readValue();
         }
     }
+    // Whatever the file says, the 1/0 flags decide what is laid out and solved.
+    QVDecisionAnalysis::settleFlagsAfterRead(D);
     runRebuildHook(hooks);
 }
 
