@@ -2,14 +2,19 @@
 
 #include <string>
 
+#include "decision/core/DecisionReport.h"
+#include "decision/core/DecisionSolve.h"
 #include "decision/frmDecisionFeatures.h"
 #include "decision/frmDecisionProblem.h"
+#include "decision/frmdecnopt.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Host.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
+#include "shell/frmSolution.h"
+#include "shell/frmTransObj.h"
 
 namespace QVDecisionAnalysis {
 
@@ -18,6 +23,7 @@ namespace {
 constexpr int kHeadingWidth = 1700;
 constexpr int kDataWidth = 1180;
 constexpr int kCaptionWidthPerState = 1220;
+constexpr const char* kSolvingCaption = "Solving Problem . . .";
 
 // A stored value as a cell shows it; an element never set stays an empty cell.
 std::string cellText(const pf::Value& v) { return v.IsEmpty() ? std::string() : pf::EntryNumber(v.num()); }
@@ -136,5 +142,60 @@ void BuildDecisionInputScreen() {
         frmMenu().SetFocus();
     }
 }
+
+void SolveDecisionProblem() {
+    auto& s = qv::S();
+    auto& d = s.dec;
+    ClearResultTables(d);
+    const bool probabilities = d.strStateProbsGiven == "YES";
+    if (probabilities) {
+        if (!qv::askOptimizationCriterion("Maximize the Payoff", "Minimize the Payoff")) return;
+    } else {
+        s.blnDialogCancelled = true;  // only OK clears it; the close command is Cancel
+        frmdecnopt().Show(pf::vbModal);
+        if (s.blnDialogCancelled) {
+            frmMenu().SetFocus();
+            return;
+        }
+    }
+
+    pf::Label& status = frmMenu().lblmoduleindicator;
+    const std::string saved = status.Caption();
+    status.Caption(kSolvingCaption);
+    status.Refresh();
+    pf::SetBusyCursor(true);
+
+    FrmSolution& window = frmSolution();
+    window.hideTitle(true);
+    window.startLines("");
+
+    SolveRequest request;
+    request.maximize = s.strMaximizeObjective == "YES";
+    request.criterion = d.intDecisionCriterion;
+    request.probabilities = probabilities;
+    request.strategy = probabilities && d.strStrategyRequested == "YES";
+    SolveDecision(d, request);
+    const int places = static_cast<int>(s.intDecimalPlaces.num());
+    for (const std::string& line : SolutionLines(d, places, request.maximize, request.strategy))
+        window.addLine(line);
+
+    // Edit item 0, Print and Save As Text File.
+    qv::menuEvent(qv::MenuEvent::Solved);
+    status.Caption(saved);
+    status.Refresh();
+    pf::SetBusyCursor(false);
+    window.showSolution();
+}
+
+namespace {
+void writeReport(pf::ReportSink& sink) {
+    const auto& s = qv::S();
+    WriteDecisionReport(s.dec, static_cast<int>(s.intDecimalPlaces.num()), s.strMaximizeObjective != "NO", sink);
+}
+}  // namespace
+
+void PrintDecisionReport(pf::ReportSink& printer) { writeReport(printer); }
+
+void WriteDecisionReportFile(pf::ReportSink& file) { writeReport(file); }
 
 }  // namespace QVDecisionAnalysis

@@ -54,6 +54,9 @@ void registerDecisionAnalysis() {
     p.newProblem = [] { QVDecisionAnalysis::NewDecisionProblem(); };
     p.sizeForFile = [] { QVDecisionAnalysis::ResetDecisionProblem(); };
     p.rebuildScreen = [] { QVDecisionAnalysis::BuildDecisionInputScreen(); };
+    p.solve = [] { QVDecisionAnalysis::SolveDecisionProblem(); };
+    p.report = [](pf::ReportSink& sink) { QVDecisionAnalysis::PrintDecisionReport(sink); };
+    p.reportToFile = [](pf::ReportSink& sink) { QVDecisionAnalysis::WriteDecisionReportFile(sink); };
 }
 
 // Modules 11 (QVForecasting) and 12 (Markov).
