@@ -134,29 +134,17 @@ void FrmDecisionFeatures::txtNumAlternatives_GotFocus() { selectAll(txtNumAltern
 void FrmDecisionFeatures::txtNumStates_GotFocus() { selectAll(txtNumStates); }
 void FrmDecisionFeatures::txtIndicator_GotFocus() { selectAll(txtIndicator); }
 
-void FrmDecisionFeatures::txtNumAlternatives_LostFocus() {
+void FrmDecisionFeatures::leaveBox(pf::TextBox& box, QVDecisionAnalysis::CountBox kind) {
     refusedOnLeave_ = false;
-    if (txtNumAlternatives.Text().empty()) return;
-    const int v = judge(txtNumAlternatives, CountBox::Alternatives);
-    if (v) storeCount(CountBox::Alternatives, v);
+    if (box.Text().empty()) return;
+    const int v = judge(box, kind);
+    if (v) storeCount(kind, v);
     refusedOnLeave_ = v == 0;
 }
 
-void FrmDecisionFeatures::txtNumStates_LostFocus() {
-    refusedOnLeave_ = false;
-    if (txtNumStates.Text().empty()) return;
-    const int v = judge(txtNumStates, CountBox::States);
-    if (v) storeCount(CountBox::States, v);
-    refusedOnLeave_ = v == 0;
-}
-
-void FrmDecisionFeatures::txtIndicator_LostFocus() {
-    refusedOnLeave_ = false;
-    if (txtIndicator.Text().empty()) return;
-    const int v = judge(txtIndicator, CountBox::Indicators);
-    if (v) storeCount(CountBox::Indicators, v);
-    refusedOnLeave_ = v == 0;
-}
+void FrmDecisionFeatures::txtNumAlternatives_LostFocus() { leaveBox(txtNumAlternatives, CountBox::Alternatives); }
+void FrmDecisionFeatures::txtNumStates_LostFocus() { leaveBox(txtNumStates, CountBox::States); }
+void FrmDecisionFeatures::txtIndicator_LostFocus() { leaveBox(txtIndicator, CountBox::Indicators); }
 
 void FrmDecisionFeatures::cmdOK_Click() {
     // The focus went back to a box that has just told the user why it refused.

@@ -1,6 +1,7 @@
 #pragma once
 // The features dialog of a new decision problem: the numbers of alternatives, states
 // of nature and (for a decision strategy) indicator outcomes, and the two options.
+#include "decision/core/DecisionSetup.h"
 #include "platform/ui/Controls.h"
 
 class FrmDecisionFeatures : public pf::Form {
@@ -35,6 +36,8 @@ public:
     void cmdCancel_Click();
 
 private:
+    // Judges and stores a box's count as the focus leaves it (an empty box is left alone).
+    void leaveBox(pf::TextBox& box, QVDecisionAnalysis::CountBox kind);
     // A box refused its entry as the focus left it: the click that took the focus
     // (on OK) must not tell the user a second time.
     bool refusedOnLeave_ = false;

@@ -61,8 +61,9 @@ CountVerdict refuse(const char* message, const char* title = kInputTitle) {
 
 }  // namespace
 
-void ResetDecisionProblem() {
-    qv::SharedState& s = qv::S();
+void ResetDecisionProblem() { ResetDecisionProblem(qv::S()); }
+
+void ResetDecisionProblem(qv::SharedState& s) {
     qv::DecisionBlock& d = s.dec;
     const int u = qv::DecisionBlock::kTableUpper;
     for (auto* t : {&d.intNatureStateLabels, &d.intAlternativeLabels, &d.intIndicatorLabels}) t->ReDim(u);

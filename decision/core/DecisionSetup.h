@@ -5,10 +5,15 @@
 
 #include "decision/core/DecisionBlock.h"
 
+namespace qv {
+struct SharedState;
+}
+
 namespace QVDecisionAnalysis {
 
 // Empties the tables and flags for a new or opened problem; the three counts and the
 // results of the last solve are kept. Labels 1..10 are set in all three label tables.
+void ResetDecisionProblem(qv::SharedState& s);
 void ResetDecisionProblem();
 
 // The three count boxes of the features dialog.

@@ -92,19 +92,7 @@ void sizeWaiting(SharedState& S) {
     S.wl.dblBlockedTerms.ReDim(26);
 }
 
-void sizeDecision(SharedState& S) {
-    DecisionBlock& D = S.dec;
-    const int u = DecisionBlock::kTableUpper;
-    D.dblPayoffTable.ReDim(u, u);
-    D.dblSignedPayoffs.ReDim(u, u);
-    D.dblStateProbabilities.ReDim(u);
-    D.dblIndicatorGivenStateTable.ReDim(u, u);
-    S.intDecimalPlaces = 0;
-    D.intStateProbsFlag = 0;
-    D.intStrategyFlag = 0;
-    D.strStateProbsGiven = "NO";
-    D.strStrategyRequested = "NO";
-}
+void sizeDecision(SharedState& S) { QVDecisionAnalysis::ResetDecisionProblem(S); }
 
 void sizeForecast(SharedState& S) { S.fc.dblTimeSeries.ReDim(ForecastBlock::kSeriesUpper, 1); }
 

@@ -14,7 +14,7 @@
 #include "shell/frmModuleSelection.h"
 #include "shell/frmSolution.h"
 #include "shell/frmTransObj.h"
-#include "tests/ui_test_support.h"
+#include "tests/decision/decision_test_support.h"
 
 namespace {
 
@@ -22,14 +22,7 @@ pf::ScriptedHost& h() { return pf::scriptedHost(); }
 
 class DecisionSolveTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        qv::S().intCurrentModule = 10;
-        frmMenu().lblmoduleindicator.Caption("Decision Analysis Module");
-        frmDecisionProblem().Show();
-    }
+    void SetUp() override { qvtest::openDecisionHomeScreen(); }
     void TearDown() override {
         EXPECT_TRUE(h().allAnswersUsed());
         pf::unloadAll();

@@ -13,7 +13,7 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
-#include "tests/ui_test_support.h"
+#include "tests/decision/decision_test_support.h"
 
 namespace {
 
@@ -26,13 +26,7 @@ const std::string kProbabilityMessage =
 
 class DecisionWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        qv::S().intCurrentModule = 10;
-        frmDecisionProblem().Show();
-    }
+    void SetUp() override { qvtest::openDecisionHomeScreen(); }
     void TearDown() override {
         EXPECT_TRUE(h().allAnswersUsed());
         pf::unloadAll();

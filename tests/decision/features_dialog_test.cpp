@@ -19,7 +19,7 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
-#include "tests/ui_test_support.h"
+#include "tests/decision/decision_test_support.h"
 
 namespace {
 
@@ -34,13 +34,7 @@ std::string inputError(const std::string& text) {
 
 class FeaturesDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        qv::S().intCurrentModule = 10;
-        frmDecisionProblem().Show();
-    }
+    void SetUp() override { qvtest::openDecisionHomeScreen(); }
     void TearDown() override {
         EXPECT_TRUE(h().allAnswersUsed());
         pf::unloadAll();
