@@ -1,5 +1,6 @@
 #include "decision/frmDecisionProblem.h"
 
+#include "shell/CellChecks.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
 #include "shell/core/State.h"
@@ -22,6 +23,34 @@ void headerLabel(pf::Label& l, const char* caption) {
     l.BackColor(kDarkBlue);
     l.Caption(caption);
     l.Visible(false);
+}
+
+// Where Tab goes from the last cell of each grid: on to the next grid laid out, and
+// from the last one back to the first payoff.
+void tabOnFrom(FrmDecisionProblem* w, int index) {
+    const auto& d = qv::S().dec;
+    int next = 0;
+    if (index == 0 && d.strStateProbsGiven == "YES") next = 1;
+    if (index == 1 && d.strStrategyRequested == "YES") next = 2;
+    qv::GridEditor& e = w->editor(next);
+    e.moveTo(next == 1 ? 0 : 1, 1);
+    if (e.grid().canTakeFocus()) e.grid().SetFocus();
+}
+
+qv::GridEditRules gridRules(FrmDecisionProblem* w, int index) {
+    qv::GridEditRules r;
+    r.gridIndex = index;
+    // The probability row is row 0: only its heading column is fixed.
+    if (index == 1)
+        r.role = [](const pf::Grid& g) { return g.Col() == 0 ? qv::CellRole::Heading : qv::CellRole::Data; };
+    r.check = [w, index] {
+        int result = 0;
+        w->ValidateCell(index, result);
+        return result;
+    };
+    r.lastRowBeepSuppressible = false;
+    r.tabFromLastCell = [w, index] { tabOnFrom(w, index); };
+    return r;
 }
 }  // namespace
 
@@ -56,6 +85,11 @@ FrmDecisionProblem::FrmDecisionProblem() : pf::Form("frmDecisionProblem", pf::Fo
     Grid[0]->Move(120, 405, 14000, 3075);
     Grid[1]->Move(120, 3885, 14000, 420);
     Grid[2]->Move(120, 5205, 14000, 3075);
+    for (int i = 0; i < 3; ++i) {
+        auto& e = editors_[static_cast<std::size_t>(i)];
+        e = std::make_unique<qv::GridEditor>(*Grid[static_cast<std::size_t>(i)], gridRules(this, i));
+        e->attach();
+    }
 
     txtLoadInfo.Click = [this] { txtLoadInfo_Click(); };
 }
@@ -79,3 +113,13 @@ void FrmDecisionProblem::Form_Unload(int& /*cancel*/) {
 }
 
 void FrmDecisionProblem::txtLoadInfo_Click() { frmMenu().SetFocus(); }
+
+void FrmDecisionProblem::ValidateCell(int index, int& result) {
+    pf::Grid& g = *Grid[static_cast<std::size_t>(index)];
+    // Headings are no entries.
+    if (g.Row() < g.FixedRows() || g.Col() < g.FixedCols()) {
+        result = CellChecks::kAccepted;
+        return;
+    }
+    result = CellChecks::checkDecisionCell(CellChecks::Pass::Editing, g.Row(), g.Col(), g.Text(), index);
+}

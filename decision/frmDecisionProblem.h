@@ -7,6 +7,7 @@
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/Grid.h"
+#include "shell/GridEditor.h"
 
 class FrmDecisionProblem : public pf::Form {
 public:
@@ -24,6 +25,15 @@ public:
     std::array<std::unique_ptr<pf::Grid>, 3> Grid;
 
     void txtLoadInfo_Click();
+
+    // Checks and stores the current cell of Grid(index): 999 refused (the user has
+    // been told), 0 accepted or nothing to do.
+    void ValidateCell(int index, int& result);
+
+    qv::GridEditor& editor(int index) { return *editors_[static_cast<std::size_t>(index)]; }
+
+private:
+    std::array<std::unique_ptr<qv::GridEditor>, 3> editors_;
 };
 
 FrmDecisionProblem& frmDecisionProblem();

@@ -202,55 +202,52 @@ void ValidateProblemCell(int row, int col, const std::string& text, int& result)
     }
 }
 
-void ValidateDecisionCell(int row, int col, const std::string& text, int gridIndex, int& result) {
+int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int gridIndex) {
     auto& s = qv::S();
     auto& d = s.dec;
-    result = kAccepted;
-    if (gridIndex < 0 || gridIndex > 2) return;
+    if (gridIndex < 0 || gridIndex > 2) return kAccepted;
     if (text.empty()) {
+        if (pass == Pass::Editing) return kAccepted;
         if (gridIndex == 0) d.dblPayoffTable(row, col) = 0;
         else if (gridIndex == 1) d.dblStateProbabilities(col) = 0;
         else d.dblIndicatorGivenStateTable(row, col) = 0;
-        result = emptyAnswer();
-        return;
+        return emptyAnswer();
     }
     double v = 0;
     switch (gridIndex) {
         case 0:
             if (!numericCheck(pf::UCase(text)) || !leadingValue(s.strNumericText, v)) {
                 resetVerdicts();
-                result = refuse(kPayoffNotNumber);
-                return;
+                return refuse(kPayoffNotNumber);
             }
             d.dblPayoffTable(row, col) = v;
             tolerantDecimalsTest(d.dblPayoffTable(row, col));
-            return;
+            return kAccepted;
         case 1: {
+            // The row heading is no entry.
+            if (col == 0) return kAccepted;
             // No numeric check here: a text counts as a number when it starts like one
             // (a point or a zero) or has a value other than 0.
             bool fits = leadingValue(text, v);
             bool taken = fits && (text[0] == '.' || text[0] == '0' || v != 0);
-            if (!taken) {
-                result = refuse(kProbabilityRange);
-                return;
-            }
+            if (!taken) return refuse(kProbabilityRange);
             d.dblStateProbabilities(col) = v;  // kept even when out of range, until corrected
-            if (v < 0 || v > 1) result = refuse(kProbabilityRange);
-            return;
+            if (v < 0 || v > 1) return refuse(kProbabilityRange);
+            return kAccepted;
         }
-        case 2:
+        default:
             if (!numericCheck(pf::UCase(text))) {
                 resetVerdicts();
-                result = refuse(kProbabilityRange);
-                return;
+                return refuse(kProbabilityRange);
             }
-            if (!leadingValue(s.strNumericText, v) || v < 0 || v > 1) {
-                result = refuse(kProbabilityRange);
-                return;
-            }
+            if (!leadingValue(s.strNumericText, v) || v < 0 || v > 1) return refuse(kProbabilityRange);
             d.dblIndicatorGivenStateTable(row, col) = v;
-            return;
+            return kAccepted;
     }
+}
+
+void ValidateDecisionCell(int row, int col, const std::string& text, int gridIndex, int& result) {
+    result = checkDecisionCell(Pass::CheckPass, row, col, text, gridIndex);
 }
 
 }  // namespace CellChecks

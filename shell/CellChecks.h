@@ -24,6 +24,12 @@ int checkGridCell(Pass pass, int row, int col, const std::string& text);
 // from that cell again; forecasting and Markov processes use text.
 void ValidateProblemCell(int row, int col, const std::string& text, int& result);
 
+// A cell of the decision window: grid 0 payoffs (row alternative, col state), 1 state
+// probabilities (col state), 2 indicator probabilities (row state, col outcome). While
+// editing, an empty cell is accepted unchanged; in the check pass it is stored as 0
+// (888 while zero-fill is pending).
+int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int gridIndex);
+
 // The check pass over the decision window: grid 0 payoffs (row alternative, col state),
 // 1 state probabilities (col state), 2 indicator probabilities (row state, col outcome).
 void ValidateDecisionCell(int row, int col, const std::string& text, int gridIndex, int& result);

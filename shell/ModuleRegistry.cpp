@@ -1,5 +1,6 @@
 // Each module hands the shell its procedures here. A module adds its lines in its
 // own function below; an entry left empty is a step the module has not built.
+#include "decision/QVDecisionAnalysis.h"
 #include "inventory/QVInvent.h"
 #include "lp/QVLP.h"
 #include "lp/QVLPSolution.h"
@@ -94,9 +95,16 @@ void registerWaitingLines() {
     p.report = [](pf::ReportSink& sink) { QVWait::PrintWaitingLineReport(sink); };
 }
 
-// Module 10 (QVDecisionAnalysis): report = PrintDecisionReport,
-// reportToFile = WriteDecisionReportFile.
-void registerDecisionAnalysis() {}
+// Module 10 (QVDecisionAnalysis).
+void registerDecisionAnalysis() {
+    ModuleProcedures& p = modules(10);
+    p.newProblem = [] { QVDecisionAnalysis::NewDecisionProblem(); };
+    p.sizeForFile = [] { QVDecisionAnalysis::ResetDecisionProblem(); };
+    p.rebuildScreen = [] { QVDecisionAnalysis::BuildDecisionInputScreen(); };
+    p.solve = [] { QVDecisionAnalysis::SolveDecisionProblem(); };
+    p.report = [](pf::ReportSink& sink) { QVDecisionAnalysis::PrintDecisionReport(sink); };
+    p.reportToFile = [](pf::ReportSink& sink) { QVDecisionAnalysis::WriteDecisionReportFile(sink); };
+}
 
 // Module 12.
 void registerMarkov() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "decision/core/DecisionSetup.h"
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
 
@@ -97,19 +98,7 @@ void sizeWaiting(SharedState& S) {
     S.wl.dblBlockedTerms.ReDim(26);
 }
 
-void sizeDecision(SharedState& S) {
-    DecisionBlock& D = S.dec;
-    const int u = DecisionBlock::kTableUpper;
-    D.dblPayoffTable.ReDim(u, u);
-    D.dblSignedPayoffs.ReDim(u, u);
-    D.dblStateProbabilities.ReDim(u);
-    D.dblIndicatorGivenStateTable.ReDim(u, u);
-    S.intDecimalPlaces = 0;
-    D.intStateProbsFlag = 0;
-    D.intStrategyFlag = 0;
-    D.strStateProbsGiven = "NO";
-    D.strStrategyRequested = "NO";
-}
+void sizeDecision(SharedState& S) { QVDecisionAnalysis::ResetDecisionProblem(S); }
 
 void sizeForecast(SharedState& S) { S.fc.dblTimeSeries.ReDim(ForecastBlock::kSeriesUpper, 1); }
 
@@ -532,6 +521,8 @@ void readDecision(SharedState& S, pf::FieldReader& in, ProblemFileHooks& hooks) 
                 for (int k = 1; k <= indicators; ++k) D.dblIndicatorGivenStateTable(j, k) = in.readValue();
         }
     }
+    // Whatever the file says, the 1/0 flags decide what is laid out and solved.
+    QVDecisionAnalysis::settleFlagsAfterRead(D);
     runRebuildHook(hooks);
 }
 

@@ -332,13 +332,15 @@ TEST(ProblemFileRead, DecisionSections) {
     EXPECT_EQ(D.dblIndicatorGivenStateTable(2, 1).num(), 0.3);
     EXPECT_EQ(D.strStrategyRequested, "YES");
 
-    // A strategy flag without state probabilities: neither section is in the file.
+    // A strategy flag without state probabilities: neither section is in the file, and
+    // the strategy counts as not requested (the text flags follow the 1/0 flags).
     const std::string noProbs = "0,1,2,0,1,\"NO\",\"YES\"\r\n1\r\n2\r\n";
     fresh(10);
     read(noProbs);
-    EXPECT_EQ(S().dec.intStrategyFlag.num(), 1);
+    EXPECT_EQ(S().dec.intStrategyFlag.num(), 0);
+    EXPECT_EQ(S().dec.strStrategyRequested, "NO");
     EXPECT_EQ(S().dec.dblPayoffTable(2, 1).num(), 2);
-    EXPECT_EQ(write(), noProbs);
+    EXPECT_EQ(write(), "0,1,2,0,0,\"NO\",\"NO\"\r\n1\r\n2\r\n");
 }
 
 TEST(ProblemFileRead, ForecastAndMarkov) {
@@ -504,7 +506,8 @@ TEST(ProblemFileRead, UnquotedTextHoldingAQuoteIsRefused) {
 }
 
 // A text holding a double quote is saved with an apostrophe in its place, and the file
-// reads back to the same texts and writes the same bytes again.
+// reads back to the same texts and writes the same bytes again. (The decision file's two
+// texts are settled from its flags when read, so they carry no typed text.)
 TEST(ProblemFileWrite, TextsHoldingAQuoteAreSavedWithAnApostrophe) {
     struct Case {
         std::size_t format;
@@ -514,7 +517,6 @@ TEST(ProblemFileWrite, TextsHoldingAQuoteAreSavedWithAnApostrophe) {
         {0, []() -> std::string& { return S().lp.strModelLines(3); }},
         {5, []() -> std::string& { return S().inv.strCategoryUnitCostTexts(2); }},
         {6, []() -> std::string& { return S().wl.strEconomicAnalysis; }},
-        {7, []() -> std::string& { return S().dec.strStrategyRequested; }},
     };
     for (const Case& c : cases) {
         const FormatCase& f = formatCases()[c.format];
