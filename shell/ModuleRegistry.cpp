@@ -7,6 +7,7 @@
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
+#include "transport/QVTanda.h"
 
 namespace qv {
 
@@ -39,7 +40,15 @@ void registerLinearProgramming() {
 
 // Modules 2 and 3: QVTanda.NewProblem, DimensionNetwork (sizeForFile), EnableProblemMenus
 // with the tableau builder (rebuildScreen), AddOrigin ..., SolveProblem, the report parts.
-void registerTransportation() {}
+void registerTransportation() {
+    for (int m : {2, 3}) {
+        ModuleProcedures& p = modules(m);
+        p.newProblem = [] { QVTanda::NewProblem(); };
+        p.sizeForFile = [] { QVTanda::DimensionNetwork(); };
+        p.rebuildScreen = [] { QVTanda::RebuildAfterRead(); };
+        p.solve = [] { QVTanda::SolveProblem(); };
+    }
+}
 
 // Modules 5, 6 (qvhrtrt) and 7 (QVPert_CPM, frmPERT_CPM).
 void registerNetworks() {}
