@@ -10,6 +10,11 @@ namespace {
 
 using trui::h;
 
+class TransportCellChecks : public ::testing::Test {
+protected:
+    void TearDown() override { pf::unloadAll(); }
+};
+
 enum class Cell { Cost, Supply, Demand };
 
 constexpr double kKept = -424242;  // the stored value before the check: a refusal keeps it
@@ -78,7 +83,7 @@ const std::vector<Case> kCases = {
 
 // A 3 x 4 transportation problem; the cell under test is cost (2, 3), the supply of
 // origin 2 or the demand of destination 3 (node 6).
-TEST(TransportCellChecks, EveryCellKind) {
+TEST_F(TransportCellChecks, EveryCellKind) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         trui::newProblem(2, 3, 4);
@@ -144,7 +149,7 @@ TEST(TransportCellChecks, EveryCellKind) {
     }
 }
 
-TEST(TransportCellChecks, TheValueTooLargeWindowLines) {
+TEST_F(TransportCellChecks, TheValueTooLargeWindowLines) {
     for (int module : {2, 3}) {
         trui::newProblem(module, 2, 2);
         std::vector<std::string> window;
@@ -172,7 +177,7 @@ TEST(TransportCellChecks, TheValueTooLargeWindowLines) {
     EXPECT_EQ(frmErrorMsg().Text1.Caption(), " Data Input Error");
 }
 
-TEST(TransportCellChecks, TheWindowsCloseCommandActsAsOK) {
+TEST_F(TransportCellChecks, TheWindowsCloseCommandActsAsOK) {
     trui::newProblem(2, 2, 2);
     h().expectModal("frmErrorMsg", [](pf::Form& f) { f.CloseCommand(); });
     EXPECT_EQ(QVTanda::CheckSupplyCell(1, "5000000"), 999);
@@ -180,7 +185,7 @@ TEST(TransportCellChecks, TheWindowsCloseCommandActsAsOK) {
     EXPECT_FALSE(qv::S().blnErrorWindowOpen);
 }
 
-TEST(TransportCellChecks, LeavingTheGridWhileTheWindowShowsChecksNothingAgain) {
+TEST_F(TransportCellChecks, LeavingTheGridWhileTheWindowShowsChecksNothingAgain) {
     trui::newProblem(2, 2, 2);
     FrmProblem& f = frmProblem();
     pf::Grid& g = f.gridDisplayEdit;
@@ -196,7 +201,7 @@ TEST(TransportCellChecks, LeavingTheGridWhileTheWindowShowsChecksNothingAgain) {
     EXPECT_TRUE(h().allAnswersUsed());
 }
 
-TEST(TransportCellChecks, RoutingByCell) {
+TEST_F(TransportCellChecks, RoutingByCell) {
     // The corner of the transportation tableau is never checked; every data cell of
     // the assignment tableau is a cost.
     trui::newProblem(2, 2, 3);
@@ -215,10 +220,11 @@ TEST(TransportCellChecks, RoutingByCell) {
     EXPECT_EQ(qv::S().tr.lngNodeSupplies(4), -8);
 
     trui::newProblem(3, 2, 3);
-    f.gridDisplayEdit.Row(2);
-    f.gridDisplayEdit.Col(3);
-    f.gridDisplayEdit.Text("4.5");
-    f.ValidateCell(result);
+    FrmProblem& a = frmProblem();  // a new window
+    a.gridDisplayEdit.Row(2);
+    a.gridDisplayEdit.Col(3);
+    a.gridDisplayEdit.Text("4.5");
+    a.ValidateCell(result);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(qv::S().tr.dblArcCosts(6).num(), 4.5);
     EXPECT_EQ(qv::S().tr.lngNodeSupplies(5), -1);
