@@ -73,6 +73,8 @@ void showTooLarge(const std::string& kind, const std::string& valueLine, const s
         "Please rescale your cost/revenue data and reenter the problem.",
     };
     for (int i : {0, 1, 2, 3, 8, 4, 5, 6, 7}) w.lbl[static_cast<std::size_t>(i)]->Caption(lines[i]);
+    // The cell being checked gets the focus back when the window closes.
+    pf::Control* field = pf::focusedControl();
     St().blnErrorWindowOpen = true;
     try {
         w.Show(pf::vbModal);
@@ -81,6 +83,7 @@ void showTooLarge(const std::string& kind, const std::string& valueLine, const s
         throw;
     }
     St().blnErrorWindowOpen = false;
+    if (field && pf::focusedControl() != field && field->canTakeFocus()) field->SetFocus();
 }
 
 void raiseDecimals(double cost) {
