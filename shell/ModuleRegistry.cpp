@@ -8,6 +8,7 @@
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
 #include "transport/QVTanda.h"
+#include "transport/core/TransportReport.h"
 
 namespace qv {
 
@@ -46,8 +47,16 @@ void registerTransportation() {
         p.newProblem = [] { QVTanda::NewProblem(); };
         p.sizeForFile = [] { QVTanda::DimensionNetwork(); };
         p.rebuildScreen = [] { QVTanda::RebuildAfterRead(); };
+        p.addOrigin = [] { QVTanda::AddOrigin(); };
+        p.addDestination = [] { QVTanda::AddDestination(); };
+        p.deleteOrigin = [] { QVTanda::DeleteOrigin(); };
+        p.deleteDestination = [] { QVTanda::DeleteDestination(); };
+        p.showMaximumCapacity = [] { QVTanda::ShowMaximumCapacity(); };
+        p.showMinimumCapacity = [] { QVTanda::ShowMinimumCapacity(); };
         p.solve = [] { QVTanda::SolveProblem(); };
     }
+    modules(2).report = [](pf::ReportSink& sink) { transout::PrintTransportationReport(qv::S(), sink); };
+    modules(3).report = [](pf::ReportSink& sink) { transout::PrintAssignmentReport(qv::S(), sink); };
 }
 
 // Modules 5, 6 (qvhrtrt) and 7 (QVPert_CPM, frmPERT_CPM).

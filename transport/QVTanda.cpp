@@ -1,6 +1,7 @@
 #include "transport/QVTanda.h"
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -326,6 +327,173 @@ int CheckDemandCell(int k, const std::string& text) { return checkNodeCell(k, te
 void ShowSupplyDemandTooLarge(double value) {
     showTooLarge("SUPPLY/DEMAND", "Your supply/demand value of " + pf::EntryNumber(value) + " is too large.",
                  "For example, a supply of 2520000 could be rescaled to 2.52");
+}
+
+// ------------------------------------------------------------------ Edit operations
+
+namespace {
+
+// The model reshaped: node values and costs of the new counts from the old ones
+// (oldNode(v) / oldArc(k): the index before, 0 for a new entry), the real arcs
+// numbered again, and the tableau rebuilt.
+void reshape(int newM, int newN, const std::function<int(int)>& oldNode, const std::function<long(long)>& oldArc) {
+    auto& s = St();
+    auto& t = s.tr;
+    const int m = t.intOriginCount, n = t.intDestinationCount;
+    std::vector<std::int32_t> nodes(static_cast<std::size_t>(m + n) + 1, 0);
+    std::vector<double> costs(static_cast<std::size_t>(m) * n + 1, 0);
+    for (int v = 1; v <= m + n; ++v) nodes[static_cast<std::size_t>(v)] = t.lngNodeSupplies(v);
+    for (long k = 1; k <= static_cast<long>(m) * n; ++k) costs[static_cast<std::size_t>(k)] = t.dblArcCosts(k).num();
+
+    t.intOriginCount = newM;
+    t.intDestinationCount = newN;
+    qv::DimensionNetwork(s);
+    for (int v = 1; v <= newM + newN; ++v) {
+        if (!transportation()) {
+            t.lngNodeSupplies(v) = v <= newM ? 1 : -1;
+        } else if (const int from = oldNode(v)) {
+            t.lngNodeSupplies(v) = nodes[static_cast<std::size_t>(from)];
+        }
+    }
+    for (long k = 1; k <= static_cast<long>(newM) * newN; ++k)
+        if (const long from = oldArc(k)) t.dblArcCosts(k) = costs[static_cast<std::size_t>(from)];
+    long k = 0;
+    for (s.intTableauRow = 1; s.intTableauRow <= newM; ++s.intTableauRow)
+        for (int j = 1; j <= newN; ++j) {
+            ++k;
+            t.lngArcTails(k) = s.intTableauRow;
+            t.intArcHeads(k) = newM + j;
+        }
+    if (transportation())
+        BuildTransportationTableau();
+    else
+        BuildAssignmentTableau();
+    pf::SetBusyCursor(false);
+}
+
+void hideTableau() {
+    FrmProblem& f = frmProblem();
+    f.gridDisplayEdit.Visible(false);
+    f.lblgridcaption.Visible(false);
+    pf::SetBusyCursor(true);
+}
+
+void showTableauAgain() {
+    FrmProblem& f = frmProblem();
+    f.gridDisplayEdit.Visible(true);
+    f.lblgridcaption.Visible(true);
+    pf::SetBusyCursor(false);
+}
+
+// Asks the number of the row or column to delete until one lies in 1..count; false
+// (nothing changed, the tableau shown) on an empty answer.
+bool askDeleteNumber(const char* prompt, const char* title, const char* rangeText, int count, int& number) {
+    bool hidden = false;
+    for (;;) {
+        const std::string answer = pf::InputBox(prompt, title, "");
+        if (answer.empty()) {
+            if (hidden) showTableauAgain();
+            return false;
+        }
+        if (!hidden) {
+            hideTableau();
+            hidden = true;
+        }
+        if (DeleteNumber(answer, count, number)) return true;
+        pf::MsgBox(rangeText + std::to_string(count), pf::vbCritical + pf::vbOKOnly, kDataInputError);
+    }
+}
+
+// The flag of an add operation holds only during its rebuild, also when it fails.
+struct AddingFlag {
+    explicit AddingFlag(bool& f) : flag(f) { flag = true; }
+    ~AddingFlag() { flag = false; }
+    AddingFlag(const AddingFlag&) = delete;
+    AddingFlag& operator=(const AddingFlag&) = delete;
+    bool& flag;
+};
+
+}  // namespace
+
+bool DeleteNumber(const std::string& answer, int count, int& number) {
+    double v = 0;
+    try {
+        v = pf::ValLeading(pf::LTrim(answer));
+    } catch (const pf::RuntimeError& e) {
+        if (e.number() != pf::errOverflow) throw;
+        return false;  // beyond any double: out of range
+    }
+    const double d = pf::RoundHalfEven(v);
+    if (!(d >= 1 && d <= count)) return false;
+    number = static_cast<int>(d);
+    return true;
+}
+
+void AddOrigin() {
+    auto& t = St().tr;
+    const int m = t.intOriginCount, n = t.intDestinationCount;
+    AddingFlag adding(t.blnAddingOrigin);
+    hideTableau();
+    reshape(
+        m + 1, n, [m](int v) { return v <= m ? v : v == m + 1 ? 0 : v - 1; },
+        [m, n](long k) { return k <= static_cast<long>(m) * n ? k : 0L; });
+}
+
+void AddDestination() {
+    auto& t = St().tr;
+    const int m = t.intOriginCount, n = t.intDestinationCount;
+    AddingFlag adding(t.blnAddingDestination);
+    hideTableau();
+    reshape(
+        m, n + 1, [m, n](int v) { return v <= m + n ? v : 0; },
+        [n](long k) { return k % (n + 1) == 0 ? 0L : k - k / (n + 1); });
+}
+
+void DeleteOrigin() {
+    auto& t = St().tr;
+    const int m = t.intOriginCount, n = t.intDestinationCount;
+    const bool tr = transportation();
+    int d = 0;
+    if (!askDeleteNumber(tr ? "Enter the number of the ORIGIN to Delete:" : "Enter the number of the AGENT to Delete:",
+                         tr ? "Delete an Origin" : "Delete an Agent", "You May Only Enter A Value Between 1 and ", m, d))
+        return;
+    reshape(
+        m - 1, n, [d](int v) { return v < d ? v : v + 1; },
+        [d, n](long k) { return k <= static_cast<long>(d - 1) * n ? k : k + n; });
+}
+
+void DeleteDestination() {
+    auto& t = St().tr;
+    const int m = t.intOriginCount, n = t.intDestinationCount;
+    const bool tr = transportation();
+    int d = 0;
+    if (!askDeleteNumber(tr ? "Enter the number of the DESTINATION to Delete:" : "Enter the number of the TASK to Delete:",
+                         tr ? "Delete a Destination" : "Delete a Task", "You may only enter a value between 1 and ", n,
+                         d))
+        return;
+    // New arc (i, j) of n - 1 columns was arc (i, j) or (i, j + 1) of n.
+    reshape(
+        m, n - 1, [m, d](int v) { return v < m + d ? v : v + 1; },
+        [n, d](long k) {
+            const long i = (k - 1) / (n - 1) + 1, j = (k - 1) % (n - 1) + 1;
+            return (i - 1) * n + (j < d ? j : j + 1);
+        });
+}
+
+void ShowMaximumCapacity() {
+    const bool origins = St().strEditAction == "Add Origin or Agent";
+    const char* noun = origins ? (transportation() ? "origins " : "agents ")
+                               : (transportation() ? "destinations " : "tasks ");
+    pf::MsgBox(std::string("There are currently 30 ") + noun + "in this problem.  This is the maximum allowed.",
+               pf::vbExclamation + pf::vbOKOnly, "Maximum Capacity");
+}
+
+void ShowMinimumCapacity() {
+    const bool origins = St().strEditAction == "Delete Origin or Agent";
+    const char* noun = origins ? (transportation() ? "origin " : "agent ")
+                               : (transportation() ? "destination " : "task ");
+    pf::MsgBox(std::string("There is currently 1 ") + noun + "in this problem.  This is the minimum allowed.",
+               pf::vbExclamation + pf::vbOKOnly, "Minimum Capacity");
 }
 
 // ------------------------------------------------------------------ solve

@@ -29,6 +29,20 @@ int CheckDemandCell(int k, const std::string& text);        // node k = m + j
 // frmErrorMsg with the supply/demand lines for the value entered.
 void ShowSupplyDemandTooLarge(double value);
 
+// Edit: append an origin (agent) row or a destination (task) column, or delete one
+// asked for by number; every value entered stays with its row and column.
+void AddOrigin();
+void AddDestination();
+void DeleteOrigin();
+void DeleteDestination();
+// The messages for an Edit operation that would cross 30 or 1 (by strEditAction).
+void ShowMaximumCapacity();
+void ShowMinimumCapacity();
+// The number a delete answer asks for: the leading number after blanks (no exponent),
+// halves to the even neighbour; no number is 0. False when it lies outside 1..count
+// (however large).
+bool DeleteNumber(const std::string& answer, int count, int& number);
+
 // Solution Solve: maximize or minimize, the engine, the solution window, the menus.
 void SolveProblem();
 

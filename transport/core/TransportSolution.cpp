@@ -18,11 +18,11 @@ std::string InsufficientSupplyText(const qv::SharedState& s) {
            "available supply.  Some destinations will have unsatisfied demand.";
 }
 
-double DeriveSchedule(qv::SharedState& s) {
+double DeriveSchedule(qv::SharedState& s, bool recreateImbalances) {
     qv::TransportBlock& t = s.tr;
     const int m = t.intOriginCount, n = t.intDestinationCount;
     const long mn = static_cast<long>(m) * n;
-    t.dblNodeImbalances.ReDim(m + n);
+    if (recreateImbalances) t.dblNodeImbalances.ReDim(m + n);
     t.lngShipmentMatrix.ReDim(m, n);
     double total = 0;
     for (int v = 1; v <= m + n; ++v) {

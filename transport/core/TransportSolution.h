@@ -13,9 +13,10 @@ namespace transout {
 inline constexpr const char* kInsufficientSupplyTitle = "Warning:  INSUFFICIENT SUPPLY";
 std::string InsufficientSupplyText(const qv::SharedState& s);
 
-// Re-creates lngShipmentMatrix and dblNodeImbalances from the tree; returns the total
-// cost or revenue over the entered costs.
-double DeriveSchedule(qv::SharedState& s);
+// Re-creates lngShipmentMatrix and fills dblNodeImbalances from the tree (re-created
+// too unless the window of the same solve made it); returns the total cost or revenue
+// over the entered costs.
+double DeriveSchedule(qv::SharedState& s, bool recreateImbalances = true);
 
 // The window's lines (the first one empty), after DeriveSchedule.
 std::vector<std::string> BuildTransportationLines(qv::SharedState& s);
