@@ -202,7 +202,6 @@ private:
 
         const int q = leavesOnT ? t : h;
         const int p = leavesOnT ? h : t;
-        const int dd = depth(p) + 1 - depth(q);
 
         // Stem q = s0 .. sk = r, child to parent.
         std::vector<int> stem;
@@ -223,10 +222,10 @@ private:
             for (int c = size(r); c > 0; --c, v = thread(v)) pi(v) += q == t ? -rc : rc;
         }
 
-        updateTree(stem, p, dd);
+        updateTree(stem, p);
     }
 
-    void updateTree(const std::vector<int>& stem, int p, int dd) {
+    void updateTree(const std::vector<int>& stem, int p) {
         const int q = stem.front();
         const int r = stem.back();
         const int oldSizeR = size(r);
@@ -273,7 +272,7 @@ private:
             };
             segment(stem[0], oldLast[0], 0, 0);
             for (std::size_t i = 1; i < stem.size(); ++i) segment(stem[i], oldLast[i], stem[i - 1], oldLast[i - 1]);
-            for (std::size_t i = stem.size() - 1; i >= 1; --i) parent(stem[i - 1 + 1]) = stem[i - 1];
+            for (std::size_t i = 1; i < stem.size(); ++i) parent(stem[i]) = stem[i - 1];
             size(stem[0]) = oldSizeR;
             for (std::size_t i = 0; i + 1 < stem.size(); ++i) size(stem[i + 1]) = oldSizeR - oldSize[i];
         }
@@ -294,8 +293,9 @@ private:
         rthread(next) = newLast;
         for (int x = p; x != 0 && last(x) == lastP; x = parent(x)) last(x) = newLast;
         for (int x = p; x != 0; x = parent(x)) size(x) += oldSizeR;
+        // Parents come before children in the listing: s0's old subtree moves by
+        // depth(p) + 1 - depth(q), the nodes beside stem node s(i) by that plus 2i.
         for (int v : listing) depth(v) = depth(parent(v)) + 1;
-        (void)dd;  // the depths follow from the new parents: old depth + dd along s0's subtree, + dd + 2i beside s(i)
     }
 
     qv::SharedState& s_;

@@ -221,9 +221,6 @@ TEST(TransportReport, TwentyOriginsPrintTwoGroupsAndBreakAfterTheSchedule) {
             headings.push_back(r.file[k + 1].substr(0, 5));
     // Origins 1-15 for destinations 1-9 then 10-12 (in the cost table too), then 16-20.
     EXPECT_EQ(headings, (Lines{"    1", "    1", "    1", "    1", "   16", "   16"}));
-    const std::size_t total = indexOf(r.file, "    TOTAL TRANSPORTATION COST OR REVENUE IS" + pf::PrintedNumber(0).substr(0, 0),
-                                      0);
-    (void)total;
     std::size_t totalLine = 0;
     for (std::size_t k = 0; k < r.file.size(); ++k)
         if (r.file[k].rfind("    TOTAL TRANSPORTATION COST OR REVENUE IS", 0) == 0) totalLine = k;
