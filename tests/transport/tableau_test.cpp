@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "platform/core/SeqFile.h"
 #include "shell/MenuState.h"
@@ -275,6 +276,35 @@ TEST_F(TransportFileTest, ProblemsBeyondThirtyRowsSolveAndShow) {
     const auto lines = frmSolution().lines();
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("  FROM", 0) == 0; }), 4);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string(" ORIGIN     28     29     30     31  ")), 1);
+}
+
+TEST_F(TransportFileTest, FortyOriginsFromAFilePrintEverySupplyOnce) {
+    trui::chooseModule(2);
+    std::string text = "0,40,2\r\n";
+    for (int k = 0; k < 80; ++k) text += std::to_string(k % 5 + 1) + "\r\n";
+    for (int i = 1; i <= 40; ++i) text += std::to_string(i) + "\r\n";
+    text += "-400\r\n-420\r\n";
+    std::ofstream(path("forty.TRN"), std::ios::binary) << text;
+    open(path("forty.TRN"));
+    h().expectModal("frmTransObj", [](pf::Form& f) { static_cast<FrmTransObj&>(f).cmdOK_Click(); });
+    frmMenu().mnuSolutionSolve_Click();
+    h().expectFile(path("forty.OUT"));
+    frmMenu().mnuSolutionPrinttoText_Click();
+    std::ifstream in(path("forty.OUT"), std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(in, l);) lines.push_back(l.substr(0, l.size() - 1));
+    const auto head = std::find(lines.begin(), lines.end(), "    ORIGIN   SUPPLY        ORIGIN   SUPPLY        ORIGIN   SUPPLY");
+    ASSERT_NE(head, lines.end());
+    // Every origin's supply once: entries 37 to 40 continue below the first 36.
+    std::vector<int> seen(41, 0);
+    for (auto l = head + 2; l != lines.end() && !l->empty(); ++l) {
+        std::istringstream fields(*l);
+        for (int e = 0, v = 0; fields >> e >> v;) {
+            ASSERT_EQ(v, e);
+            ++seen[static_cast<std::size_t>(e)];
+        }
+    }
+    for (int e = 1; e <= 40; ++e) EXPECT_EQ(seen[static_cast<std::size_t>(e)], 1) << e;
 }
 
 // ---------------------------------------------------------------- Solve
