@@ -79,31 +79,10 @@ bool confirm(const char* text, const char* title) {
     return pf::MsgBox(text, pf::vbYesNo + pf::vbQuestion, title) == pf::vbYes;
 }
 
-// The shell's capacity messages of the transportation and assignment submenu.
-bool transportation() { return St().strProblemType == "TRANSPORTATION PROBLEM"; }
-
-void defaultMaximumCapacity() {
-    const bool origins = St().strEditAction == "Add Origin or Agent";
-    const char* noun = origins ? (transportation() ? "origins " : "agents ")
-                               : (transportation() ? "destinations " : "tasks ");
-    pf::MsgBox(std::string("There are currently 30 ") + noun + "in this problem.  This is the maximum allowed.",
-               pf::vbExclamation + pf::vbOKOnly, "Maximum Capacity");
-}
-
-void defaultMinimumCapacity() {
-    const bool origins = St().strEditAction == "Delete Origin or Agent";
-    const char* noun = origins ? (transportation() ? "origin " : "agent ")
-                               : (transportation() ? "destination " : "task ");
-    pf::MsgBox(std::string("There is currently 1 ") + noun + "in this problem.  This is the minimum allowed.",
-               pf::vbExclamation + pf::vbOKOnly, "Minimum Capacity");
-}
-
+// The capacity messages of the transportation and assignment submenu are the module's.
 void showCapacity(bool maximum) {
     qv::ModuleProcedures& p = qv::currentModule();
-    if (maximum)
-        p.showMaximumCapacity ? p.showMaximumCapacity() : defaultMaximumCapacity();
-    else
-        p.showMinimumCapacity ? p.showMinimumCapacity() : defaultMinimumCapacity();
+    run(maximum ? p.showMaximumCapacity : p.showMinimumCapacity);
 }
 
 // blnEditInProgress holds only while one Edit operation runs, also when it fails.

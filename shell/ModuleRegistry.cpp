@@ -12,6 +12,8 @@
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
 #include "shell/core/State.h"
+#include "transport/QVTanda.h"
+#include "transport/core/TransportReport.h"
 #include "waiting/QVWait.h"
 
 namespace qv {
@@ -45,7 +47,23 @@ void registerLinearProgramming() {
 
 // Modules 2 and 3: QVTanda.NewProblem, DimensionNetwork (sizeForFile), EnableProblemMenus
 // with the tableau builder (rebuildScreen), AddOrigin ..., SolveProblem, the report parts.
-void registerTransportation() {}
+void registerTransportation() {
+    for (int m : {2, 3}) {
+        ModuleProcedures& p = modules(m);
+        p.newProblem = [] { QVTanda::NewProblem(); };
+        p.sizeForFile = [] { QVTanda::DimensionNetwork(); };
+        p.rebuildScreen = [] { QVTanda::RebuildAfterRead(); };
+        p.addOrigin = [] { QVTanda::AddOrigin(); };
+        p.addDestination = [] { QVTanda::AddDestination(); };
+        p.deleteOrigin = [] { QVTanda::DeleteOrigin(); };
+        p.deleteDestination = [] { QVTanda::DeleteDestination(); };
+        p.showMaximumCapacity = [] { QVTanda::ShowMaximumCapacity(); };
+        p.showMinimumCapacity = [] { QVTanda::ShowMinimumCapacity(); };
+        p.solve = [] { QVTanda::SolveProblem(); };
+    }
+    modules(2).report = [](pf::ReportSink& sink) { transout::PrintTransportationReport(qv::S(), sink); };
+    modules(3).report = [](pf::ReportSink& sink) { transout::PrintAssignmentReport(qv::S(), sink); };
+}
 
 // Modules 5 and 6 (qvhrtrt): one problem model, told apart by strProblemType.
 void registerShortestRouteAndTree() {

@@ -298,6 +298,10 @@ protected:
         // Esc or the window's close command: the form decides through its own
         // Cancel button, if any; otherwise it is hidden.
         // The close command counts as the dialog's Cancel button.
+        if (form_->CloseCommand) {
+            form_->CloseCommand();
+            return;
+        }
         if (Control* c = form_->control("cmdCancel")) {
             if (c->Visible() && c->Enabled()) c->userClick();
         }

@@ -125,6 +125,8 @@ public:
     virtual void Form_Load() {}
     virtual void Form_Unload(int& /*cancel*/) {}
     std::function<void(int& keyCode, int shift)> KeyDown;
+    // A dialog's close command (Esc, the system close); unset: its Cancel button.
+    std::function<void()> CloseCommand;
 
     void Show(int style = vbModeless);
     void Hide();

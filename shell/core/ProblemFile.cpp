@@ -7,12 +7,11 @@
 #include "decision/core/DecisionSetup.h"
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
+#include "transport/core/TransportModel.h"
 
 namespace qv {
 
 namespace {
-
-constexpr const char* kTransportationTitle = "TRANSPORTATION PROBLEM";
 
 // Counts come from a file that anything may have written: each one is checked against
 // what the module holds before it sizes a loop or indexes a table.
@@ -59,21 +58,9 @@ void writeDecimalPlaces(pf::FieldWriter& out, const pf::Value& v) {
 
 std::string valueText(const pf::Value& v) { return v.IsEmpty() ? std::string() : pf::PlainNumber(v.num()); }
 
-bool isTransportation(const SharedState& S) { return S.strProblemType == kTransportationTitle; }
-
 // ---- Sizing of the tables each format fills (the module's hook may do more). ----
 
-void sizeTransport(SharedState& S) {
-    const int m = S.tr.intOriginCount, n = S.tr.intDestinationCount;
-    S.intNodeCount = m + n;
-    S.intArcCount = m * n;
-    const long arcUpper = static_cast<long>(m) * n + m + n;
-    S.tr.lngArcTails.ReDim(arcUpper);
-    S.tr.intArcHeads.ReDim(arcUpper);
-    S.tr.dblArcCosts.ReDim(arcUpper);
-    S.tr.lngNodeSupplies.ReDim(m + n + 1);
-    for (long k = 1; k <= arcUpper; ++k) S.tr.dblArcCosts(k) = 0;
-}
+void sizeTransport(SharedState& S) { DimensionNetwork(S); }
 
 void sizeNetwork(SharedState& S) {
     S.net.lngNetworkArcs.ReDim(NetworkBlock::kMaxArcs, NetworkBlock::kArcDistance);
