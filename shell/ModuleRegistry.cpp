@@ -1,5 +1,6 @@
 // Each module hands the shell its procedures here. A module adds its lines in its
 // own function below; an entry left empty is a step the module has not built.
+#include "forecast/QVForecasting.h"
 #include "lp/QVLP.h"
 #include "lp/QVLPSolution.h"
 #include "lp/core/Parser.h"
@@ -51,8 +52,19 @@ void registerInventoryAndWaitingLines() {}
 // reportToFile = WriteDecisionReportFile.
 void registerDecisionAnalysis() {}
 
+// Module 11.
+void registerForecasting() {
+    ModuleProcedures& p = modules(11);
+    p.newProblem = [] { QVForecasting::NewForecastingProblem(); };
+    p.sizeForFile = [] { QVForecasting::InitTimeSeriesArray(); };
+    p.rebuildScreen = [] { QVForecasting::BuildTimeSeriesGrid(); };
+    p.addTimePeriods = [] { QVForecasting::AddTimePeriods(); };
+    p.deleteTimePeriods = [] { QVForecasting::DeleteTimePeriods(); };
+    p.solve = [] { QVForecasting::SolveForecasting(); };
+}
+
 // Modules 11 (QVForecasting) and 12 (Markov).
-void registerForecastingAndMarkov() {}
+void registerForecastingAndMarkov() { registerForecasting(); }
 
 // The shell's cell validators of the check pass.
 void registerCellValidators() {
