@@ -1,8 +1,6 @@
 #include "forecast/QVForecasting.h"
 
 #include <cmath>
-#include <functional>
-#include <limits>
 #include <string>
 
 #include "forecast/frmForecastingModels.h"
@@ -10,11 +8,11 @@
 #include "platform/core/Format.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/Keys.h"
+#include "shell/AskNumber.h"
 #include "shell/CellChecks.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
 #include "shell/core/State.h"
-#include "shell/core/tanumchk.h"
 #include "shell/frmMenu.h"
 #include "shell/frmProblem.h"
 #include "shell/frmUserInput.h"
@@ -23,7 +21,6 @@ namespace QVForecasting {
 
 namespace {
 
-constexpr const char* kDataInputError = "Data Input Error";
 constexpr const char* kGridInstruction = "Enter Time Series Value for Each Period.";
 constexpr const char* kAddPrompt =
     "Enter the Number of Time Periods to Add (Data will be added to the end of the time series.):";
@@ -32,8 +29,6 @@ constexpr const char* kDeletePrompt =
 constexpr const char* kTooManyPeriods = "The Number of Time Periods must not Exceed 100  PLEASE TRY AGAIN.";
 
 qv::ForecastBlock& fc() { return qv::S().fc; }
-
-void inputError(const std::string& text) { pf::MsgBox(text, pf::vbCritical + pf::vbOKOnly, kDataInputError); }
 
 // The busy cursor goes off again also when a step fails; the failure itself is the
 // calling command's to handle.
@@ -51,49 +46,6 @@ struct SilentLastRow {
     SilentLastRow(const SilentLastRow&) = delete;
     SilentLastRow& operator=(const SilentLastRow&) = delete;
 };
-
-// Asks a number of periods until one is accepted. The value is that of the checked
-// text (commas removed, so "1,000" is a thousand); digits beyond the double range
-// count as infinitely many, which every limit refuses. `limit` returns the message
-// refusing a value, or an empty text. False for an empty answer or Cancel.
-bool askPeriods(const char* prompt, const char* title, const char* notWhole, const char* notPositive,
-                const std::function<std::string(double)>& limit, double& count) {
-    auto& s = qv::S();
-    for (;;) {
-        const std::string answer = pf::InputBox(prompt, title, "");
-        if (answer.empty()) {
-            frmMenu().SetFocus();
-            return false;
-        }
-        s.strNumericText = pf::UCase(answer);
-        tanumchk::CheckNumericText();
-        if (s.strNumericOK == "NO" || s.strDecimalPointSeen == "YES") {
-            s.strNumericOK = "YES";
-            s.strDecimalPointSeen = "NO";
-            inputError(notWhole);
-            continue;
-        }
-        double v = 0;
-        try {
-            v = pf::ValLeading(s.strNumericText);
-        } catch (const pf::RuntimeError& e) {
-            if (e.number() != pf::errOverflow) throw;
-            v = s.strNumericText[0] == '-' ? -std::numeric_limits<double>::infinity()
-                                           : std::numeric_limits<double>::infinity();
-        }
-        if (v < 1) {
-            inputError(notPositive);
-            continue;
-        }
-        const std::string refusal = limit(v);
-        if (!refusal.empty()) {
-            inputError(refusal);
-            continue;
-        }
-        count = v;
-        return true;
-    }
-}
 
 }  // namespace
 
@@ -150,10 +102,13 @@ void BuildTimeSeriesGrid() {
 void AddTimePeriods() {
     const int before = fc().intPeriodCount;
     double added = 0;
-    if (!askPeriods(kAddPrompt, "Add Time Periods", "The Number of Time Periods must be an Integer!!",
-                    "Time Periods to Add Must be Positive",
-                    [before](double n) { return before + n > qv::ForecastBlock::kMaxPeriods ? kTooManyPeriods : ""; },
-                    added))
+    // Counts are compared as numbers before one is stored: "1,000" is too many, not 1.
+    if (!qv::askWholeNumber(kAddPrompt, "Add Time Periods", "The Number of Time Periods must be an Integer!!",
+                            "Time Periods to Add Must be Positive", qv::AnswerReading::AsChecked,
+                            [before](double n) {
+                                return std::string(before + n > qv::ForecastBlock::kMaxPeriods ? kTooManyPeriods : "");
+                            },
+                            added))
         return;
 
     // The value being edited is stored before the grid is laid out again.
@@ -187,14 +142,14 @@ void AddTimePeriods() {
 void DeleteTimePeriods() {
     const int before = fc().intPeriodCount;
     double deleted = 0;
-    if (!askPeriods(kDeletePrompt, "Delete Time Periods", "The Time Periods must be an Integer!!",
-                    "Time Periods Must be Positive",
-                    [before](double d) {
-                        return d >= before ? "The Number of Time Periods to Delete must be less than " +
-                                                 std::to_string(before)
-                                           : std::string();
-                    },
-                    deleted))
+    if (!qv::askWholeNumber(kDeletePrompt, "Delete Time Periods", "The Time Periods must be an Integer!!",
+                            "Time Periods Must be Positive", qv::AnswerReading::AsChecked,
+                            [before](double d) {
+                                return d >= before ? "The Number of Time Periods to Delete must be less than " +
+                                                         std::to_string(before)
+                                                   : std::string();
+                            },
+                            deleted))
         return;
     const int d = static_cast<int>(deleted);
     const int left = before - d;
