@@ -15,6 +15,7 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmProblem.h"
+#include "shell/frmSolution.h"
 #include "shell/frmUserInput.h"
 
 namespace QVForecasting {
@@ -172,6 +173,27 @@ void SolveForecasting() {
         frmMenu().SetFocus();
         return;
     }
+    pf::SetBusyCursor(true);
+    const SolveOutcome out = SolveMethod(f, s.intDecimalPlaces);
+    if (out.status == MethodStatus::Refused) return;  // the dialog lets no such parameters through
+    if (out.status == MethodStatus::IndexesSumToZero) {
+        pf::MsgBox(kIndexesSumToZero, pf::vbInformation + pf::vbOKOnly, "WARNING!");
+        return;
+    }
+    FrmSolution& w = frmSolution();
+    if (!out.lines.empty()) {
+        w.hideTitle(false);
+        w.startLines(out.lines.front());
+        for (std::size_t i = 1; i < out.lines.size(); ++i) w.addLine(out.lines[i]);
+    }
+    w.showSolution();
+    if (out.status == MethodStatus::ZeroSeasonalIndex)
+        pf::MsgBox(out.warning, pf::vbInformation + pf::vbOKOnly, "WARNING!");
+}
+
+void PrintForecastingSolution(pf::ReportSink& sink) {
+    auto& s = qv::S();
+    PrintForecastingSolution(s.fc, s.intDecimalPlaces, sink);
 }
 
 }  // namespace QVForecasting

@@ -3,6 +3,8 @@
 // the time series and its grid, the Edit-menu operations on periods, and the solve
 // with its method dialog. The computations and the lines they give are Qt-free
 // (forecast/core/).
+#include "forecast/core/Forecasting.h"
+
 namespace QVForecasting {
 
 // File New: asks the number of periods and lays out an empty series on OK.
@@ -18,5 +20,9 @@ void DeleteTimePeriods();
 
 // Solve: the method dialog, then the method's computation and the solution window.
 void SolveForecasting();
+
+// The report of the last solve on the shared state (the computation is in
+// forecast/core/Forecasting.h).
+void PrintForecastingSolution(pf::ReportSink& sink);
 
 }  // namespace QVForecasting

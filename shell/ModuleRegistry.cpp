@@ -61,6 +61,7 @@ void registerForecasting() {
     p.addTimePeriods = [] { QVForecasting::AddTimePeriods(); };
     p.deleteTimePeriods = [] { QVForecasting::DeleteTimePeriods(); };
     p.solve = [] { QVForecasting::SolveForecasting(); };
+    p.report = [](pf::ReportSink& sink) { QVForecasting::PrintForecastingSolution(sink); };
 }
 
 // Modules 11 (QVForecasting) and 12 (Markov).
