@@ -419,7 +419,6 @@ SolveOutcome SolveMethod(ForecastBlock& fc, const pf::Value& decimalPlaces) {
                 out.warning = ZeroIndexMessage(s, zeros);
                 break;
             }
-            w.add("");
             w.periodTable();
             w.add("");
             w.meanSquareError();
