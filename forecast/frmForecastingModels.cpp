@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/core/Errors.h"
+#include "forecast/core/Forecasting.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Host.h"
 #include "shell/DialogLook.h"
@@ -36,20 +36,14 @@ constexpr const char* kFutureNotWhole = "NOTE:  THE NUMBER OF PERIODS MUST BE AN
 constexpr const char* kFutureAboveSeasons =
     "NOTE:  THE NUMBER OF FORECAST PERIODS MUST BE LESS THAN OR EQUAL TO THE NUMBER OF SEASONS.";
 
-// Leading-number value of a box's text; digits beyond the double range count as an
-// infinite value of their sign, which every range refuses.
+// Leading-number value of a box's text; digits beyond the double range give no
+// number (NaN), which is neither whole nor in any range.
 double textValue(const std::string& text) {
-    try {
-        return pf::ValText(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        const std::string t = pf::LTrim(text);
-        return !t.empty() && t[0] == '-' ? -std::numeric_limits<double>::infinity()
-                                         : std::numeric_limits<double>::infinity();
-    }
+    double v = 0;
+    return QVForecasting::ParameterValue(text, v) ? v : std::numeric_limits<double>::quiet_NaN();
 }
 
-bool whole(double v) { return v == std::floor(v); }
+bool whole(double v) { return std::isfinite(v) && v == std::floor(v); }
 
 // The seasonal index table holds 12 seasons; a series must hold two of each.
 int maximumSeasons() {

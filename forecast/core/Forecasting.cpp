@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
@@ -104,8 +105,18 @@ public:
         add(kForecastStart + pf::PlainNumber(n) + blanksAfterPeriod(n, 4) +
             field(fc_.dblNextForecast.num(), "#######0.00", 13));
     }
-    void futurePeriod(int n, double v) {
-        add(kForecastStart + pf::PlainNumber(n) + blanksAfterPeriod(n, 6) + field(v, "#######0.00", 11));
+    // The trend methods' end: the table, the mean square error and the forecasts of
+    // the n periods after the series.
+    void tableAndFuturePeriods(int n, const std::function<double(int)>& forecast) {
+        periodTable();
+        add("");
+        meanSquareError();
+        add("");
+        for (int j = 1; j <= n; ++j) {
+            fc_.intFuturePeriod = j;
+            const int t = fc_.intPeriodCount + j;
+            add(kForecastStart + pf::PlainNumber(t) + blanksAfterPeriod(t, 6) + field(forecast(t), "#######0.00", 11));
+        }
     }
     std::vector<std::string> take() { return std::move(lines_); }
 
@@ -141,8 +152,16 @@ void dimensionResults(ForecastBlock& fc) {
     if (!fc.dblSeasonalIndexes.dimensioned()) fc.dblSeasonalIndexes.ReDim(ForecastBlock::kMaxSeasons);
 }
 
-// A parameter text's number; digits beyond the double range are no usable number.
-bool parameterValue(const std::string& text, double& v) {
+bool wholeParameter(const std::string& text, int& n) {
+    double v = 0;
+    if (!ParameterValue(text, v) || v != std::floor(v) || std::fabs(v) > 1e6) return false;
+    n = static_cast<int>(v);
+    return true;
+}
+
+}  // namespace
+
+bool ParameterValue(const std::string& text, double& v) {
     try {
         v = pf::ValText(text);
     } catch (const pf::RuntimeError& e) {
@@ -151,15 +170,6 @@ bool parameterValue(const std::string& text, double& v) {
     }
     return std::isfinite(v);
 }
-
-bool wholeParameter(const std::string& text, int& n) {
-    double v = 0;
-    if (!parameterValue(text, v) || v != std::floor(v) || std::fabs(v) > 1e6) return false;
-    n = static_cast<int>(v);
-    return true;
-}
-
-}  // namespace
 
 TrendLine LeastSquares(const Series& x, int periods) {
     double st = 0, sx = 0, stt = 0, stx = 0;
@@ -350,20 +360,15 @@ SolveOutcome SolveMethod(ForecastBlock& fc, const pf::Value& decimalPlaces) {
         return out;
     };
     switch (method) {
-        case 1: {
-            int k = 0;
-            if (!wholeParameter(fc.strMethodParameter, k) || MovingAverages(fc, y, k) != MethodStatus::Solved)
-                return refused();
-            w.periodTable();
-            w.add("");
-            w.meanSquareError();
-            w.nextPeriod();
-            break;
-        }
+        case 1:
         case 2: {
+            int k = 0;
             double a = 0;
-            if (!parameterValue(fc.strMethodParameter, a) || ExponentialSmoothing(fc, y, a) != MethodStatus::Solved)
-                return refused();
+            const bool solved =
+                method == 1 ? wholeParameter(fc.strMethodParameter, k) && MovingAverages(fc, y, k) == MethodStatus::Solved
+                            : ParameterValue(fc.strMethodParameter, a) &&
+                                  ExponentialSmoothing(fc, y, a) == MethodStatus::Solved;
+            if (!solved) return refused();
             w.periodTable();
             w.add("");
             w.meanSquareError();
@@ -383,14 +388,7 @@ SolveOutcome SolveMethod(ForecastBlock& fc, const pf::Value& decimalPlaces) {
                                                                  : " + " + pf::PlainNumber(b1)) +
                   "t");
             w.add("          where  T  =  trend value of the time series in period t");
-            w.periodTable();
-            w.add("");
-            w.meanSquareError();
-            w.add("");
-            for (int j = 1; j <= n; ++j) {
-                fc.intFuturePeriod = j;
-                w.futurePeriod(periods + j, b0 + b1 * (periods + j));
-            }
+            w.tableAndFuturePeriods(n, [b0, b1](int t) { return b0 + b1 * t; });
             break;
         }
         case 4: {
@@ -419,14 +417,7 @@ SolveOutcome SolveMethod(ForecastBlock& fc, const pf::Value& decimalPlaces) {
                 out.warning = ZeroIndexMessage(s, zeros);
                 break;
             }
-            w.periodTable();
-            w.add("");
-            w.meanSquareError();
-            w.add("");
-            for (int j = 1; j <= p; ++j) {
-                fc.intFuturePeriod = j;
-                w.futurePeriod(periods + j, fc.dblForecasts(periods + j).num());
-            }
+            w.tableAndFuturePeriods(p, [&fc](int t) { return fc.dblForecasts(t).num(); });
             break;
         }
         default:
@@ -481,9 +472,23 @@ void reportZeroIndexWarning(const ForecastBlock& fc, pf::ReportSink& out) {
 // The number of future periods as the dialog left it, within what the tables hold.
 int futurePeriodsOf(const ForecastBlock& fc) {
     double n = 0;
-    if (!parameterValue(fc.strFuturePeriods, n)) return 0;
+    if (!ParameterValue(fc.strFuturePeriods, n)) return 0;
     return static_cast<int>(std::clamp(std::floor(n), 0.0,
                                        static_cast<double>(ForecastBlock::kSeriesUpper - fc.intPeriodCount)));
+}
+
+// The trend methods' end: the table, the mean square error and, with no blank line
+// between, the forecasts of the periods after the series.
+void reportTableAndFuturePeriods(ForecastBlock& fc, int decimals, const std::function<double(int)>& forecast,
+                                 pf::ReportSink& out) {
+    reportTable(fc, decimals, out);
+    blankLines(3, out);
+    reportMeanSquareError(fc, out);
+    const int n = futurePeriodsOf(fc);
+    for (int i = 1; i <= n; ++i) {
+        fc.intFuturePeriod = i;
+        reportForecast(fc.intPeriodCount + i, forecast(fc.intPeriodCount + i), out);
+    }
 }
 
 }  // namespace
@@ -495,7 +500,7 @@ void PrintForecastingSolution(ForecastBlock& fc, const pf::Value& decimalPlaces,
     switch (fc.intForecastMethod) {
         case 1:
         case 2: {
-            parameterValue(fc.strMethodParameter, parameter);
+            ParameterValue(fc.strMethodParameter, parameter);
             const bool averages = fc.intForecastMethod == 1;
             out.line("");
             out.line(averages ? "     FORECASTING WITH MOVING AVERAGES" : "     FORECASTING WITH EXPONENTIAL SMOOTHING");
@@ -524,14 +529,7 @@ void PrintForecastingSolution(ForecastBlock& fc, const pf::Value& decimalPlaces,
             out.line("");
             out.line("          where  T  =  trend value of the time series in period t");
             blankLines(3, out);
-            reportTable(fc, decimals, out);
-            blankLines(3, out);
-            reportMeanSquareError(fc, out);
-            const int n = futurePeriodsOf(fc);
-            for (int i = 1; i <= n; ++i) {
-                fc.intFuturePeriod = i;
-                reportForecast(periods + i, b0 + b1 * (periods + i), out);
-            }
+            reportTableAndFuturePeriods(fc, decimals, [b0, b1](int t) { return b0 + b1 * t; }, out);
             break;
         }
         case 4: {
@@ -549,14 +547,7 @@ void PrintForecastingSolution(ForecastBlock& fc, const pf::Value& decimalPlaces,
                 reportZeroIndexWarning(fc, out);
                 break;
             }
-            reportTable(fc, decimals, out);
-            blankLines(3, out);
-            reportMeanSquareError(fc, out);
-            const int n = futurePeriodsOf(fc);
-            for (int i = 1; i <= n; ++i) {
-                fc.intFuturePeriod = i;
-                reportForecast(periods + i, fc.dblForecasts(periods + i).num(), out);
-            }
+            reportTableAndFuturePeriods(fc, decimals, [&fc](int t) { return fc.dblForecasts(t).num(); }, out);
             break;
         }
         default:

@@ -24,6 +24,10 @@ enum class MethodStatus {
     Refused,            // parameters outside what the method can take: nothing computed
 };
 
+// The number a parameter text stands for: its leading number (blanks skipped, an
+// exponent read, a comma ends it). False when the digits do not fit a double.
+bool ParameterValue(const std::string& text, double& v);
+
 // Least-squares line through X(1..T) against t = 1..T; needs T >= 2.
 struct TrendLine {
     double b0 = 0, b1 = 0;

@@ -9,30 +9,13 @@
 
 #include "forecast/QVForecasting.h"
 #include "forecast/frmForecastingModels.h"
-#include "platform/ui/ScriptedHost.h"
-#include "shell/core/State.h"
-#include "shell/frmMenu.h"
-#include "shell/frmModuleSelection.h"
 #include "shell/frmSolution.h"
-#include "tests/ui_test_support.h"
+#include "tests/forecast/forecast_ui_fixture.h"
 
 namespace {
 
-pf::ScriptedHost& h() { return pf::scriptedHost(); }
-
-class MethodDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        qv::S().intCurrentModule = 11;
-    }
-    void TearDown() override {
-        EXPECT_TRUE(h().allAnswersUsed());
-        pf::unloadAll();
-    }
-};
+using fctest::h;
+class MethodDialogTest : public fctest::ForecastWindowTest {};
 
 TEST_F(MethodDialogTest, SolveStoresTheParametersOfTheChosenMethodOnly) {
     struct Case {
@@ -47,7 +30,8 @@ TEST_F(MethodDialogTest, SolveStoresTheParametersOfTheChosenMethodOnly) {
         {9, 0, "3", "7", nullptr, "3", "old"},
         {2, 0, "1", "", nullptr, "1", "old"},
         {3, 0, "3", "", "NOTE:  THE NUMBER OF PERIODS MUST BE BETWEEN 1 AND 2", "old", "old"},
-        {9, 0, "1E400", "", "NOTE:  THE NUMBER OF PERIODS MUST BE BETWEEN 1 AND 8", "old", "old"},
+        {9, 0, "1E400", "", "NOTE:  THE NUMBER OF PERIODS MUST BE AN INTEGER VALUE.", "old", "old"},
+        {9, 3, "2", "-1E400", "NOTE:  THE NUMBER OF PERIODS MUST BE AN INTEGER VALUE ", "2", "old"},
         {9, 0, "4 periods", "", nullptr, "4 periods", "old"},
         {9, 1, "0.50", "", nullptr, "0.50", "old"},
         {9, 1, "0", "", nullptr, "0", "old"},

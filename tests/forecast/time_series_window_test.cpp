@@ -5,29 +5,18 @@
 #include <string>
 
 #include "forecast/QVForecasting.h"
-#include "platform/ui/ScriptedHost.h"
-#include "shell/core/State.h"
-#include "shell/frmMenu.h"
-#include "shell/frmModuleSelection.h"
 #include "shell/frmProblem.h"
-#include "tests/ui_test_support.h"
+#include "tests/forecast/forecast_ui_fixture.h"
 
 namespace {
 
-pf::ScriptedHost& h() { return pf::scriptedHost(); }
+using fctest::h;
 
-class TimeSeriesWindowTest : public ::testing::Test {
+class TimeSeriesWindowTest : public fctest::ForecastWindowTest {
 protected:
     void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        qv::S().intCurrentModule = 11;
+        ForecastWindowTest::SetUp();
         frmProblem().Show();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(h().allAnswersUsed());
-        pf::unloadAll();
     }
     // A stored series laid out as Open leaves it.
     pf::Grid& layOut(std::initializer_list<double> values) {

@@ -87,21 +87,6 @@ TEST(ForecastWindow, WorkedExamplesLineByLine) {
           "",
           "     THE FORECAST FOR PERIOD 5            13.40",
           "     THE FORECAST FOR PERIOD 6            25.18"}},
-        {"trend and seasonal with no future period", {10, 20, 12, 22}, 4, "2", "0",
-         {"Forecasting Solution", "", "FORECASTING WITH TREND AND SEASONAL COMPONENTS",
-          "**********************************************", "",
-          "          SEASON     SEASONAL INDEX",
-          "          ======     ==============",
-          "             1            0.721",
-          "             2            1.279",
-          "", "", kHeader, kRule, "",
-          "           1                 10              10.23            -0.23",
-          "           2                 20              19.55             0.45",
-          "           3                 12              11.81             0.19",
-          "           4                 22              22.37            -0.37",
-          "",
-          "     THE MEAN SQUARE ERROR                 0.11",
-          ""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -111,6 +96,11 @@ TEST(ForecastWindow, WorkedExamplesLineByLine) {
         EXPECT_EQ(out.lines, c.lines);
         EXPECT_TRUE(out.warning.empty());
     }
+    // No period ahead: the same window without its last two lines.
+    auto fc = fctest::block({10, 20, 12, 22});
+    const Lines ahead = fctest::solved(fc, 4, "2", "2").lines;
+    EXPECT_EQ(fctest::solved(fc, 4, "2", "0").lines, Lines(ahead.begin(), ahead.end() - 2));
+    EXPECT_EQ(ahead[ahead.size() - 3], "");
 }
 
 TEST(ForecastWindow, RowsByDecimalPlaces) {
