@@ -17,6 +17,7 @@
 #include "platform/core/Format.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/Keys.h"
+#include "shell/AskNumber.h"
 #include "shell/MenuState.h"
 #include "shell/core/State.h"
 #include "shell/core/tanumchk.h"
@@ -47,15 +48,7 @@ std::string rightAligned(const std::string& text, int width) {
 
 // Leading number of a typed text; digits beyond the double range count as an
 // infinite value of their sign, which every limit refuses.
-double leadingValue(const std::string& text) {
-    try {
-        return pf::ValLeading(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        const bool negative = !text.empty() && text[0] == '-';
-        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-    }
-}
+double leadingValue(const std::string& text) { return qv::leadingNumberOrInfinite(text); }
 
 // The numeric-entry check on a cell text; a refused text resets the verdicts.
 // Digits beyond the double range cannot be stored and are refused as well.
@@ -85,34 +78,17 @@ void minimumCapacity(const char* noun) {
 // answer (the main window then has the focus). `limit` names a further refusal.
 bool askWholeNumber(const char* prompt, const char* title, const char* notInteger, const char* notPositive,
                     const std::function<const char*(double)>& limit, long& value) {
-    auto& s = qv::S();
-    for (;;) {
-        const std::string answer = pf::InputBox(prompt, title, "");
-        if (answer.empty()) {
-            frmMenu().SetFocus();
-            return false;
-        }
-        s.strNumericText = pf::UCase(answer);
-        tanumchk::CheckNumericText();
-        if (s.strNumericOK == "NO" || s.strDecimalPointSeen == "YES") {
-            s.strNumericOK = "YES";
-            s.strDecimalPointSeen = "NO";
-            inputError(notInteger);
-            continue;
-        }
-        // The value of the answer as typed: a comma ends it.
-        const double v = leadingValue(answer);
-        if (v < 1) {
-            inputError(notPositive);
-            continue;
-        }
-        if (const char* refusal = limit(v)) {
-            inputError(refusal);
-            continue;
-        }
-        value = static_cast<long>(v);
-        return true;
-    }
+    double v = 0;
+    // The value of the answer as typed: a comma ends it.
+    if (!qv::askWholeNumber(prompt, title, notInteger, notPositive, qv::AnswerReading::AsTyped,
+                            [&limit](double n) {
+                                const char* refusal = limit(n);
+                                return refusal ? std::string(refusal) : std::string();
+                            },
+                            v))
+        return false;
+    value = static_cast<long>(v);
+    return true;
 }
 
 // The relation and right-hand-side texts of the constraint rows as typed. A store

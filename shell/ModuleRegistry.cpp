@@ -1,6 +1,7 @@
 // Each module hands the shell its procedures here. A module adds its lines in its
 // own function below; an entry left empty is a step the module has not built.
 #include "decision/QVDecisionAnalysis.h"
+#include "forecast/QVForecasting.h"
 #include "inventory/QVInvent.h"
 #include "lp/QVLP.h"
 #include "lp/QVLPSolution.h"
@@ -134,8 +135,23 @@ void registerMarkov() {
     p.report = [](pf::ReportSink& sink) { Markov::PrintMarkovSolution(sink); };
 }
 
+// Module 11.
+void registerForecasting() {
+    ModuleProcedures& p = modules(11);
+    p.newProblem = [] { QVForecasting::NewForecastingProblem(); };
+    p.sizeForFile = [] { QVForecasting::InitTimeSeriesArray(); };
+    p.rebuildScreen = [] { QVForecasting::BuildTimeSeriesGrid(); };
+    p.addTimePeriods = [] { QVForecasting::AddTimePeriods(); };
+    p.deleteTimePeriods = [] { QVForecasting::DeleteTimePeriods(); };
+    p.solve = [] { QVForecasting::SolveForecasting(); };
+    p.report = [](pf::ReportSink& sink) { QVForecasting::PrintForecastingSolution(sink); };
+}
+
 // Modules 11 (QVForecasting) and 12 (Markov).
-void registerForecastingAndMarkov() { registerMarkov(); }
+void registerForecastingAndMarkov() {
+    registerForecasting();
+    registerMarkov();
+}
 
 // The shell's cell validators of the check pass.
 void registerCellValidators() {
