@@ -59,6 +59,8 @@ void SolveInventoryModel() {
         const std::string refused = CheckInventoryInputs(s);
         if (!refused.empty()) {
             pf::MsgBox(refused, pf::vbCritical + pf::vbOKOnly, kDataInputError);
+            // The form that asked has closed: the main window takes the user back.
+            frmMenu().SetFocus();
             return;
         }
         ComputeInventoryModel(s);
@@ -73,6 +75,7 @@ void SolveInventoryModel() {
         w.showSolution();
     } catch (const pf::RuntimeError& e) {
         qverror::ReportError(e);
+        frmMenu().SetFocus();
     }
 }
 
@@ -121,11 +124,26 @@ void NewInventoryProblem() {
 }
 
 void ShowEOQForm() { pf::instance<FrmEOQ>().Show(pf::vbModal); }
-void ShowProductionLotSizeForm() {}
+void ShowProductionLotSizeForm() {
+    pf::instance<FrmProductionLotSize>().Show(pf::vbModal);
+    // The form's last button asked for this; a nested new problem's form may have
+    // changed the flags since, and they are taken as they are.
+    qv::SharedState& s = qv::S();
+    try {
+        if (s.blnDialogCancelled)
+            frmMenu().SetFocus();
+        else if (s.blnSavePressed)
+            frmMenu().mnuFileSave_Click();
+        else if (s.blnSolvePressed)
+            SolveInventoryModel();
+    } catch (const pf::RuntimeError& e) {
+        qverror::ReportError(e);
+    }
+}
 void ShowPlannedShortagesForm() { pf::instance<FrmPlannedShortages>().Show(pf::vbModal); }
-void ShowQtyDiscountsForm() {}
-void ShowQRProbForm() {}
-void ShowOnePeriodProbForm() {}
+void ShowQtyDiscountsForm() { pf::instance<FrmQtyDiscounts>().Show(pf::vbModal); }
+void ShowQRProbForm() { pf::instance<FrmQR_Prob>().Show(pf::vbModal); }
+void ShowOnePeriodProbForm() { pf::instance<FrmOnePeriodProb>().Show(pf::vbModal); }
 
 void ShowInputForm() {
     switch (qv::S().inv.intInventoryModel) {

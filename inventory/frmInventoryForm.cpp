@@ -99,6 +99,8 @@ void FrmInventoryForm::finishLayout() {
     CmdSolve->Click = [this] { CmdSolve_Click(); };
     cmdCancel = std::make_unique<pf::CommandButton>(this, "cmdCancel");
     qv::dialogButton(*cmdCancel, "Cancel", 4560, top_, 1575, nextTab());
+    // Esc in a box acts as Cancel, as the window's close command does.
+    cmdCancel->Cancel(true);
     cmdCancel->Click = [this] { cmdCancel_Click(); };
     top_ += 375 + 240;
     qv::applyDialogLook(*this, kWidth, top_, Picture1, imgIcon, Text1, kWidth - 480);
@@ -303,14 +305,25 @@ void FrmInventoryForm::txtleadtime_LostFocus() {
 
 // ---------------------------------------------------------------- buttons
 
+void FrmInventoryForm::requireMainBoxes(std::vector<pf::TextBox*>& out) {
+    for (auto& b : mainBoxes) out.push_back(b.get());
+}
+
+void FrmInventoryForm::requireLeadTime(std::vector<pf::TextBox*>& out) {
+    if ((parts_ & kReorderPoint) && chkreorderpoint->Value() == 1) out.push_back(txtleadtime.get());
+}
+
+void FrmInventoryForm::requireHoldingCost(std::vector<pf::TextBox*>& out) {
+    if (!(parts_ & kHoldingCost)) return;
+    out.push_back(txtFrame1.get());
+    if (percentChosen()) out.push_back(txtframe2.get());
+}
+
 std::vector<pf::TextBox*> FrmInventoryForm::requiredBoxes() {
     std::vector<pf::TextBox*> out;
-    for (auto& b : mainBoxes) out.push_back(b.get());
-    if ((parts_ & kReorderPoint) && chkreorderpoint->Value() == 1) out.push_back(txtleadtime.get());
-    if (parts_ & kHoldingCost) {
-        out.push_back(txtFrame1.get());
-        if (percentChosen()) out.push_back(txtframe2.get());
-    }
+    requireMainBoxes(out);
+    requireLeadTime(out);
+    requireHoldingCost(out);
     return out;
 }
 

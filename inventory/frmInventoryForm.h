@@ -103,6 +103,9 @@ protected:
     virtual void loadNew() {}
     // The boxes Save and Solve require, in the order they are tested.
     virtual std::vector<pf::TextBox*> requiredBoxes();
+    void requireMainBoxes(std::vector<pf::TextBox*>& out);
+    void requireLeadTime(std::vector<pf::TextBox*>& out);
+    void requireHoldingCost(std::vector<pf::TextBox*>& out);
     // What Save and Solve store beyond the boxes' own storing.
     virtual void storeOnSaveOrSolve();
     virtual void saveTail();

@@ -141,7 +141,7 @@ struct Work {
     pf::Value maxBackorders, cycleTime, uniformHigh;
 };
 
-void economicOrderQuantity(const qv::SharedState& s, Work& w) {
+void economicOrderQuantity(Work& w) {
     qv::InventoryBlock& I = w.inv;
     const double D = I.dblAnnualDemand.num(), Co = I.dblOrderingCost.num(), Ch = I.dblHoldingCost.num();
     const double Q = std::sqrt(((2 * D) * Co) / Ch);
@@ -157,7 +157,6 @@ void economicOrderQuantity(const qv::SharedState& s, Work& w) {
     const double N = D / Q;
     put(I.dblOrdersPerYear, N);
     put(w.cycleTime, I.dblWorkingDays.num() / N);
-    (void)s;
 }
 
 void productionLotSize(const qv::SharedState& s, Work& w) {
@@ -318,7 +317,7 @@ double RoundReorderPoint(double r) {
 void ComputeInventoryModel(qv::SharedState& s) {
     Work w{s.inv, s.varMaxBackorders, s.varCycleTime, s.varUniformHigh};
     switch (s.inv.intInventoryModel) {
-        case 1: economicOrderQuantity(s, w); break;
+        case 1: economicOrderQuantity(w); break;
         case 2: productionLotSize(s, w); break;
         case 3: plannedShortages(w); break;
         case 4: quantityDiscounts(w); break;

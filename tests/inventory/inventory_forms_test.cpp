@@ -437,18 +437,34 @@ TEST_F(InventoryFormsTest, NewProblemResetsAndDispatches) {
         EXPECT_EQ(d.lstModelSelection.List(4), "Order Quantity-Reorder Point with Probabilistic Demand");
         d.lstModelSelection.userSelect(4);
         d.cmdOK.userClick();
+        s.inv.dblCategoryUnitCosts(2) = 9;
     });
-    QVInvent::NewInventoryProblem();  // model 5's form comes later: nothing opens yet
+    int reorderInForm = -1;
+    h().expectModal("frmQR_Prob", [&](pf::Form& form) {
+        reorderInForm = static_cast<int>(s.inv.intComputeReorderPoint.num());
+        EXPECT_EQ(s.strProblemEntered, "NO");
+        static_cast<FrmQR_Prob&>(form).cmdCancel->userClick();
+    });
+    h().expectMessage(pf::vbYes);
+    h().expectModal("frmuserlistinput", [&](pf::Form& form) {
+        // Cancelled again: the arrays are emptied once more.
+        EXPECT_TRUE(s.inv.dblCategoryUnitCosts(2).IsEmpty());
+        static_cast<FrmUserListInput&>(form).cmdCancel.userClick();
+    });
+    s.blnNewProblem = true;
+    QVInvent::NewInventoryProblem();
     EXPECT_EQ(seenModel, 0);
+    EXPECT_EQ(reorderInForm, 0);
+    EXPECT_EQ(s.inv.intInventoryModel, 0);
+    EXPECT_TRUE(s.blnDialogCancelled);
+    EXPECT_EQ(pf::focusedForm(), &frmMenu());
     EXPECT_EQ(s.inv.intHoldingCostMethod.num(), 0);
     EXPECT_EQ(s.inv.intReorderPointMark.num(), 0);
     EXPECT_EQ(s.inv.dblReorderPoint.num(), 0);
     EXPECT_TRUE(s.inv.dblCategoryUnitCosts(2).IsEmpty());
     EXPECT_EQ(s.inv.dblCategoryUnitCosts.UBound(), 6);
     EXPECT_EQ(s.inv.dblNormalTable.UBound(), 310);
-    EXPECT_EQ(s.inv.intInventoryModel, 5);
-    EXPECT_EQ(s.inv.intComputeReorderPoint.num(), 0);
-    EXPECT_EQ(s.inv.dblAnnualDemand.num(), 100);
+    EXPECT_EQ(s.inv.dblAnnualDemand.num(), 100);  // New clears no other input
     EXPECT_EQ(s.strProblemEntered, "NO");
     EXPECT_TRUE(h().allAnswersUsed());
 }

@@ -261,6 +261,16 @@ TEST(InventoryReport, EconomicOrderQuantityExample) {
     EXPECT_EQ(QVInvent::BuildInventoryReportLines(s), expected);
 }
 
+TEST(InventoryReport, UnknownCodeIsPrintedAsEconomicOrderQuantity) {
+    qv::SharedState& s = invtest::eoqExample();
+    QVInvent::ComputeInventoryModel(s);
+    const Lines eoq = QVInvent::BuildInventoryReportLines(s);
+    for (int code : {0, 7}) {
+        s.inv.intInventoryModel = code;
+        EXPECT_EQ(QVInvent::BuildInventoryReportLines(s), eoq) << code;
+    }
+}
+
 TEST(InventoryReport, PercentEcho) {
     qv::SharedState& s = invtest::eoqExample();
     s.inv.intHoldingCostMethod = 1;
