@@ -4,6 +4,7 @@
 #include "lp/QVLPSolution.h"
 #include "lp/core/Parser.h"
 #include "lp/core/TextModel.h"
+#include "network/QVPert_CPM.h"
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
 #include "shell/Modules.h"
@@ -41,8 +42,22 @@ void registerLinearProgramming() {
 // with the tableau builder (rebuildScreen), AddOrigin ..., SolveProblem, the report parts.
 void registerTransportation() {}
 
+// Module 7: PERT/CPM.
+void registerPertCpm() {
+    ModuleProcedures& p = modules(7);
+    p.newProblem = [] { QVPert_CPM::NewPertProblem(); };
+    p.commitPendingEntry = [] { QVPert_CPM::CommitPendingTimes(); };
+    p.sizeForFile = [] { QVPert_CPM::InitPertArrays(); };
+    p.rebuildScreen = [] { QVPert_CPM::RebuildActivityWindow(); };
+    p.showInputForm = [] { QVPert_CPM::ShowActivityWindow(); };
+    p.solve = [] { QVPert_CPM::SolvePertNetwork(); };
+    p.report = [](pf::ReportSink& sink) { QVPert_CPM::PrintPertSolution(sink); };
+}
+
 // Modules 5, 6 (qvhrtrt) and 7 (QVPert_CPM, frmPERT_CPM).
-void registerNetworks() {}
+void registerNetworks() {
+    registerPertCpm();
+}
 
 // Modules 8 (QVInvent) and 9 (QVWait).
 void registerInventoryAndWaitingLines() {}
