@@ -61,8 +61,6 @@ constexpr const char* kEstimate[] = {"######0", "####0.0", "###0.00"};
 constexpr const char* kSchedule[] = {"#########0", "#######0.0", "######0.00"};
 constexpr const char* kVariance = "##0.00";
 
-// Numbers are never cut: a wider one is shown whole and pushes the line to the right.
-std::string field(double v, const char* pattern, int w) { return pf::RightAlignNumber(pf::Format(v, pattern), w); }
 
 int count(const qv::PertBlock& P, int i) { return static_cast<int>(P.intPredecessorCounts(i).num()); }
 
@@ -95,9 +93,9 @@ void knownTimesList(const qv::PertBlock& P, int d, pf::ReportSink& out) {
         else
             out.text(pf::Spaces(19 - c) + predecessorLetters(P, i));
         if (c <= 1)
-            out.text(field(P.dblExpectedTimes(i), kKnownTimeWide[d], 19));
+            out.text(NumberField(P.dblExpectedTimes(i), kKnownTimeWide[d], 19));
         else
-            out.text(pf::Spaces(14 - c) + field(P.dblExpectedTimes(i), kNarrow[d], 6));
+            out.text(pf::Spaces(14 - c) + NumberField(P.dblExpectedTimes(i), kNarrow[d], 6));
         out.endLine();
     }
     out.line(kKnownRule);
@@ -119,11 +117,11 @@ void estimatesList(const qv::PertBlock& P, int d, pf::ReportSink& out) {
         else
             out.text(pf::Spaces(14 - c) + predecessorLetters(P, i));
         if (c <= 1)
-            out.text(field(P.dblOptimisticTimes(i), kOptimisticWide[d], 17));
+            out.text(NumberField(P.dblOptimisticTimes(i), kOptimisticWide[d], 17));
         else
-            out.text(pf::Spaces(12 - c) + field(P.dblOptimisticTimes(i), kNarrow[d], 6));
-        out.text(field(P.dblMostProbableTimes(i), kEstimate[d], 14));
-        out.text(field(P.dblPessimisticTimes(i), kEstimate[d], 14));
+            out.text(pf::Spaces(12 - c) + NumberField(P.dblOptimisticTimes(i), kNarrow[d], 6));
+        out.text(NumberField(P.dblMostProbableTimes(i), kEstimate[d], 14));
+        out.text(NumberField(P.dblPessimisticTimes(i), kEstimate[d], 14));
         out.endLine();
     }
     out.line(kEstimateRuleEnd);
@@ -137,8 +135,8 @@ void expectedTimesTable(const qv::PertBlock& P, pf::ReportSink& out) {
     out.line(kExpectedColumns);
     out.line(kExpectedRule);
     for (int i = 1; i <= P.intActivityCount; ++i)
-        out.line(pf::Spaces(24) + P.strActivityLetters(i) + pf::Spaces(5) + field(P.dblExpectedTimes(i), pattern, 12) +
-                 field(P.dblTimeVariances(i), kVariance, 15));
+        out.line(pf::Spaces(24) + P.strActivityLetters(i) + pf::Spaces(5) + NumberField(P.dblExpectedTimes(i), pattern, 12) +
+                 NumberField(P.dblTimeVariances(i), kVariance, 15));
     out.line(kExpectedRule);
 }
 
@@ -155,7 +153,7 @@ void schedule(qv::PertBlock& P, bool mode2, const pf::Value& decimalPlaces, pf::
         std::string row = pf::Spaces(5) + P.strActivityLetters(i);
         for (const auto* a : {&P.dblEarliestStarts, &P.dblLatestStarts, &P.dblEarliestFinishes,
                               &P.dblLatestFinishes, &P.dblSlacks})
-            row += field((*a)(i), pattern, 12);
+            row += NumberField((*a)(i), pattern, 12);
         out.line(row + pf::Spaces(7) + P.strCriticalFlags(i));
     }
     blank(out, 1);

@@ -39,8 +39,6 @@ int count(const qv::PertBlock& P, int i) { return static_cast<int>(P.intPredeces
 int predecessor(const qv::PertBlock& P, int i, int k) { return static_cast<int>(P.intPredecessorMatrix(i, k).num()); }
 bool isMode2(const qv::PertBlock& P) { return P.intTimeEstimateMode.num() == 2; }
 
-// A number through a pattern, right-aligned in w; a wider number is shown whole.
-std::string field(double v, const char* pattern, int w) { return pf::RightAlignNumber(pf::Format(v, pattern), w); }
 
 }  // namespace
 
@@ -65,6 +63,12 @@ void ResetPertBlock(qv::PertBlock& P) {
         P.strCriticalPathFlags(i) = " ";
         for (int k = 1; k <= u; ++k) P.intPredecessorMatrix(i, k) = 0;
     }
+}
+
+std::string NumberField(double v, const char* pattern, int w) {
+    const std::string text = pf::Format(v, pattern);
+    if (static_cast<int>(text.size()) < w) return pf::RightAlign(text, w);
+    return " " + text;
 }
 
 int DecimalsIndex(double decimals) { return decimals >= 2 ? 2 : decimals >= 1 ? 1 : 0; }
@@ -183,8 +187,8 @@ std::vector<std::string> SolvePertLines(qv::PertBlock& P, const pf::Value& decim
         lines.push_back(kExpectedColumns);
         lines.push_back(kExpectedRuleTop);
         for (int i = 1; i <= n; ++i)
-            lines.push_back(pf::Spaces(21) + P.strActivityLetters(i) + field(P.dblExpectedTimes(i), pattern, 15) +
-                            field(P.dblTimeVariances(i), kVariancePattern, 17));
+            lines.push_back(pf::Spaces(21) + P.strActivityLetters(i) + NumberField(P.dblExpectedTimes(i), pattern, 15) +
+                            NumberField(P.dblTimeVariances(i), kVariancePattern, 17));
         lines.push_back(kExpectedRuleEnd);
         lines.push_back("");
     } else {
@@ -199,9 +203,9 @@ std::vector<std::string> SolvePertLines(qv::PertBlock& P, const pf::Value& decim
     lines.push_back(kScheduleRuleTop);
     lines.push_back("");
     for (int i = 1; i <= n; ++i) {
-        std::string row = pf::Spaces(5) + P.strActivityLetters(i) + field(P.dblEarliestStarts(i), kEarliestStartPatterns[d], 12);
+        std::string row = pf::Spaces(5) + P.strActivityLetters(i) + NumberField(P.dblEarliestStarts(i), kEarliestStartPatterns[d], 12);
         for (const auto* a : {&P.dblLatestStarts, &P.dblEarliestFinishes, &P.dblLatestFinishes, &P.dblSlacks})
-            row += field((*a)(i), kSchedulePatterns[d], 11);
+            row += NumberField((*a)(i), kSchedulePatterns[d], 11);
         lines.push_back(row + pf::Spaces(5) + P.strCriticalFlags(i));
     }
     lines.push_back("");

@@ -50,4 +50,9 @@ std::vector<std::string> SolvePertLines(qv::PertBlock& P, const pf::Value& decim
 // Display pattern index for a number of decimals: 0, 1 or 2 (more counts as 2).
 int DecimalsIndex(double decimals);
 
+// A number through a display pattern, right-aligned in w columns. A number that does
+// not fit is never cut: it is shown whole after one blank, so that it never runs into
+// the field before it.
+std::string NumberField(double v, const char* pattern, int w);
+
 }  // namespace QVPert_CPM
