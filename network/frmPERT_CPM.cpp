@@ -254,6 +254,10 @@ void FrmPERT_CPM::lstActivityName_Click() {
     } else {
         for (TimeBox b : modeBoxes) timeBox(b).Text(QVPert_CPM::TimeText(QVPert_CPM::StoredTime(P(), b, c)));
     }
+    // A box that kept the focus (its text was refused as the list was clicked) shows
+    // the new activity's time ready to be typed over.
+    for (TimeBox b : {TimeBox::Expected, TimeBox::Optimistic, TimeBox::Probable, TimeBox::Pessimistic})
+        if (pf::focusedControl() == &timeBox(b)) selectAll(timeBox(b));
 }
 
 void FrmPERT_CPM::showPredecessors(int c) {
@@ -315,7 +319,12 @@ void FrmPERT_CPM::txtOptimistic_LostFocus() { checkTimeBox(txtOptimistic, TimeBo
 void FrmPERT_CPM::txtProbable_LostFocus() { checkTimeBox(txtProbable, TimeBox::Probable); }
 void FrmPERT_CPM::txtPessimistic_LostFocus() { checkTimeBox(txtPessimistic, TimeBox::Pessimistic); }
 
-void FrmPERT_CPM::gridDisplayEdit_Click() { frmMenu().SetFocus(); }
+void FrmPERT_CPM::gridDisplayEdit_Click() {
+    // A time box that refused its text as the grid was clicked keeps the focus, so that
+    // its message is not shown a second time.
+    if (pf::focusedControl() != &gridDisplayEdit) return;
+    frmMenu().SetFocus();
+}
 
 void FrmPERT_CPM::gridDisplayEdit_KeyDown(int& /*keyCode*/, int shift) {
     // Alt alone hands the keys to the main window's menus.
