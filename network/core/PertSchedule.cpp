@@ -59,16 +59,17 @@ void ResetPertBlock(qv::PertBlock& P) {
         P.dblPessimisticTimes(i) = 0;
         P.dblExpectedTimes(i) = 0;
         P.dblTimeVariances(i) = 0;
-        P.strCriticalFlags(i) = " ";
-        P.strCriticalPathFlags(i) = " ";
+        P.strCriticalFlags(i).assign(1, ' ');
+        P.strCriticalPathFlags(i).assign(1, ' ');
         for (int k = 1; k <= u; ++k) P.intPredecessorMatrix(i, k) = 0;
     }
 }
 
 std::string NumberField(double v, const char* pattern, int w) {
-    const std::string text = pf::Format(v, pattern);
-    if (static_cast<int>(text.size()) < w) return pf::RightAlign(text, w);
-    return " " + text;
+    std::string text = pf::Format(v, pattern);
+    const int pad = static_cast<int>(text.size()) < w ? w - static_cast<int>(text.size()) : 1;
+    text.insert(0, static_cast<std::size_t>(pad), ' ');
+    return text;
 }
 
 int DecimalsIndex(double decimals) { return decimals >= 2 ? 2 : decimals >= 1 ? 1 : 0; }
@@ -104,8 +105,8 @@ PertSchedule ScheduleActivities(qv::PertBlock& P) {
         EF(i) = 0;
         LF(i) = 0;
         P.dblSlacks(i) = 0;
-        P.strCriticalFlags(i) = " ";
-        P.strCriticalPathFlags(i) = " ";
+        P.strCriticalFlags(i).assign(1, ' ');
+        P.strCriticalPathFlags(i).assign(1, ' ');
     }
 
     // Forward: predecessors have smaller numbers, so their finish is final here.
@@ -180,6 +181,7 @@ std::vector<std::string> SolvePertLines(qv::PertBlock& P, const pf::Value& decim
     double ct = r.completionTime;
 
     std::vector<std::string> lines{""};  // row 0 stays empty
+    lines.reserve(static_cast<std::size_t>(2 * n + 40));
     if (mode2) {
         const char* pattern = kExpectedTimePatterns[DecimalsIndex(P.intExpectedTimeDecimals)];
         lines.push_back(kExpectedHeading);
@@ -203,10 +205,13 @@ std::vector<std::string> SolvePertLines(qv::PertBlock& P, const pf::Value& decim
     lines.push_back(kScheduleRuleTop);
     lines.push_back("");
     for (int i = 1; i <= n; ++i) {
-        std::string row = pf::Spaces(5) + P.strActivityLetters(i) + NumberField(P.dblEarliestStarts(i), kEarliestStartPatterns[d], 12);
+        std::string row = pf::Spaces(5) + P.strActivityLetters(i);
+        row.reserve(80);
+        row += NumberField(P.dblEarliestStarts(i), kEarliestStartPatterns[d], 12);
         for (const auto* a : {&P.dblLatestStarts, &P.dblEarliestFinishes, &P.dblLatestFinishes, &P.dblSlacks})
             row += NumberField((*a)(i), kSchedulePatterns[d], 11);
-        lines.push_back(row + pf::Spaces(5) + P.strCriticalFlags(i));
+        row += pf::Spaces(5);
+        lines.push_back(row + P.strCriticalFlags(i));
     }
     lines.push_back("");
     lines.push_back(kScheduleRuleEnd);
