@@ -178,37 +178,32 @@ void FrmPERT_CPM::Form_Load() {
     if (n >= 1) lstActivityName.ListIndex(0);
 }
 
-void FrmPERT_CPM::SetupSingleTimeGrid() {
-    Frame4.Visible(true);
+void FrmPERT_CPM::layOutGrid(int cols) {
     pf::Grid& g = gridDisplayEdit;
-    g.Cols(3);
+    g.Cols(cols);
     g.Rows(P().intActivityCount + 2);
     g.FixedRows(2);
     g.FixedCols(1);
     g.HighLight(true);
     g.ColWidth(0, 1000);
     g.ColWidth(1, 3000);
-    g.ColWidth(2, 1600);
-    g.TextMatrix(0, 2, "Expected");
-    g.TextMatrix(1, 2, "Time");
+    for (int c = 2; c < cols; ++c) {
+        g.ColWidth(c, 1600);
+        g.TextMatrix(1, c, "Time");
+    }
+}
+
+void FrmPERT_CPM::SetupSingleTimeGrid() {
+    Frame4.Visible(true);
+    layOutGrid(3);
+    gridDisplayEdit.TextMatrix(0, 2, "Expected");
 }
 
 void FrmPERT_CPM::SetupThreeTimeGrid() {
     frame3.Visible(true);
-    pf::Grid& g = gridDisplayEdit;
-    g.Cols(5);
-    g.Rows(P().intActivityCount + 2);
-    g.FixedRows(2);
-    g.FixedCols(1);
-    g.HighLight(true);
-    g.ColWidth(0, 1000);
-    g.ColWidth(1, 3000);
+    layOutGrid(5);
     const char* headers[] = {"Optimistic", "Most Probable", "Pessimistic"};
-    for (int c = 2; c <= 4; ++c) {
-        g.ColWidth(c, 1600);
-        g.TextMatrix(0, c, headers[c - 2]);
-        g.TextMatrix(1, c, "Time");
-    }
+    for (int c = 2; c <= 4; ++c) gridDisplayEdit.TextMatrix(0, c, headers[c - 2]);
 }
 
 void FrmPERT_CPM::enableTimeFrame() {

@@ -44,6 +44,8 @@ public:
 private:
     void SetupSingleTimeGrid();
     void SetupThreeTimeGrid();
+    // The rows, the two heading rows and the widths common to both layouts.
+    void layOutGrid(int cols);
     void enableTimeFrame();
     void checkTimeBox(pf::TextBox& box, QVPert_CPM::TimeBox kind);
     void showPredecessors(int activity);

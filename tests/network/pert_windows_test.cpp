@@ -407,6 +407,13 @@ TEST_F(PertWindowTest, GridHandsTheFocusToTheMainWindow) {
     grid().SetFocus();
     grid().deliverKey('F', pf::vbShiftMask, 'F');
     EXPECT_EQ(pf::focusedControl(), &grid());
+
+    // A box that refuses its text as the grid is clicked keeps the focus: one message.
+    typeInto(w.txtExpectedTime, "x");
+    h().expectMessage(pf::vbOK);
+    grid().userClickCell(2, 1);
+    EXPECT_EQ(countOf(inputError(kCompletion)), 1);
+    EXPECT_EQ(pf::focusedControl(), &w.txtExpectedTime);
 }
 
 TEST_F(PertWindowTest, AStoredProblemIsShownOnLoad) {

@@ -26,6 +26,22 @@ std::string lineStarting(const std::vector<std::string>& lines, const std::strin
     return "(no line)";
 }
 
+// The window's schedule heading, followed by `rows` and its closing lines.
+std::vector<std::string> schedule(const std::vector<std::string>& rows, const std::vector<std::string>& close) {
+    std::vector<std::string> lines = {
+        "                         ***  ACTIVITY SCHEDULE  ***",
+        "",
+        "            EARLIEST    LATEST    EARLIEST    LATEST              CRITICAL ",
+        " ACTIVITY     START      START     FINISH     FINISH     SLACK    ACTIVITY ",
+        " " + std::string(73, '*'),
+        "",
+    };
+    lines.insert(lines.end(), rows.begin(), rows.end());
+    lines.insert(lines.end(), {"", " " + std::string(78, '*'), ""});
+    lines.insert(lines.end(), close.begin(), close.end());
+    return lines;
+}
+
 bool hasNote(const std::vector<std::string>& lines) {
     return std::find(lines.begin(), lines.end(), kNoteFirst) != lines.end();
 }
@@ -131,30 +147,22 @@ TEST(PertSchedule, ThreeEstimatesGiveExpectedTimesAndVariances) {
 
 TEST(PertSchedule, WindowLinesKnownTimes) {
     qv::PertBlock P = project(1, {known(3), known(2, "A"), known(4, "A")});
-    const std::vector<std::string> expected = {
-        "",
-        "                         ***  ACTIVITY SCHEDULE  ***",
-        "",
-        "            EARLIEST    LATEST    EARLIEST    LATEST              CRITICAL ",
-        " ACTIVITY     START      START     FINISH     FINISH     SLACK    ACTIVITY ",
-        " " + std::string(73, '*'),
-        "",
-        sp(5) + "A" + sp(11) + "0" + sp(10) + "0" + sp(10) + "3" + sp(10) + "3" + sp(10) + "0" + sp(5) + "YES",
-        sp(5) + "B" + sp(11) + "3" + sp(10) + "5" + sp(10) + "5" + sp(10) + "7" + sp(10) + "2" + sp(5) + " ",
-        sp(5) + "C" + sp(11) + "3" + sp(10) + "3" + sp(10) + "7" + sp(10) + "7" + sp(10) + "0" + sp(5) + "YES",
-        "",
-        " " + std::string(78, '*'),
-        "",
-        "        CRITICAL PATH:  A-C",
-        "        PROJECT COMPLETION TIME = 7",
-    };
+    std::vector<std::string> expected = {""};
+    const auto rest = schedule(
+        {
+            sp(5) + "A" + sp(11) + "0" + sp(10) + "0" + sp(10) + "3" + sp(10) + "3" + sp(10) + "0" + sp(5) + "YES",
+            sp(5) + "B" + sp(11) + "3" + sp(10) + "5" + sp(10) + "5" + sp(10) + "7" + sp(10) + "2" + sp(5) + " ",
+            sp(5) + "C" + sp(11) + "3" + sp(10) + "3" + sp(10) + "7" + sp(10) + "7" + sp(10) + "0" + sp(5) + "YES",
+        },
+        {"        CRITICAL PATH:  A-C", "        PROJECT COMPLETION TIME = 7"});
+    expected.insert(expected.end(), rest.begin(), rest.end());
     EXPECT_EQ(SolvePertLines(P, 0), expected);
 }
 
 TEST(PertSchedule, WindowLinesThreeEstimates) {
     // t = 2.1667, 2, 3; v = 0.25, 0, 0.4444; path A-C with variance 0.6944.
     qv::PertBlock P = project(2, {estimated(1, 2, 4), estimated(2, 2, 2, "A"), estimated(1, 3, 5, "A")});
-    const std::vector<std::string> expected = {
+    std::vector<std::string> expected = {
         "",
         sp(15) + "EXPECTED TIMES AND VARIANCES FOR ACTIVITIES",
         "",
@@ -165,22 +173,16 @@ TEST(PertSchedule, WindowLinesThreeEstimates) {
         sp(21) + "C" + sp(11) + "3.00" + sp(13) + "0.44",
         sp(15) + std::string(43, '*'),
         "",
-        "                         ***  ACTIVITY SCHEDULE  ***",
-        "",
-        "            EARLIEST    LATEST    EARLIEST    LATEST              CRITICAL ",
-        " ACTIVITY     START      START     FINISH     FINISH     SLACK    ACTIVITY ",
-        " " + std::string(73, '*'),
-        "",
-        sp(5) + "A" + sp(8) + "0.00" + sp(7) + "0.00" + sp(7) + "2.17" + sp(7) + "2.17" + sp(7) + "0.00" + sp(5) + "YES",
-        sp(5) + "B" + sp(8) + "2.17" + sp(7) + "3.17" + sp(7) + "4.17" + sp(7) + "5.17" + sp(7) + "1.00" + sp(5) + " ",
-        sp(5) + "C" + sp(8) + "2.17" + sp(7) + "2.17" + sp(7) + "5.17" + sp(7) + "5.17" + sp(7) + "0.00" + sp(5) + "YES",
-        "",
-        " " + std::string(78, '*'),
-        "",
-        "        CRITICAL PATH:  A-C",
-        "        EXPECTED PROJECT COMPLETION TIME = 5.17",
-        "        VARIANCE OF PROJECT COMPLETION TIME = 0.69",
     };
+    const auto rest = schedule(
+        {
+            sp(5) + "A" + sp(8) + "0.00" + sp(7) + "0.00" + sp(7) + "2.17" + sp(7) + "2.17" + sp(7) + "0.00" + sp(5) + "YES",
+            sp(5) + "B" + sp(8) + "2.17" + sp(7) + "3.17" + sp(7) + "4.17" + sp(7) + "5.17" + sp(7) + "1.00" + sp(5) + " ",
+            sp(5) + "C" + sp(8) + "2.17" + sp(7) + "2.17" + sp(7) + "5.17" + sp(7) + "5.17" + sp(7) + "0.00" + sp(5) + "YES",
+        },
+        {"        CRITICAL PATH:  A-C", "        EXPECTED PROJECT COMPLETION TIME = 5.17",
+         "        VARIANCE OF PROJECT COMPLETION TIME = 0.69"});
+    expected.insert(expected.end(), rest.begin(), rest.end());
     EXPECT_EQ(SolvePertLines(P, 0), expected);
     EXPECT_EQ(P.dblCompletionTime.num(), 5.17);
 }
