@@ -181,6 +181,7 @@ TEST_F(PertWindowTest, OkAfterATextTheBoxHasNotChecked) {
 }
 
 TEST_F(PertWindowTest, CancelLeavesNoProblem) {
+    qv::S().intDecimalPlaces = 2;  // from another module's problem
     newProblem([](FrmPERTCPM_Init& d) {
         d.txtNumActivities.SetFocus();
         pf::SendKeys("4{TAB}", true);
@@ -191,6 +192,7 @@ TEST_F(PertWindowTest, CancelLeavesNoProblem) {
     EXPECT_TRUE(qv::S().blnDialogCancelled);
     EXPECT_TRUE(qv::S().blnNewProblem);
     EXPECT_EQ(P().intPredecessorCounts(25).num(), 0);
+    EXPECT_EQ(qv::S().intDecimalPlaces.num(), 0);
     EXPECT_EQ(pf::focusedForm(), &frmMenu());
     EXPECT_FALSE(frmMenu().mnuFileSave->Enabled());
     EXPECT_FALSE(frmMenu().mnuSolution->Enabled());

@@ -43,6 +43,8 @@ TEST(PertEntry, NumberOfActivities) {
     }
 }
 
+const std::string kBeyondDoubles = "1" + std::string(400, '0');
+
 TEST(PertEntry, TimeBoxes) {
     struct Case {
         TimeBox box;
@@ -63,6 +65,7 @@ TEST(PertEntry, TimeBoxes) {
         {TimeBox::Expected, "+2.5", TimeVerdict::Accepted, 2.5, "+2.5"},
         {TimeBox::Expected, "", TimeVerdict::Empty, 9, ""},
         {TimeBox::Expected, "1e400", TimeVerdict::Invalid, 9, ""},
+        {TimeBox::Expected, kBeyondDoubles.c_str(), TimeVerdict::Invalid, 9, ""},  // digits only, no double holds it
         // Most probable below the stored optimistic time 5, pessimistic below the stored 6.
         {TimeBox::Probable, "4", TimeVerdict::BelowBound, 6, ""},
         {TimeBox::Probable, "5", TimeVerdict::Accepted, 5, "5"},

@@ -46,6 +46,38 @@ bool hasNote(const std::vector<std::string>& lines) {
     return std::find(lines.begin(), lines.end(), kNoteFirst) != lines.end();
 }
 
+// The reset clears all 25 activities, not only the n in use, and keeps the count, the
+// time mode, the letters, the completion time and the selected activity.
+TEST(PertSchedule, ResetClearsEveryActivity) {
+    qv::PertBlock P = project(2, {estimated(1, 2, 3), estimated(1, 2, 3, "A")});
+    SolvePertLines(P, 1);
+    P.intPredecessorCounts(25) = 3;
+    P.intPredecessorMatrix(25, 25) = 24;
+    P.dblExpectedTimes(25) = 8;
+    P.intCurrentActivity = 2;
+    QVPert_CPM::ResetPertBlock(P);
+    for (int i = 1; i <= 25; ++i) {
+        SCOPED_TRACE(i);
+        for (const auto* a : {&P.intPredecessorCounts, &P.dblOptimisticTimes, &P.dblMostProbableTimes,
+                              &P.dblPessimisticTimes, &P.dblExpectedTimes, &P.dblTimeVariances}) {
+            EXPECT_FALSE((*a)(i).IsEmpty());
+            EXPECT_EQ((*a)(i).num(), 0);
+        }
+        for (int k = 1; k <= 25; ++k) EXPECT_EQ(P.intPredecessorMatrix(i, k).num(), 0);
+        EXPECT_EQ(P.strCriticalFlags(i), " ");
+        EXPECT_EQ(P.strCriticalPathFlags(i), " ");
+        EXPECT_TRUE(P.dblEarliestStarts(i).IsEmpty());
+        EXPECT_TRUE(P.dblSlacks(i).IsEmpty());
+    }
+    EXPECT_TRUE(P.dblExpectedTimes(0).IsEmpty());
+    EXPECT_EQ(P.intExpectedTimeDecimals.num(), 0);
+    EXPECT_EQ(P.intActivityCount, 2);
+    EXPECT_EQ(P.intTimeEstimateMode.num(), 2);
+    EXPECT_EQ(P.strActivityLetters(25), "Y");
+    EXPECT_EQ(P.dblCompletionTime.num(), 4);
+    EXPECT_EQ(P.intCurrentActivity, 2);
+}
+
 TEST(PertSchedule, HandWorkedProjects) {
     struct Case {
         const char* name;
