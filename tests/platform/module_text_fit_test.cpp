@@ -1,0 +1,200 @@
+// The module windows show the whole of every text, laid out as the user meets them:
+// after File New with typed entries and after File Open, with everyday and with long
+// values, at the smallest and the largest problem sizes, and with each module's
+// solution. Run with QV_SCREENSHOT_DIR set (under a real display, e.g. xvfb-run) to
+// keep a picture of each.
+#include <gtest/gtest.h>
+
+#include "tests/ui_grid_check.h"
+#include "tests/ui_layout_check.h"
+#include "tests/ui_test_support.h"
+
+#include <QScrollBar>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "decision/QVDecisionAnalysis.h"
+#include "decision/frmDecisionFeatures.h"
+#include "decision/frmDecisionProblem.h"
+#include "decision/frmdecnopt.h"
+#include "inventory/InventoryForms.h"
+#include "network/frminputnodes.h"
+#include "platform/ui/Grid.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/Modules.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmModuleSelection.h"
+#include "shell/frmProblem.h"
+#include "shell/frmSolution.h"
+#include "shell/frmStartup.h"
+#include "shell/frmTransObj.h"
+#include "shell/frmUserInput.h"
+#include "shell/frmuserlistinput.h"
+#include "waiting/frmWL_Model.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+pf::ScriptedHost& h() { return pf::scriptedHost(); }
+
+Texts operator+(Texts a, const Texts& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+class ModuleTextFitTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qvtest::resetProgram();
+        dir_ = std::filesystem::temp_directory_path() /
+               ("qv_fit_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        EXPECT_TRUE(h().allAnswersUsed());
+        h().clearAnswers();
+        pf::unloadAll();
+        std::filesystem::remove_all(dir_);
+    }
+
+    static void start() {
+        qv::startProgram();
+        frmStartup().cmdOK.userClick();
+        pf::collectUnloaded();
+    }
+    void choose(int module) {
+        if (qv::S().intCurrentModule != 0) frmMenu().mnuFileChangeModules->Click();
+        pf::collectUnloaded();
+        auto& c = frmModuleSelection();
+        c.optProblemType[static_cast<std::size_t>(module)]->userClick();
+        c.cmdOK.userClick();
+        pf::collectUnloaded();
+        qv::S().strProblemFolder = dir_.string();
+    }
+    // File Open of a file holding `text`.
+    void open(const std::string& name, const std::string& text) {
+        const std::string path = (dir_ / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        h().expectMessage(pf::vbYes);  // another problem in place of this one
+        h().expectFile(path);
+        frmMenu().mnuFileOpen->Click();
+        pf::collectUnloaded();
+    }
+    // A dialog checked where it stands, then left to `then`.
+    static void expectDialog(const std::string& form, const std::string& picture, std::function<void(pf::Form&)> then) {
+        h().expectModal(form, [picture, then](pf::Form& f) {
+            f.window()->show();
+            qvtest::saveScreenshot(f.window(), picture);
+            EXPECT_EQ(qvtest::clippedTexts(f), Texts{}) << picture;
+            then(f);
+        });
+    }
+    // The main window with its child window, and the grids in it.
+    static void expectWhole(const std::string& picture, std::initializer_list<const pf::Grid*> grids) {
+        qvtest::saveScreenshot(frmMenu().window(), picture);
+        Texts found = qvtest::clippedTexts(frmMenu());
+        for (const pf::Grid* g : grids) found = found + qvtest::clippedCells(*g);
+        EXPECT_EQ(found, Texts{}) << picture;
+    }
+    // The solution window, shown with every line whole: no sideways scrolling.
+    static void expectSolution(const std::string& picture) {
+        ASSERT_TRUE(qv::solutionShown()) << picture;
+        FrmSolution& w = frmSolution();
+        qvtest::saveScreenshot(frmMenu().window(), picture);
+        EXPECT_EQ(qvtest::clippedTexts(w), Texts{}) << picture;
+        QApplication::processEvents();
+        for (QScrollBar* b : w.gridSolution.widget()->findChildren<QScrollBar*>()) {
+            if (b->orientation() != Qt::Horizontal) continue;
+            EXPECT_FALSE(b->isVisibleTo(w.window())) << picture;
+        }
+    }
+    // Types the texts into a grid from (row, col) on, Tab after each.
+    static void typeCells(pf::Grid& g, int row, int col, const std::vector<std::string>& cells) {
+        g.userClickCell(row, col);
+        std::string keys;
+        for (const std::string& c : cells) keys += c + "{TAB}";
+        pf::SendKeys(keys, true);
+    }
+
+    std::filesystem::path dir_;
+};
+
+// ---------------------------------------------------------------- networks
+
+TEST_F(ModuleTextFitTest, NetworkArcGridNodeDialogAndSolutions) {
+    start();
+    struct Case {
+        int module;
+        int nodes;
+        std::vector<std::string> arcs;  // start, end, distance
+    };
+    // The smallest network, an everyday one, and the largest with long distances.
+    std::vector<Case> cases = {
+        {5, 2, {"1", "2", "7"}},
+        {6, 5, {"1", "2", "2", "1", "3", "3", "2", "3", "1", "2", "4", "4.25", "3", "4", "5", "3", "5", "6", "4", "5", "2"}},
+    };
+    Case big{5, qv::NetworkBlock::kMaxNodes, {}};
+    for (int k = 1; k <= qv::NetworkBlock::kMaxArcs; ++k) {
+        const int from = (k - 1) % (qv::NetworkBlock::kMaxNodes - 1) + 1;
+        big.arcs.insert(big.arcs.end(), {std::to_string(from), std::to_string(from + 1), std::to_string(98765 + k) + ".25"});
+    }
+    cases.push_back(big);
+    Case tree = big;
+    tree.module = 6;
+    cases.push_back(tree);
+
+    for (const Case& c : cases) {
+        const int arcCount = static_cast<int>(c.arcs.size() / 3);
+        const std::string tag = std::to_string(c.module) + "_" + std::to_string(arcCount);
+        SCOPED_TRACE(tag);
+        choose(c.module);
+        // File New, the arcs typed in.
+        h().expectModal("frmUserInput", [&](pf::Form& f) {
+            auto& d = static_cast<FrmUserInput&>(f);
+            d.txtAnswer[0]->Text(std::to_string(c.nodes));
+            d.txtAnswer[1]->Text(std::to_string(arcCount));
+            d.cmdOK.userClick();
+        });
+        frmMenu().mnuFileNew->Click();
+        pf::Grid& g = frmProblem().gridDisplayEdit;
+        ASSERT_EQ(g.Rows(), arcCount + 1);
+        typeCells(g, 1, 1, c.arcs);
+        expectWhole("network_new_" + tag, {&g});
+
+        // The same network saved and opened again.
+        const std::string path = (dir_ / ("net" + tag + ".S&S")).string();
+        h().expectFile(path);
+        frmMenu().mnuFileSave->Click();
+        h().expectMessage(pf::vbYes);  // another problem in place of this one
+        h().expectFile(path);
+        frmMenu().mnuFileOpen->Click();
+        pf::collectUnloaded();
+        ASSERT_NE(frmProblem().gridDisplayEdit.TextMatrix(arcCount, 3), "");
+        expectWhole("network_open_" + tag, {&frmProblem().gridDisplayEdit});
+
+        if (c.module == 5) {
+            expectDialog("frminputnodes", "frminputnodes_" + tag, [&](pf::Form& f) {
+                auto& d = static_cast<Frminputnodes&>(f);
+                d.txtAnswer[0]->Text("1");
+                d.txtAnswer[1]->Text(std::to_string(c.nodes));
+                EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+                d.cmdOK.userClick();
+            });
+        }
+        frmMenu().mnuSolutionSolve->Click();
+        pf::collectUnloaded();
+        expectSolution("network_solution_" + tag);
+        qv::S().strProblemEntered = "NO";  // leave without the question
+    }
+}
+
+}  // namespace
