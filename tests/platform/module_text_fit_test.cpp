@@ -11,6 +11,7 @@
 
 #include <QScrollBar>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -195,6 +196,94 @@ TEST_F(ModuleTextFitTest, NetworkArcGridNodeDialogAndSolutions) {
         expectSolution("network_solution_" + tag);
         qv::S().strProblemEntered = "NO";  // leave without the question
     }
+}
+
+// ---------------------------------------------------------------- decision analysis
+
+TEST_F(ModuleTextFitTest, DecisionWindowDialogsAndSolutions) {
+    start();
+    choose(10);
+    struct Case {
+        const char* tag;
+        int alternatives, states, outcomes;  // outcomes 0: no strategy
+        bool probabilities;
+        std::string payoff;  // every payoff, with its row and column added
+    } cases[] = {
+        {"1x1", 1, 1, 0, false, "7"},
+        {"3x3_probs", 3, 3, 0, true, "250"},
+        {"10x10_strategy", 10, 10, 10, true, "-1250000.5"},
+        {"10x10", 10, 10, 0, false, "98765.25"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tag);
+        const std::string tag = c.tag;
+        if (qv::S().strProblemEntered == "YES") h().expectMessage(pf::vbYes);  // another problem
+        expectDialog("frmDecisionFeatures", "frmDecisionFeatures_" + tag, [&](pf::Form& f) {
+            auto& d = static_cast<FrmDecisionFeatures&>(f);
+            d.txtNumAlternatives.Text(std::to_string(c.alternatives));
+            d.txtNumStates.Text(std::to_string(c.states));
+            if (c.probabilities) d.chkStateProbs.userClick();
+            if (c.outcomes) {
+                d.chkStrategy.userClick();
+                d.txtIndicator.Text(std::to_string(c.outcomes));
+            }
+            qvtest::saveScreenshot(f.window(), "frmDecisionFeatures_" + tag);
+            EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+            d.cmdOK.userClick();
+        });
+        frmMenu().mnuFileNew->Click();
+        FrmDecisionProblem& w = frmDecisionProblem();
+        ASSERT_EQ(w.Grid[0]->Rows(), c.alternatives + 1);
+        // Every cell typed, grid after grid.
+        std::vector<std::string> cells;
+        for (int i = 1; i <= c.alternatives; ++i)
+            for (int j = 1; j <= c.states; ++j) {
+                const double base = std::stod(c.payoff);
+                cells.push_back(base == std::floor(base) ? std::to_string(static_cast<long>(base) + i + j)
+                                                         : c.payoff.substr(0, c.payoff.size() - 1) + std::to_string(i % 10));
+            }
+        if (c.probabilities) {
+            const std::string p = c.states == 3 ? ".3333" : c.states == 1 ? "1" : ".1";
+            for (int j = 1; j <= c.states; ++j) cells.push_back(j == c.states && c.states == 3 ? ".3334" : p);
+        }
+        for (int j = 1; j <= c.outcomes * c.states; ++j) cells.push_back(".1");
+        typeCells(*w.Grid[0], 1, 1, cells);
+        const pf::Grid* grids[3] = {w.Grid[0].get(), w.Grid[1].get(), w.Grid[2].get()};
+        expectWhole("decision_new_" + tag, {grids[0], grids[1], grids[2]});
+
+        const std::string path = (dir_ / ("dec" + tag + ".DSN")).string();
+        h().expectFile(path);
+        frmMenu().mnuFileSave->Click();
+        h().expectMessage(pf::vbYes);
+        h().expectFile(path);
+        frmMenu().mnuFileOpen->Click();
+        pf::collectUnloaded();
+        // Open lays the problem out in a window loaded afresh.
+        FrmDecisionProblem& opened = frmDecisionProblem();
+        ASSERT_NE(opened.Grid[0]->TextMatrix(c.alternatives, c.states), "");
+        expectWhole("decision_open_" + tag, {opened.Grid[0].get(), opened.Grid[1].get(), opened.Grid[2].get()});
+
+        if (c.probabilities) {
+            h().expectModal("frmTransObj", [](pf::Form& f) {
+                auto& d = static_cast<FrmTransObj&>(f);
+                d.optMaximize.userClick();
+                d.cmdOK.userClick();
+            });
+        } else {
+            expectDialog("frmdecnopt", "frmdecnopt", [](pf::Form& f) {
+                auto& d = static_cast<Frmdecnopt&>(f);
+                d.optMaximize.userClick();
+                d.Optcriterion[2]->userClick();
+                EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+                d.cmdOK.userClick();
+            });
+        }
+        frmMenu().mnuSolutionSolve->Click();
+        pf::collectUnloaded();
+        expectSolution("decision_solution_" + tag);
+        frmMenu().mnudispeditsubs_Click(0);  // back to the problem
+    }
+    qv::S().strProblemEntered = "NO";
 }
 
 }  // namespace
