@@ -286,4 +286,76 @@ TEST_F(ModuleTextFitTest, DecisionWindowDialogsAndSolutions) {
     qv::S().strProblemEntered = "NO";
 }
 
+// ---------------------------------------------------------------- waiting lines
+
+TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
+    start();
+    choose(9);
+    struct Case {
+        int model;
+        std::vector<std::string> everyday, longest;  // the form's boxes top down
+    } cases[] = {
+        {1, {"2", "3", "2"}, {"25", "1234.56789", "98.7654321"}},
+        {2, {"2", "3", ".25"}, {"0.123456789", "0.987654321", "0.0123456789"}},
+        {3, {"2", "3"}, {"1234.56789", "2345.67891"}},
+        {4, {"2", "3", "2"}, {"25", "1234.56789", "98.7654321"}},
+        {5, {"2", ".1", ".5", "30"}, {"25", "0.0123456789", "0.987654321", "30"}},
+    };
+    for (const Case& c : cases) {
+        for (bool longValues : {false, true}) {
+            for (bool economic : {false, true}) {
+                if (economic && c.model == 4) continue;  // the form has no economic analysis
+                const std::string tag = std::to_string(c.model) + (longValues ? "_long" : "") + (economic ? "_econ" : "");
+                SCOPED_TRACE(tag);
+                const auto& values = longValues ? c.longest : c.everyday;
+                const std::vector<std::string> costs =
+                    longValues ? std::vector<std::string>{"1234.56789", "98765.4321"} : std::vector<std::string>{"5", "20"};
+                if (qv::S().strProblemEntered == "YES") h().expectMessage(pf::vbYes);  // another problem
+                expectDialog("frmuserlistinput", "frmuserlistinput_9", [&](pf::Form& f) {
+                    auto& d = static_cast<FrmUserListInput&>(f);
+                    EXPECT_EQ(qvtest::clippedItems(d.lstModelSelection), Texts{});
+                    d.lstModelSelection.userSelect(c.model - 1);
+                    d.cmdOK.userClick();
+                });
+                const std::string path = (dir_ / ("wl" + tag + ".WLM")).string();
+                expectDialog("frmWL_Model", "frmWL_Model_" + tag + "_empty", [&](pf::Form& f) {
+                    auto& d = static_cast<FrmWLModel&>(f);
+                    for (std::size_t i = 0; i < values.size(); ++i) {
+                        d.txt_WL[i]->SetFocus();
+                        d.txt_WL[i]->Text(values[i]);
+                    }
+                    if (economic) {
+                        d.chkECONAnal.userClick();
+                        for (std::size_t i = 0; i < 2; ++i) {
+                            d.txtECONAnal[i]->SetFocus();
+                            d.txtECONAnal[i]->Text(costs[i]);
+                        }
+                    }
+                    d.txt_WL[0]->SetFocus();
+                    qvtest::saveScreenshot(f.window(), "frmWL_Model_" + tag);
+                    EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+                    h().expectFile(path);
+                    d.cmdSave.userClick();
+                    d.CmdSolve.userClick();
+                });
+                frmMenu().mnuFileNew->Click();
+                pf::collectUnloaded();
+                expectSolution("waiting_solution_" + tag);
+
+                // Opened again: the form shows the stored entries.
+                h().expectMessage(pf::vbYes);
+                h().expectFile(path);
+                expectDialog("frmWL_Model", "frmWL_Model_open_" + tag, [&](pf::Form& f) {
+                    auto& d = static_cast<FrmWLModel&>(f);
+                    EXPECT_NE(d.txt_WL[0]->Text(), "");
+                    d.cmdCancel.userClick();
+                });
+                frmMenu().mnuFileOpen->Click();
+                pf::collectUnloaded();
+            }
+        }
+    }
+    qv::S().strProblemEntered = "NO";
+}
+
 }  // namespace
