@@ -358,4 +358,70 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
     qv::S().strProblemEntered = "NO";
 }
 
+// ---------------------------------------------------------------- Markov processes
+
+TEST_F(ModuleTextFitTest, MarkovTransitionGridAndSolutions) {
+    start();
+    choose(12);
+    // How the chain moves: one absorbing state at the end, every state absorbing
+    // but the first two, or no absorbing state at all.
+    enum class Chain { OneAbsorbing, ManyAbsorbing, Regular };
+    struct Case {
+        int states;
+        bool longValues;
+        Chain chain;
+    } cases[] = {{1, false, Chain::OneAbsorbing},    {3, false, Chain::OneAbsorbing},
+                 {3, true, Chain::OneAbsorbing},     {10, false, Chain::OneAbsorbing},
+                 {10, true, Chain::OneAbsorbing},    {10, true, Chain::ManyAbsorbing},
+                 {10, false, Chain::Regular}};
+    for (const Case& c : cases) {
+        const std::string tag = std::to_string(c.states) + (c.longValues ? "_long" : "") +
+                                (c.chain == Chain::ManyAbsorbing ? "_absorbing" : c.chain == Chain::Regular ? "_regular" : "");
+        SCOPED_TRACE(tag);
+        if (qv::S().strProblemEntered == "YES") h().expectMessage(pf::vbYes);  // another problem
+        h().expectModal("frmUserInput", [&](pf::Form& f) {
+            auto& d = static_cast<FrmUserInput&>(f);
+            d.txtAnswer[0]->Text(std::to_string(c.states));
+            d.cmdOK.userClick();
+        });
+        frmMenu().mnuFileNew->Click();
+        pf::collectUnloaded();
+        std::vector<std::string> cells;
+        const int n = c.states;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                switch (c.chain) {
+                    case Chain::OneAbsorbing:
+                        if (i == n) cells.push_back(j == n ? "1" : "0");
+                        else if (c.longValues) cells.push_back(j == n ? "0.333333334" : j == i ? "0.666666666" : "0");
+                        else cells.push_back(j == n ? ".25" : j == i ? ".75" : "0");
+                        break;
+                    case Chain::ManyAbsorbing:
+                        if (i > 2) cells.push_back(j == i ? "1" : "0");
+                        else cells.push_back(j <= 2 ? "0.0625" : "0.109375");
+                        break;
+                    case Chain::Regular: cells.push_back(".1"); break;
+                }
+            }
+        typeCells(frmProblem().gridDisplayEdit, 1, 1, cells);
+        expectWhole("markov_new_" + tag, {&frmProblem().gridDisplayEdit});
+
+        const std::string path = (dir_ / ("mk" + tag + ".MRK")).string();
+        h().expectFile(path);
+        frmMenu().mnuFileSave->Click();
+        h().expectMessage(pf::vbYes);
+        h().expectFile(path);
+        frmMenu().mnuFileOpen->Click();
+        pf::collectUnloaded();
+        ASSERT_NE(frmProblem().gridDisplayEdit.TextMatrix(n, n), "");
+        expectWhole("markov_open_" + tag, {&frmProblem().gridDisplayEdit});
+
+        frmMenu().mnuSolutionSolve->Click();
+        pf::collectUnloaded();
+        expectSolution("markov_solution_" + tag);
+        frmMenu().mnudispeditsubs_Click(0);  // back to the problem
+    }
+    qv::S().strProblemEntered = "NO";
+}
+
 }  // namespace
