@@ -424,4 +424,82 @@ TEST_F(ModuleTextFitTest, MarkovTransitionGridAndSolutions) {
     qv::S().strProblemEntered = "NO";
 }
 
+// ---------------------------------------------------------------- inventory
+
+TEST_F(ModuleTextFitTest, InventoryModelListFormsAndSolutions) {
+    start();
+    choose(8);
+    struct Values {
+        std::vector<std::string> main;  // demand, ordering cost, [backorder cost,] working days
+        std::string amount, percent, unitCost, leadTime;
+    };
+    const Values everyday{{"2000", "25", "30", "250"}, "10", "20", "10", "2"};
+    const Values longest{{"1234567.89", "12345.6789", "98765.4321", "365"}, "1234.56789", "99.999999", "123456.789",
+                         "12.3456789"};
+    for (int model : {1, 3}) {
+        const char* form = model == 1 ? "frmEOQ" : "frmPlannedShortages";
+        for (bool longValues : {false, true}) {
+            for (bool percent : {false, true}) {
+                for (bool reorder : {false, true}) {
+                    const std::string tag = std::string(form) + (longValues ? "_long" : "") +
+                                            (percent ? "_percent" : "_amount") + (reorder ? "_reorder" : "");
+                    SCOPED_TRACE(tag);
+                    const Values& v = longValues ? longest : everyday;
+                    if (qv::S().strProblemEntered == "YES") h().expectMessage(pf::vbYes);  // another problem
+                    expectDialog("frmuserlistinput", "frmuserlistinput_8", [&](pf::Form& f) {
+                        auto& d = static_cast<FrmUserListInput&>(f);
+                        EXPECT_EQ(qvtest::clippedItems(d.lstModelSelection), Texts{});
+                        d.lstModelSelection.userSelect(model - 1);
+                        d.cmdOK.userClick();
+                    });
+                    const std::string path = (dir_ / (tag + ".INV")).string();
+                    expectDialog(form, tag + "_empty", [&](pf::Form& f) {
+                        auto& d = static_cast<FrmInventoryForm&>(f);
+                        EXPECT_EQ(qvtest::clippedItems(*d.comboHoldingcostmethod), Texts{});
+                        std::vector<std::string> main = v.main;
+                        if (model == 1) main.erase(main.begin() + 2);
+                        for (std::size_t i = 0; i < main.size(); ++i) {
+                            d.mainBoxes[i]->SetFocus();
+                            d.mainBoxes[i]->Text(main[i]);
+                        }
+                        if (!percent) d.comboHoldingcostmethod->userSelect(0);
+                        d.txtFrame1->SetFocus();
+                        d.txtFrame1->Text(percent ? v.percent : v.amount);
+                        if (percent) {
+                            d.txtframe2->SetFocus();
+                            d.txtframe2->Text(v.unitCost);
+                        }
+                        if (reorder) {
+                            d.chkreorderpoint->userClick();
+                            d.txtleadtime->SetFocus();
+                            d.txtleadtime->Text(v.leadTime);
+                        }
+                        d.mainBoxes[0]->SetFocus();
+                        qvtest::saveScreenshot(f.window(), tag);
+                        EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+                        h().expectFile(path);
+                        d.cmdSave->userClick();
+                        d.CmdSolve->userClick();
+                    });
+                    frmMenu().mnuFileNew->Click();
+                    pf::collectUnloaded();
+                    expectSolution("inventory_solution_" + tag);
+
+                    // Opened again: the form shows the stored entries.
+                    h().expectMessage(pf::vbYes);
+                    h().expectFile(path);
+                    expectDialog(form, tag + "_open", [&](pf::Form& f) {
+                        auto& d = static_cast<FrmInventoryForm&>(f);
+                        EXPECT_NE(d.mainBoxes[0]->Text(), "");
+                        d.cmdCancel->userClick();
+                    });
+                    frmMenu().mnuFileOpen->Click();
+                    pf::collectUnloaded();
+                }
+            }
+        }
+    }
+    qv::S().strProblemEntered = "NO";
+}
+
 }  // namespace
