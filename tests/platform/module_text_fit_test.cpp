@@ -129,6 +129,48 @@ protected:
     std::filesystem::path dir_;
 };
 
+// A form with a grid and a list, to show that the cell and item check sees faults.
+class CellForm : public pf::Form {
+public:
+    CellForm() : pf::Form("frmCells", pf::FormKind::TopLevel) { Move(0, 0, 6000, 4500); }
+    pf::Grid grid{this, "grid"};
+    pf::Label over{this, "over"};
+    pf::ListBox list{this, "list"};
+};
+
+TEST_F(ModuleTextFitTest, TheCheckFindsCutCellsCoveredGridsAndCutItems) {
+    CellForm& f = pf::instance<CellForm>();
+    f.Show();
+    f.grid.Move(120, 120, 3000, 1500);
+    f.grid.Rows(2);
+    f.grid.Cols(2);
+    f.grid.ColWidth(0, 600);
+    f.grid.ColWidth(1, 600);
+    f.grid.TextMatrix(0, 1, "Distance/Cost");
+    f.grid.TextMatrix(1, 1, "12");
+    f.list.Move(120, 2400, 1200, 900);
+    f.list.AddItem("Short");
+    f.list.AddItem("An item far wider than its list box");
+    f.over.Visible(false);
+    const Texts cells = qvtest::clippedCells(f.grid);
+    ASSERT_EQ(cells.size(), 1u) << ::testing::PrintToString(cells);
+    EXPECT_EQ(cells[0].substr(0, 25), "grid(0,1) \"Distance/Cost\"");
+    const Texts items = qvtest::clippedItems(f.list);
+    ASSERT_GE(items.size(), 1u);
+    EXPECT_EQ(items[0].substr(0, 43), "list \"An item far wider than its list box\":");
+
+    // Columns wider than the grid, and a label laid over it.
+    f.grid.ColWidth(0, 3000);
+    f.grid.TextMatrix(0, 1, "");
+    f.over.Move(600, 600, 1200, 255);
+    f.over.Caption("Over");
+    f.over.Visible(true);
+    const Texts found = qvtest::clippedCells(f.grid);
+    ASSERT_EQ(found.size(), 2u) << ::testing::PrintToString(found);
+    EXPECT_EQ(found[0].substr(0, 20), "grid: columns need 2");
+    EXPECT_EQ(found[1], "grid: covered by over");
+}
+
 // ---------------------------------------------------------------- networks
 
 TEST_F(ModuleTextFitTest, NetworkArcGridNodeDialogAndSolutions) {
