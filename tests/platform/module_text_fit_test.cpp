@@ -81,14 +81,32 @@ protected:
         pf::collectUnloaded();
         qv::S().strProblemFolder = dir_.string();
     }
-    // File Open of a file holding `text`.
-    void open(const std::string& name, const std::string& text) {
-        const std::string path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << text;
+    std::string path(const std::string& file) const { return (dir_ / file).string(); }
+    // File Open of a problem saved before, in place of the one shown; `more` queues
+    // what the opening shows besides.
+    void reopen(const std::string& file, const std::function<void()>& more = {}) {
         h().expectMessage(pf::vbYes);  // another problem in place of this one
-        h().expectFile(path);
+        h().expectFile(path(file));
+        if (more) more();
         frmMenu().mnuFileOpen->Click();
         pf::collectUnloaded();
+    }
+    // File Save of the problem shown, then File Open of it.
+    void saveAndReopen(const std::string& file) {
+        h().expectFile(path(file));
+        frmMenu().mnuFileSave->Click();
+        reopen(file);
+    }
+    // What File New shows first in modules 8 and 9: the model list, checked, and the
+    // model picked in it.
+    static void expectModelList(int module, int model) {
+        if (qv::S().strProblemEntered == "YES") h().expectMessage(pf::vbYes);  // another problem
+        expectDialog("frmuserlistinput", "frmuserlistinput_" + std::to_string(module), [model](pf::Form& f) {
+            auto& d = static_cast<FrmUserListInput&>(f);
+            EXPECT_EQ(qvtest::clippedItems(d.lstModelSelection), Texts{});
+            d.lstModelSelection.userSelect(model - 1);
+            d.cmdOK.userClick();
+        });
     }
     // A dialog checked where it stands, then left to `then`.
     static void expectDialog(const std::string& form, const std::string& picture, std::function<void(pf::Form&)> then) {
@@ -117,6 +135,12 @@ protected:
             if (b->orientation() != Qt::Horizontal) continue;
             EXPECT_FALSE(b->isVisibleTo(w.window())) << picture;
         }
+    }
+    // Solution Solve, and its window checked.
+    static void solve(const std::string& picture) {
+        frmMenu().mnuSolutionSolve->Click();
+        pf::collectUnloaded();
+        expectSolution(picture);
     }
     // Types the texts into a grid from (row, col) on, Tab after each.
     static void typeCells(pf::Grid& g, int row, int col, const std::vector<std::string>& cells) {
@@ -214,13 +238,7 @@ TEST_F(ModuleTextFitTest, NetworkArcGridNodeDialogAndSolutions) {
         expectWhole("network_new_" + tag, {&g});
 
         // The same network saved and opened again.
-        const std::string path = (dir_ / ("net" + tag + ".S&S")).string();
-        h().expectFile(path);
-        frmMenu().mnuFileSave->Click();
-        h().expectMessage(pf::vbYes);  // another problem in place of this one
-        h().expectFile(path);
-        frmMenu().mnuFileOpen->Click();
-        pf::collectUnloaded();
+        saveAndReopen("net" + tag + ".S&S");
         ASSERT_NE(frmProblem().gridDisplayEdit.TextMatrix(arcCount, 3), "");
         expectWhole("network_open_" + tag, {&frmProblem().gridDisplayEdit});
 
@@ -233,9 +251,7 @@ TEST_F(ModuleTextFitTest, NetworkArcGridNodeDialogAndSolutions) {
                 d.cmdOK.userClick();
             });
         }
-        frmMenu().mnuSolutionSolve->Click();
-        pf::collectUnloaded();
-        expectSolution("network_solution_" + tag);
+        solve("network_solution_" + tag);
         qv::S().strProblemEntered = "NO";  // leave without the question
     }
 }
@@ -293,13 +309,7 @@ TEST_F(ModuleTextFitTest, DecisionWindowDialogsAndSolutions) {
         const pf::Grid* grids[3] = {w.Grid[0].get(), w.Grid[1].get(), w.Grid[2].get()};
         expectWhole("decision_new_" + tag, {grids[0], grids[1], grids[2]});
 
-        const std::string path = (dir_ / ("dec" + tag + ".DSN")).string();
-        h().expectFile(path);
-        frmMenu().mnuFileSave->Click();
-        h().expectMessage(pf::vbYes);
-        h().expectFile(path);
-        frmMenu().mnuFileOpen->Click();
-        pf::collectUnloaded();
+        saveAndReopen("dec" + tag + ".DSN");
         // Open lays the problem out in a window loaded afresh.
         FrmDecisionProblem& opened = frmDecisionProblem();
         ASSERT_NE(opened.Grid[0]->TextMatrix(c.alternatives, c.states), "");
@@ -320,9 +330,7 @@ TEST_F(ModuleTextFitTest, DecisionWindowDialogsAndSolutions) {
                 d.cmdOK.userClick();
             });
         }
-        frmMenu().mnuSolutionSolve->Click();
-        pf::collectUnloaded();
-        expectSolution("decision_solution_" + tag);
+        solve("decision_solution_" + tag);
         frmMenu().mnudispeditsubs_Click(0);  // back to the problem
     }
     qv::S().strProblemEntered = "NO";
@@ -352,14 +360,8 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                 const auto& values = longValues ? c.longest : c.everyday;
                 const std::vector<std::string> costs =
                     longValues ? std::vector<std::string>{"1234.56789", "98765.4321"} : std::vector<std::string>{"5", "20"};
-                if (qv::S().strProblemEntered == "YES") h().expectMessage(pf::vbYes);  // another problem
-                expectDialog("frmuserlistinput", "frmuserlistinput_9", [&](pf::Form& f) {
-                    auto& d = static_cast<FrmUserListInput&>(f);
-                    EXPECT_EQ(qvtest::clippedItems(d.lstModelSelection), Texts{});
-                    d.lstModelSelection.userSelect(c.model - 1);
-                    d.cmdOK.userClick();
-                });
-                const std::string path = (dir_ / ("wl" + tag + ".WLM")).string();
+                expectModelList(9, c.model);
+                const std::string file = "wl" + tag + ".WLM";
                 expectDialog("frmWL_Model", "frmWL_Model_" + tag + "_empty", [&](pf::Form& f) {
                     auto& d = static_cast<FrmWLModel&>(f);
                     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -376,7 +378,7 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                     d.txt_WL[0]->SetFocus();
                     qvtest::saveScreenshot(f.window(), "frmWL_Model_" + tag);
                     EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
-                    h().expectFile(path);
+                    h().expectFile(path(file));
                     d.cmdSave.userClick();
                     d.CmdSolve.userClick();
                 });
@@ -385,15 +387,13 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                 expectSolution("waiting_solution_" + tag);
 
                 // Opened again: the form shows the stored entries.
-                h().expectMessage(pf::vbYes);
-                h().expectFile(path);
-                expectDialog("frmWL_Model", "frmWL_Model_open_" + tag, [&](pf::Form& f) {
-                    auto& d = static_cast<FrmWLModel&>(f);
-                    EXPECT_NE(d.txt_WL[0]->Text(), "");
-                    d.cmdCancel.userClick();
+                reopen(file, [&] {
+                    expectDialog("frmWL_Model", "frmWL_Model_open_" + tag, [](pf::Form& f) {
+                        auto& d = static_cast<FrmWLModel&>(f);
+                        EXPECT_NE(d.txt_WL[0]->Text(), "");
+                        d.cmdCancel.userClick();
+                    });
                 });
-                frmMenu().mnuFileOpen->Click();
-                pf::collectUnloaded();
             }
         }
     }
@@ -448,19 +448,11 @@ TEST_F(ModuleTextFitTest, MarkovTransitionGridAndSolutions) {
         typeCells(frmProblem().gridDisplayEdit, 1, 1, cells);
         expectWhole("markov_new_" + tag, {&frmProblem().gridDisplayEdit});
 
-        const std::string path = (dir_ / ("mk" + tag + ".MRK")).string();
-        h().expectFile(path);
-        frmMenu().mnuFileSave->Click();
-        h().expectMessage(pf::vbYes);
-        h().expectFile(path);
-        frmMenu().mnuFileOpen->Click();
-        pf::collectUnloaded();
+        saveAndReopen("mk" + tag + ".MRK");
         ASSERT_NE(frmProblem().gridDisplayEdit.TextMatrix(n, n), "");
         expectWhole("markov_open_" + tag, {&frmProblem().gridDisplayEdit});
 
-        frmMenu().mnuSolutionSolve->Click();
-        pf::collectUnloaded();
-        expectSolution("markov_solution_" + tag);
+        solve("markov_solution_" + tag);
         frmMenu().mnudispeditsubs_Click(0);  // back to the problem
     }
     qv::S().strProblemEntered = "NO";
@@ -487,14 +479,8 @@ TEST_F(ModuleTextFitTest, InventoryModelListFormsAndSolutions) {
                                             (percent ? "_percent" : "_amount") + (reorder ? "_reorder" : "");
                     SCOPED_TRACE(tag);
                     const Values& v = longValues ? longest : everyday;
-                    if (qv::S().strProblemEntered == "YES") h().expectMessage(pf::vbYes);  // another problem
-                    expectDialog("frmuserlistinput", "frmuserlistinput_8", [&](pf::Form& f) {
-                        auto& d = static_cast<FrmUserListInput&>(f);
-                        EXPECT_EQ(qvtest::clippedItems(d.lstModelSelection), Texts{});
-                        d.lstModelSelection.userSelect(model - 1);
-                        d.cmdOK.userClick();
-                    });
-                    const std::string path = (dir_ / (tag + ".INV")).string();
+                    expectModelList(8, model);
+                    const std::string file = tag + ".INV";
                     expectDialog(form, tag + "_empty", [&](pf::Form& f) {
                         auto& d = static_cast<FrmInventoryForm&>(f);
                         EXPECT_EQ(qvtest::clippedItems(*d.comboHoldingcostmethod), Texts{});
@@ -519,7 +505,7 @@ TEST_F(ModuleTextFitTest, InventoryModelListFormsAndSolutions) {
                         d.mainBoxes[0]->SetFocus();
                         qvtest::saveScreenshot(f.window(), tag);
                         EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
-                        h().expectFile(path);
+                        h().expectFile(path(file));
                         d.cmdSave->userClick();
                         d.CmdSolve->userClick();
                     });
@@ -528,15 +514,13 @@ TEST_F(ModuleTextFitTest, InventoryModelListFormsAndSolutions) {
                     expectSolution("inventory_solution_" + tag);
 
                     // Opened again: the form shows the stored entries.
-                    h().expectMessage(pf::vbYes);
-                    h().expectFile(path);
-                    expectDialog(form, tag + "_open", [&](pf::Form& f) {
-                        auto& d = static_cast<FrmInventoryForm&>(f);
-                        EXPECT_NE(d.mainBoxes[0]->Text(), "");
-                        d.cmdCancel->userClick();
+                    reopen(file, [&] {
+                        expectDialog(form, tag + "_open", [](pf::Form& f) {
+                            auto& d = static_cast<FrmInventoryForm&>(f);
+                            EXPECT_NE(d.mainBoxes[0]->Text(), "");
+                            d.cmdCancel->userClick();
+                        });
                     });
-                    frmMenu().mnuFileOpen->Click();
-                    pf::collectUnloaded();
                 }
             }
         }
