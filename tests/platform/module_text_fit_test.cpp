@@ -118,11 +118,21 @@ protected:
         });
     }
     // The main window with its child window, and the grids in it.
+    // Also with the main window as large as the screen allows.
     static void expectWhole(const std::string& picture, std::initializer_list<const pf::Grid*> grids) {
-        qvtest::saveScreenshot(frmMenu().window(), picture);
-        Texts found = qvtest::clippedTexts(frmMenu());
-        for (const pf::Grid* g : grids) found = found + qvtest::clippedCells(*g);
-        EXPECT_EQ(found, Texts{}) << picture;
+        QWidget* main = frmMenu().window();
+        const QSize designed = main->size();
+        for (bool large : {false, true}) {
+            if (large) main->resize(1280, 1000);
+            QApplication::processEvents();
+            const std::string name = picture + (large ? "_large" : "");
+            qvtest::saveScreenshot(main, name);
+            Texts found = qvtest::clippedTexts(frmMenu());
+            for (const pf::Grid* g : grids) found = found + qvtest::clippedCells(*g);
+            EXPECT_EQ(found, Texts{}) << name;
+        }
+        main->resize(designed);
+        QApplication::processEvents();
     }
     // The solution window, shown with every line whole: no sideways scrolling.
     static void expectSolution(const std::string& picture) {
