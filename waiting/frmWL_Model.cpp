@@ -118,7 +118,8 @@ FrmWLModel::FrmWLModel() : pf::Form("frmWL_Model", pf::FormKind::Dialog) {
     }
     lbl_WL[3]->Visible(false);
     txt_WL[3]->Visible(false);
-    Label1.Move(240, kRowTop[2] + 330, 4695, 255);
+    // Just below the question above it, not under its lower edge.
+    Label1.Move(240, kRowTop[2] + 375, 4695, 255);
     qv::dialogLabelLook(Label1, 8.25, false);
     Label1.Visible(false);
 
