@@ -1,0 +1,131 @@
+// The waiting-line form driven as the user drives it: each model typed, saved and
+// opened again.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/core/Format.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmModuleSelection.h"
+#include "shell/frmuserlistinput.h"
+#include "tests/ui_test_support.h"
+#include "waiting/QVWait.h"
+#include "waiting/frmWL_Model.h"
+
+namespace {
+
+pf::ScriptedHost& h() { return pf::scriptedHost(); }
+
+class WaitingFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qvtest::resetProgram();
+        freshWindows();
+    }
+    void TearDown() override { qvtest::resetProgram(); }
+    static void freshWindows() {
+        pf::unloadAll();
+        pf::collectUnloaded();
+        frmMenu();
+        pf::Unload<FrmModuleSelection>();
+        pf::collectUnloaded();
+        qv::S().intCurrentModule = 9;
+        qv::S().strProblemFileExt = "WLM";
+    }
+    // Types a text into a box and leaves it for `next`, as the user does.
+    static void enter(pf::TextBox& box, const std::string& text, pf::Control& next) {
+        box.SetFocus();
+        box.Text(text);
+        next.SetFocus();
+    }
+};
+
+// What a problem is made of in the shared state, as a comparable text.
+std::string Stored() {
+    const qv::SharedState& s = qv::S();
+    auto v = [](const pf::Value& x) { return x.IsEmpty() ? std::string("-") : pf::PlainNumber(x.num()); };
+    return "model=" + std::to_string(s.wl.intWaitingLineModel) + " k=" + v(s.wl.intChannelCount) +
+           " lambda=" + v(s.wl.dblArrivalRate) + " mu=" + v(s.wl.dblServiceRate) + " N=" + v(s.wl.intPopulationSize) +
+           " sigma=" + v(s.wl.dblServiceStdDev) + " econ=" + s.wl.strEconomicAnalysis +
+           " cw=" + pf::PlainNumber(s.dblCostPerUnit) + " cs=" + v(s.wl.dblChannelCost);
+}
+
+// Each model entered in its form, saved, and reopened from the file: the same boxes,
+// the same check box and the same stored problem.
+TEST_F(WaitingFormTest, EachModelRoundTripsThroughTheFile) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qv_waiting_form";
+    std::filesystem::create_directories(dir);
+    struct Case {
+        int model;
+        std::vector<std::string> typed;  // boxes 0.. in order
+        std::vector<std::string> costs;  // empty: no economic analysis
+        std::vector<std::string> shown;  // the boxes after reopening (text form)
+    } cases[] = {
+        {1, {"3", "10", "4"}, {"5", "20"}, {"3", "10", "4", ""}},
+        {2, {"2", "3", ".25"}, {"1.5", "0"}, {"2", "3", "0.25", ""}},
+        {3, {"2", "3"}, {}, {"2", "3", "", ""}},
+        {4, {"2", "1", "1,5"}, {}, {"2", "1", "15", ""}},
+        {5, {"2", "0.5", "1", "3.9"}, {"2", "7.25"}, {"2", "0.5", "1", "3"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        freshWindows();
+        qv::SharedState& s = qv::S();
+        s.blnNewProblem = true;
+        const std::string path = (dir / ("M" + std::to_string(c.model) + ".WLM")).string();
+        h().expectModal("frmuserlistinput", [&](pf::Form& form) {
+            auto& d = static_cast<FrmUserListInput&>(form);
+            d.lstModelSelection.userSelect(c.model - 1);
+            d.cmdOK.userClick();
+        });
+        h().expectModal("frmWL_Model", [&](pf::Form& form) {
+            auto& f = static_cast<FrmWLModel&>(form);
+            for (std::size_t i = 0; i < c.typed.size(); ++i) enter(*f.txt_WL[i], c.typed[i], f.cmdCancel);
+            if (!c.costs.empty()) {
+                f.chkECONAnal.Value(1);
+                for (std::size_t i = 0; i < 2; ++i) enter(*f.txtECONAnal[i], c.costs[i], f.cmdCancel);
+            }
+            h().expectFile(path);
+            f.cmdSave.userClick();
+            f.cmdCancel.userClick();  // a stored problem now: closes without a question
+        });
+        QVWait::NewWaitingLineProblem();
+        pf::collectUnloaded();
+        ASSERT_TRUE(std::filesystem::exists(path));
+        const std::string before = Stored();
+
+        // Another problem in the state, then the file opened.
+        s.wl = qv::WaitingBlock();
+        s.dblCostPerUnit = 99;
+        s.strProblemEntered = "NO";
+        std::vector<std::string> shown;
+        int ticked = -1;
+        bool frame = false;
+        std::vector<std::string> costs;
+        h().expectFile(path);
+        h().expectModal("frmWL_Model", [&](pf::Form& form) {
+            auto& f = static_cast<FrmWLModel&>(form);
+            for (auto& b : f.txt_WL) shown.push_back(b->Text());
+            ticked = f.chkECONAnal.Value();
+            frame = f.frameECONAnal.Visible();
+            for (auto& b : f.txtECONAnal) costs.push_back(b->Text());
+            f.cmdCancel.userClick();
+        });
+        frmMenu().mnuFileOpen_Click();
+        pf::collectUnloaded();
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(ticked, c.costs.empty() ? 0 : 1);
+        EXPECT_EQ(frame, !c.costs.empty());
+        const std::vector<std::string> noCosts = {"", ""};
+        EXPECT_EQ(costs, c.costs.empty() ? noCosts : c.costs);
+        EXPECT_EQ(Stored(), before);
+        EXPECT_TRUE(h().allAnswersUsed());
+    }
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
