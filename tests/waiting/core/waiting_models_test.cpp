@@ -151,6 +151,30 @@ TEST(WaitingModels, UnsolvableInputsNamedByTheFirstFault) {
     EXPECT_TRUE(unknown.file().empty());
 }
 
+// A file can carry a fractional channel count or population; the models use the whole
+// part, and every line shows the count that was used.
+TEST(WaitingModels, FractionalCountsShowAsTheWholeNumbersUsed) {
+    Problem m(1, 2.5, 7, 4);
+    m.costs(1, 10).solve();
+    // M/M/2, r = 1.75: P0 = 1/15, Lq = 3.0625 x 28 / 15, L = 7.4667; TC = L + 2 x 10.
+    const auto w = m.window();
+    EXPECT_EQ(w[2], "  SUMMARY OF A 2 CHANNEL WAITING LINE WITH");
+    EXPECT_EQ(w[3], "  " + std::string(40, '*'));
+    EXPECT_EQ(w[21], "  THE TOTAL COST PER TIME PERIOD                           $27.47");
+    const auto r = m.printed();
+    EXPECT_EQ(r[0][7], "            NUMBER OF CHANNELS = 2");
+    EXPECT_EQ(r[0][34], "        THE TOTAL COST PER TIME PERIOD                           $27.47");
+
+    Problem f(5, 2.9, 0.5, 1, 0, 3.7);
+    f.solve();
+    EXPECT_EQ(f.wl.intOrMoreStart, 4);
+    EXPECT_EQ(f.window()[2], "  SUMMARY OF A 2 CHANNEL WAITING LINE FOR A POPULATION OF SIZE 3");
+    EXPECT_EQ(f.window()[3], "  " + std::string(62, '*'));
+    const auto fr = f.printed();
+    EXPECT_EQ(fr[0][7], "            NUMBER OF CHANNELS = 2");
+    EXPECT_EQ(fr[0][13], "            FINITE CALLING POPULATION OF SIZE = 3");
+}
+
 TEST(WaitingModels, ResultsBeyondTheDoubleRangeRaiseOverflow) {
     Problem p(5, 1, 1e12, 1e-3, 0, 30);
     try {
