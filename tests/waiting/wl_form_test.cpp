@@ -128,4 +128,36 @@ TEST_F(WaitingFormTest, EachModelRoundTripsThroughTheFile) {
     std::filesystem::remove_all(dir);
 }
 
+// A channel count out of range stays stored, as typed; digits beyond the double range
+// are no count at all: refused with the same message, and the stored one kept, so the
+// problem can still be saved.
+TEST_F(WaitingFormTest, ChannelBoxKeepsOutOfRangeCountsButNotNumbersBeyondDoubles) {
+    qv::SharedState& s = qv::S();
+    s.wl.intWaitingLineModel = 1;
+    s.blnNewProblem = false;  // Cancel then closes without its question
+    const std::string refused =
+        "MSGBOX \"Data Input Error\" critical OK \"THE NUMBER OF CHANNELS MUST BE BETWEEN 1 AND 25.  PLEASE TRY "
+        "AGAIN.\" -> OK";
+    struct Step {
+        const char* text;
+        bool message;
+        double stored;
+    } steps[] = {{"3", false, 3}, {"26.5", true, 26}, {"1e999", true, 26}, {"2,4", false, 24}, {"9", false, 9}};
+    h().expectModal("frmWL_Model", [&](pf::Form& form) {
+        auto& f = static_cast<FrmWLModel&>(form);
+        for (const Step& st : steps) {
+            SCOPED_TRACE(st.text);
+            h().transcript.clear();
+            if (st.message) h().expectMessage(pf::vbOK);
+            enter(*f.txt_WL[0], st.text, *f.txt_WL[1]);
+            EXPECT_EQ(h().transcript.empty() ? std::string() : h().transcript.back(), st.message ? refused : "");
+            EXPECT_EQ(s.wl.intChannelCount.num(), st.stored);
+        }
+        f.cmdCancel.userClick();
+    });
+    QVWait::ShowWaitingLineForm();
+    pf::collectUnloaded();
+    EXPECT_TRUE(h().allAnswersUsed());
+}
+
 }  // namespace
