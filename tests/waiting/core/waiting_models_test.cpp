@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -385,6 +387,72 @@ TEST(WaitingLines, FinitePopulationWindowUnderline) {
                             std::to_string(n));
         EXPECT_EQ(w[3], "  " + std::string(stars, '*'));
     }
+}
+
+// ------------------------------------------------------------ golden texts
+
+// Sections of the golden file: "== title", then "|" lines and "--page" marks.
+std::map<std::string, std::vector<std::string>> GoldenSections() {
+    std::ifstream in(std::string(QV_TEST_DATA) + "/waiting/core/waiting_golden.txt");
+    std::map<std::string, std::vector<std::string>> out;
+    std::vector<std::string>* cur = nullptr;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("== ", 0) == 0)
+            cur = &out[line.substr(3)];
+        else if (cur && !line.empty() && line[0] != '#')
+            cur->push_back(line);
+    }
+    return out;
+}
+
+std::vector<std::string> Marked(const std::vector<std::string>& lines) {
+    std::vector<std::string> out;
+    for (const std::string& l : lines) out.push_back("|" + (l == "\f" ? std::string("<FF>") : l));
+    return out;
+}
+
+// Whole windows and reports against texts computed apart from the program: every
+// line, every blank, every page break.
+TEST(WaitingGolden, WindowsAndReportsLineByLine) {
+    const auto golden = GoldenSections();
+    auto costs = [](Problem p, double cw, double cs) { return p.costs(cw, cs); };
+    struct Case {
+        std::string title;
+        Problem problem;
+    };
+    const std::vector<Case> windows = {
+        {"window M/M/3 10 4", Problem(1, 3, 10, 4)},
+        {"window no waiting k 2", Problem(4, 2, 1, 1)},
+        {"window no waiting k 14", Problem(4, 14, 10, 1)},
+        {"window finite N 1", Problem(5, 1, 1, 2, 0, 1)},
+        {"window finite k 7 N 4", Problem(5, 7, 0.5, 1, 0, 4)},
+        {"window M/G/1 with costs", costs(Problem(2, 1, 2, 3, 0.25), 5, 20)},
+    };
+    for (Case c : windows) {
+        ASSERT_EQ(golden.count(c.title), 1u) << c.title;
+        c.problem.solve();
+        EXPECT_EQ(Marked(c.problem.window()), golden.at(c.title)) << c.title;
+    }
+    const std::vector<Case> reports = {
+        {"M/M/1 0.93 1", Problem(1, 1, 0.93, 1)},
+        {"M/G/1 with costs", costs(Problem(2, 1, 2, 3, 0.25), 5, 20)},
+        {"no waiting k 2 with costs", costs(Problem(4, 2, 1, 1), 1, 1)},
+        {"finite k 2 N 3", Problem(5, 2, 0.5, 1, 0, 3)},
+    };
+    for (Case c : reports) {
+        c.problem.solve();
+        std::vector<std::string> printed;
+        for (const auto& page : c.problem.printed()) {
+            printed.push_back("--page");
+            for (const std::string& l : Marked(page)) printed.push_back(l);
+        }
+        ASSERT_EQ(golden.count("printed " + c.title), 1u) << c.title;
+        EXPECT_EQ(printed, golden.at("printed " + c.title)) << c.title;
+        EXPECT_EQ(Marked(c.problem.file()), golden.at("file " + c.title)) << c.title;
+    }
+    Problem d(3, 1, 2, 3);
+    d.solve();
+    EXPECT_EQ(Marked(d.file()), golden.at("file M/D/1"));
 }
 
 TEST(WaitingReport, MM1PagesAndSpacing) {
