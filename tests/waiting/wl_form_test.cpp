@@ -128,6 +128,71 @@ TEST_F(WaitingFormTest, EachModelRoundTripsThroughTheFile) {
     std::filesystem::remove_all(dir);
 }
 
+// A stored problem (from a file) reopened and saved untouched: the check before Save
+// meets what the boxes never checked. A service rate of 0 skips the capacity step and
+// is caught by the warning of the channels' capacity.
+TEST_F(WaitingFormTest, SaveOfAStoredProblemRunsTheChecksInOrder) {
+    struct Case {
+        int model;
+        double k, lambda, mu, n;
+        std::string message;  // "" accepted: the save dialog follows
+        int focus;            // box index
+    } cases[] = {
+        {1, 2, 8, 0, 0,
+         "MSGBOX \"WARNING!!!\" critical OK \"You have entered 8 arrivals per time period.  However, the 2 channel(s) "
+         "can service only 0 units per time period.  The waiting line will grow without limit.\" -> OK",
+         1},
+        {2, 1, 2.5, 0, 0,
+         "MSGBOX \"WARNING!!!\" critical OK \"You have entered 2.5 arrivals per time period.  However, the 1 "
+         "channel(s) can service only 0 units per time period.  The waiting line will grow without limit.\" -> OK",
+         1},
+        {1, 2, 2.5, 1, 0,
+         "MSGBOX \"Data Input Error\" critical OK \"The arrival rate must be less than 2 or the waiting line will "
+         "grow without limit.\" -> OK",
+         1},
+        {3, 1, 0, 3, 0, "MSGBOX \"Data Input Error\" critical OK \"THE MEAN MUST BE POSITIVE.  PLEASE TRY AGAIN.\" -> OK",
+         0},
+        {5, 1, 100, 1, 3, "", -1},
+        {4, 3, 100, 1, 0, "", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        freshWindows();
+        qv::SharedState& s = qv::S();
+        s.blnNewProblem = false;
+        s.wl.intWaitingLineModel = c.model;
+        s.wl.intChannelCount = c.k;
+        s.wl.dblArrivalRate = c.lambda;
+        s.wl.dblServiceRate = c.mu;
+        s.wl.dblServiceStdDev = 1;
+        s.wl.intPopulationSize = c.n;
+        s.wl.strEconomicAnalysis = "NO";
+        h().transcript.clear();
+        h().expectModal("frmWL_Model", [&](pf::Form& form) {
+            auto& f = static_cast<FrmWLModel&>(form);
+            if (c.message.empty()) {
+                h().expectFileCancel();
+            } else {
+                h().expectMessage(pf::vbOK);
+            }
+            f.cmdSave.userClick();
+            if (!c.message.empty()) {
+                EXPECT_EQ(h().transcript.back(), c.message);
+                EXPECT_EQ(pf::focusedControl(), f.txt_WL[static_cast<std::size_t>(c.focus)].get());
+            } else {
+                EXPECT_EQ(h().transcript.back().rfind("SAVE DIALOG", 0), 0u) << h().transcript.back();
+            }
+            EXPECT_EQ(s.wl.dblArrivalRate.num(), c.lambda) << "the arrival rate as it was";
+            // Model 2's service-rate box now has the focus: leaving it for Cancel checks it.
+            if (c.model == 2) h().expectMessage(pf::vbOK);
+            f.cmdCancel.userClick();
+        });
+        QVWait::ShowWaitingLineForm();
+        pf::collectUnloaded();
+        EXPECT_TRUE(h().allAnswersUsed());
+    }
+}
+
 // A channel count out of range stays stored, as typed; digits beyond the double range
 // are no count at all: refused with the same message, and the stored one kept, so the
 // problem can still be saved.
