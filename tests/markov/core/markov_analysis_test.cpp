@@ -452,6 +452,45 @@ TEST(MarkovLines, SteadyStateOfThreeStatesDoubleSpaced) {
     EXPECT_EQ(window, std::vector<std::string>(report.begin() + 19, report.end() - 2));
 }
 
+// The spacing rules at their edges: steady-state rows double-spaced below six states,
+// absorption rows double-spaced up to four nonabsorbing states; window and report alike.
+TEST(MarkovLines, SpacingChangesAtSixStatesAndFiveNonabsorbing) {
+    struct Case {
+        int states;
+        bool absorbing;  // the first and last states absorbing, the others move to the first or stay
+        bool doubleSpaced;
+    } cases[] = {{5, false, true}, {6, false, false}, {6, true, true}, {7, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.states) + (c.absorbing ? " absorbing" : " steady"));
+        Matrix p(static_cast<std::size_t>(c.states), std::vector<double>(static_cast<std::size_t>(c.states), 0));
+        for (int i = 0; i < c.states; ++i) {
+            if (c.absorbing) {
+                const bool ends = i == 0 || i == c.states - 1;
+                p[i][i] = ends ? 1 : 0.5;
+                if (!ends) p[i][0] = 0.5;
+            } else {
+                for (auto& x : p[i]) x = 1.0 / c.states;
+            }
+        }
+        Chain ch = Solved(p);
+        const auto w = Markov::SolutionLines(ch.mk, ch.table);
+        const auto r = Report(ch);
+        // The first two result rows and what stands between them.
+        for (const auto* lines : {&w, &r}) {
+            // The result section: past its title (the report's matrix rows look alike).
+            const std::string title = c.absorbing ? "PROBABILITY OF ENDING IN EACH ABSORBING STATE"
+                                                  : "THE STEADY STATE PROBABILITIES ARE AS FOLLOWS:";
+            std::size_t first = 0;
+            while (first < lines->size() && (*lines)[first] != title) ++first;
+            const std::string lead = c.absorbing ? "    2    " : "             1   ";
+            while (first < lines->size() && (*lines)[first].rfind(lead, 0) != 0) ++first;
+            ASSERT_LT(first + 2, lines->size());
+            EXPECT_EQ((*lines)[first - 1], "") << "a blank line under the heading";
+            EXPECT_EQ((*lines)[first + 1].empty(), c.doubleSpaced);
+        }
+    }
+}
+
 TEST(MarkovLines, SpacingByNumberOfStates) {
     // Two absorbing and five nonabsorbing states: one blank line, then single spacing.
     Matrix p(7, std::vector<double>(7, 0));
