@@ -155,6 +155,7 @@ FrmWLModel::FrmWLModel() : pf::Form("frmWL_Model", pf::FormKind::Dialog) {
     qv::dialogButton(cmdSave, "Save", 6720, 1440, 1215, 8);
     cmdSave.Click = [this] { cmdSave_Click(); };
     qv::dialogButton(cmdCancel, "Cancel", 6720, 2040, 1215, 9);
+    cmdCancel.Cancel(true);  // Esc in a box cancels, as the close command does
     cmdCancel.Click = [this] { cmdCancel_Click(); };
 }
 

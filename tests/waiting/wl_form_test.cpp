@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/core/Format.h"
+#include "platform/ui/Keys.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
@@ -191,6 +192,46 @@ TEST_F(WaitingFormTest, SaveOfAStoredProblemRunsTheChecksInOrder) {
         pf::collectUnloaded();
         EXPECT_TRUE(h().allAnswersUsed());
     }
+}
+
+// Esc typed in a box is the Cancel button: the question for a new problem, the list
+// again after Yes.
+TEST_F(WaitingFormTest, EscInABoxActsAsCancel) {
+    qv::SharedState& s = qv::S();
+    s.blnNewProblem = true;
+    int lists = 0;
+    auto list = [&](bool pick) {
+        h().expectModal("frmuserlistinput", [&, pick](pf::Form& form) {
+            ++lists;
+            auto& d = static_cast<FrmUserListInput&>(form);
+            if (pick) {
+                d.lstModelSelection.userSelect(4);
+                d.cmdOK.userClick();
+            } else {
+                EXPECT_EQ(s.wl.intWaitingLineModel, 0);
+                d.cmdCancel.userClick();
+            }
+        });
+    };
+    list(true);
+    h().expectModal("frmWL_Model", [&](pf::Form& form) {
+        auto& f = static_cast<FrmWLModel&>(form);
+        f.txt_WL[3]->SetFocus();
+        f.txt_WL[3]->deliverKey(pf::vbKeyEscape, 0, 27);
+        EXPECT_EQ(h().transcript.back(),
+                  "MSGBOX \"Cancel Current Problem\" none Yes/No \"Are you sure you wish to cancel the current "
+                  "problem?\" -> No");
+        EXPECT_TRUE(f.Visible()) << "No keeps the form";
+        f.txt_WL[1]->SetFocus();
+        f.txt_WL[1]->deliverKey(pf::vbKeyEscape, 0, 27);
+    });
+    h().expectMessage(pf::vbNo);
+    h().expectMessage(pf::vbYes);
+    list(false);
+    QVWait::NewWaitingLineProblem();
+    pf::collectUnloaded();
+    EXPECT_EQ(lists, 2);
+    EXPECT_TRUE(h().allAnswersUsed());
 }
 
 // A channel count out of range stays stored, as typed; digits beyond the double range
