@@ -196,7 +196,7 @@ TEST_F(WaitingFormTest, SaveOfAStoredProblemRunsTheChecksInOrder) {
 
 // Esc typed in a box is the Cancel button: the question for a new problem, the list
 // again after Yes.
-TEST_F(WaitingFormTest, EscInABoxActsAsCancel) {
+TEST_F(WaitingFormTest, EscActsAsCancel) {
     qv::SharedState& s = qv::S();
     s.blnNewProblem = true;
     int lists = 0;
@@ -222,9 +222,14 @@ TEST_F(WaitingFormTest, EscInABoxActsAsCancel) {
                   "MSGBOX \"Cancel Current Problem\" none Yes/No \"Are you sure you wish to cancel the current "
                   "problem?\" -> No");
         EXPECT_TRUE(f.Visible()) << "No keeps the form";
-        f.txt_WL[1]->SetFocus();
-        f.txt_WL[1]->deliverKey(pf::vbKeyEscape, 0, 27);
+        // Whichever control has the focus.
+        f.chkECONAnal.SetFocus();
+        f.chkECONAnal.deliverKey(pf::vbKeyEscape, 0, 27);
+        EXPECT_EQ(f.chkECONAnal.Value(), 0);
+        f.cmdSave.SetFocus();
+        f.cmdSave.deliverKey(pf::vbKeyEscape, 0, 27);
     });
+    h().expectMessage(pf::vbNo);
     h().expectMessage(pf::vbNo);
     h().expectMessage(pf::vbYes);
     list(false);
