@@ -293,6 +293,14 @@ void Grid::ColWidth(int c, int twips) {
     refresh();
 }
 
+int Grid::TextWidth(const std::string& t) const {
+    if (!w_) return 0;
+    const int px = w_->fontMetrics().horizontalAdvance(qs(t)) + 6;  // the cell's margins
+    int tw = pixelsToTwips(px);
+    while (twipsToPixels(tw) < px) ++tw;
+    return tw;
+}
+
 int Grid::ColAlignment(int c) const {
     if (c < 0 || c >= cols_) raise(errSubscript);
     return colAlign_[static_cast<std::size_t>(c)];
