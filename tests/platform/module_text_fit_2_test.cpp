@@ -1,0 +1,379 @@
+// The transportation and assignment, forecasting and inventory windows show the
+// whole of their texts, laid out as the user meets them: after New or Open, with
+// everyday and with long values, at the smallest and largest sizes, and the solution
+// window with each module's solution. Run with QV_SCREENSHOT_DIR set (under a real
+// display, e.g. xvfb-run) to keep a picture of each.
+#include <gtest/gtest.h>
+
+#include "tests/ui_layout_check.h"
+#include "tests/ui_test_support.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forecast/QVForecasting.h"
+#include "forecast/frmForecastingModels.h"
+#include "inventory/InventoryForms.h"
+#include "inventory/QVInvent.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmModuleSelection.h"
+#include "shell/frmProblem.h"
+#include "shell/frmSolution.h"
+#include "shell/frmUserInput.h"
+#include "shell/frmuserlistinput.h"
+#include "tests/inventory/core/inventory_test_support.h"
+#include "transport/QVTanda.h"
+#include "transport/core/TransportModel.h"
+#include "transport/frmErrorMsg.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+pf::ScriptedHost& h() { return pf::scriptedHost(); }
+
+// Cells of a grid whose text is wider than its column.
+Texts cutCells(const pf::Grid& g) {
+    Texts out;
+    const QFontMetrics fm = g.widget()->fontMetrics();
+    for (int r = 0; r < g.Rows(); ++r)
+        for (int c = 0; c < g.Cols(); ++c) {
+            const QString text = QString::fromStdString(g.TextMatrix(r, c));
+            const int need = fm.horizontalAdvance(text) + 6;
+            const int has = pf::twipsToPixels(g.ColWidth(c));
+            if (need > has)
+                out.push_back(g.Name() + "(" + std::to_string(r) + "," + std::to_string(c) + ") \"" +
+                              text.toStdString() + "\": needs " + std::to_string(need) + " px, has " +
+                              std::to_string(has));
+        }
+    return out;
+}
+
+// The window's texts all show; with QV_SCREENSHOT_DIR set, a picture of `shown`.
+void look(pf::Form& f, const std::string& name, QWidget* shown = nullptr) {
+    SCOPED_TRACE(name);
+    if (f.kind() != pf::FormKind::Child) f.window()->show();
+    qvtest::saveScreenshot(shown ? shown : f.window(), name);
+    EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+}
+
+class ModuleTextFit2Test : public ::testing::Test {
+protected:
+    void SetUp() override { qvtest::resetProgram(); }
+    void TearDown() override {
+        EXPECT_TRUE(h().allAnswersUsed());
+        pf::unloadAll();
+    }
+    // The main window with the module current and its home screen shown.
+    static void home(int module) {
+        qvtest::resetProgram();
+        frmMenu();
+        pf::Unload<FrmModuleSelection>();
+        pf::collectUnloaded();
+        auto& s = qv::S();
+        s.intCurrentModule = module;
+        if (module == 2 || module == 3) {
+            s.strProblemType = module == 2 ? qv::kTransportationProblem : qv::kAssignmentProblem;
+            s.strProblemFileExt = module == 2 ? "TRN" : "ASN";
+        }
+        frmProblem().Show();
+    }
+    static QWidget* mainWindow() { return frmMenu().window(); }
+};
+
+// ------------------------------------------------------------------ transportation and assignment
+
+void fillTableau(int m, int n, double cost, int supply) {
+    auto& t = qv::S().tr;
+    for (int i = 1; i <= m; ++i) {
+        for (int j = 1; j <= n; ++j) t.dblArcCosts(qv::arcIndex(i, j, n)) = cost + i + j;
+        if (qv::S().intCurrentModule == 2) t.lngNodeSupplies(i) = supply;
+    }
+    if (qv::S().intCurrentModule == 2)
+        for (int j = 1; j <= n; ++j) t.lngNodeSupplies(m + j) = -supply * m / n;
+}
+
+TEST_F(ModuleTextFit2Test, TableauxAtEachSizeWithEverydayAndLongValues) {
+    struct Case {
+        int module, m, n;
+        double cost;  // 0: a new, empty tableau
+        int supply;
+    };
+    const Case cases[] = {
+        {2, 1, 1, 0, 0},          {2, 3, 4, 0, 0},          {2, 30, 30, 0, 0},       {2, 3, 4, 12.5, 350},
+        {2, 3, 4, 999900.25, 999999}, {2, 30, 30, 999900.25, 999999}, {3, 1, 1, 0, 0}, {3, 4, 4, 0, 0},
+        {3, 30, 30, 0, 0},        {3, 4, 4, 999900.25, 1},  {3, 30, 30, -99900.25, 1},
+    };
+    for (const Case& c : cases) {
+        const std::string name = std::string(c.module == 2 ? "transport_" : "assignment_") + std::to_string(c.m) +
+                                 "x" + std::to_string(c.n) + (c.cost != 0 ? "_values" : "") +
+                                 (c.cost > 100000 || c.cost < 0 ? "_long" : "");
+        SCOPED_TRACE(name);
+        home(c.module);
+        h().expectModal("frmUserInput", [&c](pf::Form& f) {
+            auto& d = static_cast<FrmUserInput&>(f);
+            d.txtAnswer[0]->Text(std::to_string(c.m));
+            d.txtAnswer[1]->Text(std::to_string(c.n));
+            d.cmdOK_Click();
+        });
+        frmMenu().StartNewProblem();
+        if (c.cost != 0) {
+            fillTableau(c.m, c.n, c.cost, c.supply);
+            qv::S().blnNewProblem = false;
+            QVTanda::RebuildAfterRead();
+        }
+        look(frmProblem(), name, mainWindow());
+        EXPECT_EQ(qvtest::clippedTexts(frmMenu()), Texts{});
+        EXPECT_EQ(cutCells(frmProblem().gridDisplayEdit), Texts{});
+        qv::S().strProblemEntered = "NO";
+    }
+}
+
+TEST_F(ModuleTextFit2Test, TooLargeValueWindow) {
+    for (const char* typed : {"2520000", "123456789012345678901234567890"}) {
+        SCOPED_TRACE(typed);
+        home(2);
+        h().expectModal("frmUserInput", [](pf::Form& f) {
+            auto& d = static_cast<FrmUserInput&>(f);
+            d.txtAnswer[0]->Text("2");
+            d.txtAnswer[1]->Text("2");
+            d.cmdOK_Click();
+        });
+        frmMenu().StartNewProblem();
+        h().expectModal("frmErrorMsg", [typed](pf::Form& f) {
+            look(f, std::string("frmErrorMsg_") + (std::string(typed).size() > 10 ? "long" : "cost"));
+            static_cast<FrmErrorMsg&>(f).cmdOK_Click();
+        });
+        QVTanda::CheckCostCell(1, 1, typed);
+        h().expectModal("frmErrorMsg", [](pf::Form& f) {
+            look(f, "frmErrorMsg_supply");
+            static_cast<FrmErrorMsg&>(f).cmdOK_Click();
+        });
+        QVTanda::CheckSupplyCell(1, "99999999");
+        qv::S().strProblemEntered = "NO";
+    }
+}
+
+TEST_F(ModuleTextFit2Test, TransportationAndAssignmentSolutions) {
+    for (int module : {2, 3}) {
+        for (int size : {2, 30}) {
+            const std::string name = std::string(module == 2 ? "transport" : "assignment") + "_solution_" +
+                                     std::to_string(size);
+            SCOPED_TRACE(name);
+            home(module);
+            h().expectModal("frmUserInput", [size](pf::Form& f) {
+                auto& d = static_cast<FrmUserInput&>(f);
+                d.txtAnswer[0]->Text(std::to_string(size));
+                d.txtAnswer[1]->Text(std::to_string(size));
+                d.cmdOK_Click();
+            });
+            frmMenu().StartNewProblem();
+            fillTableau(size, size, size == 30 ? 999900.25 : 12.5, size == 30 ? 999999 : 350);
+            qv::S().blnNewProblem = false;
+            QVTanda::RebuildAfterRead();
+            h().expectModal("frmTransObj", [](pf::Form& f) {
+                static_cast<pf::CommandButton*>(f.control("cmdOK"))->userClick();
+            });
+            QVTanda::SolveProblem();
+            look(frmSolution(), name, mainWindow());
+            qv::S().strProblemEntered = "NO";
+        }
+    }
+}
+
+// ------------------------------------------------------------------ forecasting
+
+void newSeries(int periods) {
+    h().expectModal("frmUserInput", [periods](pf::Form& f) {
+        auto& d = static_cast<FrmUserInput&>(f);
+        d.txtAnswer[0]->Text(std::to_string(periods));
+        d.cmdOK_Click();
+    });
+    frmMenu().StartNewProblem();
+}
+
+TEST_F(ModuleTextFit2Test, TimeSeriesGridNewAndOpened) {
+    for (int periods : {1, 100}) {
+        for (bool values : {false, true}) {
+            const std::string name = "forecast_" + std::to_string(periods) + (values ? "_values" : "");
+            SCOPED_TRACE(name);
+            home(11);
+            newSeries(periods);
+            if (values) {
+                auto& s = qv::S();
+                for (int t = 1; t <= periods; ++t) s.fc.dblTimeSeries(t, 1) = t % 2 ? 1234567890.25 : 42;
+                s.blnNewProblem = false;
+                QVForecasting::BuildTimeSeriesGrid();
+            }
+            look(frmProblem(), name, mainWindow());
+            EXPECT_EQ(qvtest::clippedTexts(frmMenu()), Texts{});
+            EXPECT_EQ(cutCells(frmProblem().gridDisplayEdit), Texts{});
+            qv::S().strProblemEntered = "NO";
+        }
+    }
+}
+
+TEST_F(ModuleTextFit2Test, ForecastingMethodDialogWithEachMethodAndItsSolution) {
+    const char* parameters[4][2] = {{"3", ""}, {"0.2", ""}, {"4", ""}, {"4", "4"}};
+    for (int method = 0; method < 4; ++method) {
+        const std::string name = "frmForecastingModels_" + std::to_string(method + 1);
+        SCOPED_TRACE(name);
+        home(11);
+        newSeries(16);
+        auto& s = qv::S();
+        for (int t = 1; t <= 16; ++t) s.fc.dblTimeSeries(t, 1) = 100 + 7 * (t % 4) + t;
+        s.blnNewProblem = false;
+        QVForecasting::BuildTimeSeriesGrid();
+        h().expectModal("frmForecastingModels", [&](pf::Form& f) {
+            auto& d = static_cast<FrmForecastingModels&>(f);
+            if (method == 0) look(f, "frmForecastingModels_none");
+            d.Option1[static_cast<std::size_t>(method)]->userClick();
+            d.txtValue[0]->Text(parameters[method][0]);
+            d.txtValue[1]->Text(parameters[method][1]);
+            look(f, name);
+            d.CmdSolve.userClick();
+        });
+        QVForecasting::SolveForecasting();
+        look(frmSolution(), "forecast_solution_" + std::to_string(method + 1), mainWindow());
+        s.strProblemEntered = "NO";
+    }
+}
+
+// ------------------------------------------------------------------ inventory
+
+TEST_F(ModuleTextFit2Test, ModelLists) {
+    const std::vector<std::string> inventory = {"Economic Order Quantity", "Economic Production Lot Size",
+                                                "Economic Order Quantity with Planned Shortages",
+                                                "Economic Order Quantity with Quantity Discounts",
+                                                "Order Quantity-Reorder Point with Probabilistic Demand",
+                                                "Single-Period Inventory with Probabilistic Demand"};
+    const std::vector<std::string> waiting = {"Poisson Arrivals / Exponential Service",
+                                              "Poisson Arrivals / Arbitrary Service (1 Channel)",
+                                              "Poisson Arrivals / Deterministic Service (1 Channel)",
+                                              "Poisson Arrivals / Arbitrary Service (No Waiting)",
+                                              "Poisson Arrivals / Exponential Service (Finite Pop.)"};
+    for (int module : {8, 9}) {
+        home(module);
+        h().expectModal("frmuserlistinput", [module](pf::Form& f) {
+            look(f, "frmuserlistinput_" + std::to_string(module));
+            static_cast<FrmUserListInput&>(f).cmdCancel.userClick();
+        });
+        qv::askModel(module == 8 ? " Inventory Models Available" : " Waiting Lines", module == 8 ? inventory : waiting);
+    }
+}
+
+
+// The problem of each model as Open leaves it: everyday values, or long ones.
+qv::SharedState& storedProblem(int model, bool longValues) {
+    const double big = longValues ? 1000 : 1;
+    qv::SharedState* s = nullptr;
+    switch (model) {
+        case 1: s = &invtest::eoqExample(); break;
+        case 2:
+            s = &invtest::eoqExample();
+            s->inv.intInventoryModel = 2;
+            s->varProductionRate = 5000 * big;
+            break;
+        case 3:
+            s = &invtest::shortagesExample(4.5);
+            s->inv.strHoldingCostText = "10";
+            break;
+        case 4:
+            s = longValues ? &invtest::discountsExample({{5, 0}, {4.8, 1000}, {4.75, 2500}, {4.6, 12000}, {4.55, 250000}})
+                           : &invtest::discountsExample({{5, 0}});
+            break;
+        case 5:
+            s = &invtest::reorderExample();
+            s->inv.strHoldingCostText = "2.5";
+            break;
+        default: s = &invtest::singlePeriodExample(longValues ? 2 : 1, longValues ? 1523456.75 : 100, 2500); break;
+    }
+    if (model != 6 && longValues) {
+        s->inv.dblAnnualDemand = s->inv.dblAnnualDemand.num() * big + 0.75;
+        s->inv.dblOrderingCost = 1234567.25;
+        s->inv.dblWorkingDays = 365;
+    }
+    if (model == 5 && longValues) {
+        // Held as a percent of the unit cost, with the number of stockouts.
+        s->inv.intHoldingCostMethod = 1;
+        s->inv.strHoldingCostText = "12.5";
+        s->inv.dblHoldingPercent = 12.5;
+        s->varUnitCost = 145678.25;
+        s->inv.dblHoldingCost = 145678.25 * 0.125;
+        s->inv.dblDemandMean = 1234567.5;
+        s->inv.dblDemandStdDev = 98765.25;
+        s->inv.intServiceLevelMethod = 1;
+        s->inv.dblStockoutsPerYear = 2;
+    }
+    if (model == 1 || model == 3) {
+        s->inv.intComputeReorderPoint = longValues ? 1 : 0;
+        s->inv.dblLeadTime = longValues ? 123456.5 : 0;
+    }
+    s->blnNewProblem = false;
+    s->strProblemEntered = "YES";
+    return *s;
+}
+
+// The input form of each model.
+const char* const kModelForms[] = {"", "frmEOQ", "frmProductionLotSize", "frmPlannedShortages",
+                                   "frmQtyDiscounts", "frmQR_Prob", "frmOnePeriodProb"};
+
+TEST_F(ModuleTextFit2Test, InventoryFormsInEachOfTheirStates) {
+    for (int model = 1; model <= 6; ++model) {
+        const std::string base = "inventory_" + std::to_string(model);
+        SCOPED_TRACE(base);
+        // A new problem: the form's first look, then each choice it offers.
+        home(8);
+        auto& s = qv::S();
+        s.inv.ReDimArrays();
+        s.inv.intInventoryModel = model;
+        s.inv.intDiscountCount = model == 4 ? 5 : 0;
+        s.blnNewProblem = true;
+        h().expectModal(kModelForms[model], [&](pf::Form& f) {
+            auto& w = dynamic_cast<FrmInventoryForm&>(f);
+            look(w, base + "_new");
+            if (w.comboHoldingcostmethod) {
+                w.comboHoldingcostmethod->ListIndex(0);
+                look(w, base + "_amount");
+                w.comboHoldingcostmethod->ListIndex(1);
+                look(w, base + "_percent");
+            }
+            if (w.chkreorderpoint) {
+                w.chkreorderpoint->userClick();
+                look(w, base + "_reorder");
+            }
+            if (auto* qr = dynamic_cast<FrmQR_Prob*>(&w)) {
+                qr->comboService.ListIndex(1);
+                look(w, base + "_stockouts");
+            }
+            if (auto* sp = dynamic_cast<FrmOnePeriodProb*>(&w)) {
+                sp->comboDistribution.ListIndex(1);
+                look(w, base + "_normal");
+            }
+            pf::Unload(w);
+        });
+        QVInvent::ShowInputForm();
+
+        // Stored problems with everyday and with long values, and their solutions.
+        for (bool longValues : {false, true}) {
+            const std::string name = base + (longValues ? "_long" : "_open");
+            SCOPED_TRACE(name);
+            home(8);
+            storedProblem(model, longValues);
+            h().expectModal(kModelForms[model], [&](pf::Form& f) {
+                auto& w = dynamic_cast<FrmInventoryForm&>(f);
+                look(w, name);
+                w.CmdSolve->userClick();
+            });
+            QVInvent::ShowInputForm();
+            look(frmSolution(), name + "_solution", mainWindow());
+        }
+    }
+}
+
+}  // namespace
