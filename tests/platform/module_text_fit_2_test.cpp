@@ -8,6 +8,10 @@
 #include "tests/ui_layout_check.h"
 #include "tests/ui_test_support.h"
 
+#include <QComboBox>
+#include <QListWidget>
+#include <QStyleOptionComboBox>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -54,12 +58,45 @@ Texts cutCells(const pf::Grid& g) {
     return out;
 }
 
+// Combo boxes whose chosen entry, and list boxes whose entries, do not show whole.
+Texts cutChoices(const pf::Form& f) {
+    Texts out;
+    for (pf::Control* c : f.controls()) {
+        QWidget* w = c->widget();
+        if (!w || !w->isVisibleTo(f.window())) continue;
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(combo);
+            opt.editable = combo->isEditable();
+            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                               QStyle::SC_ComboBoxEditField, combo);
+            for (int i = 0; i < combo->count(); ++i) {
+                const int need = combo->fontMetrics().horizontalAdvance(combo->itemText(i)) + 4;
+                if (need > field.width())
+                    out.push_back(c->qualifiedName() + " \"" + combo->itemText(i).toStdString() + "\": needs " +
+                                  std::to_string(need) + " px, has " + std::to_string(field.width()));
+            }
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            const int has = list->viewport()->width();
+            for (int i = 0; i < list->count(); ++i) {
+                const int need = list->fontMetrics().horizontalAdvance(list->item(i)->text()) + 8;
+                if (need > has)
+                    out.push_back(c->qualifiedName() + " \"" + list->item(i)->text().toStdString() + "\": needs " +
+                                  std::to_string(need) + " px, has " + std::to_string(has));
+            }
+            if (list->verticalScrollBar()->maximum() > 0) out.push_back(c->qualifiedName() + ": scrolls");
+        }
+    }
+    return out;
+}
+
 // The window's texts all show; with QV_SCREENSHOT_DIR set, a picture of `shown`.
 void look(pf::Form& f, const std::string& name, QWidget* shown = nullptr) {
     SCOPED_TRACE(name);
     if (f.kind() != pf::FormKind::Child) f.window()->show();
     qvtest::saveScreenshot(shown ? shown : f.window(), name);
     EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+    EXPECT_EQ(cutChoices(f), Texts{});
 }
 
 class ModuleTextFit2Test : public ::testing::Test {
@@ -91,7 +128,12 @@ protected:
 void fillTableau(int m, int n, double cost, int supply) {
     auto& t = qv::S().tr;
     for (int i = 1; i <= m; ++i) {
-        for (int j = 1; j <= n; ++j) t.dblArcCosts(qv::arcIndex(i, j, n)) = cost + i + j;
+        for (int j = 1; j <= n; ++j) {
+            const long k = qv::arcIndex(i, j, n);
+            t.lngArcTails(k) = i;
+            t.intArcHeads(k) = m + j;
+            t.dblArcCosts(k) = cost + i + j;
+        }
         if (qv::S().intCurrentModule == 2) t.lngNodeSupplies(i) = supply;
     }
     if (qv::S().intCurrentModule == 2)
