@@ -95,6 +95,9 @@ void raiseDecimals(double cost) {
     }
 }
 
+// Wide enough for the widest value a cell takes, "-999999.99", in the faces used.
+constexpr int kValueColumnWidth = 1000;
+
 // The text a tableau cell shows for a stored value: never an exponent.
 std::string valueText(double v) { return pf::EntryNumber(v); }
 
@@ -145,7 +148,7 @@ void buildTableau(bool withTotals) {
         g.HighLight(true);
         g.ColWidth(0, 1150);
         for (int c = 1; c < g.Cols(); ++c) {
-            g.ColWidth(c, 900);
+            g.ColWidth(c, kValueColumnWidth);
             g.ColAlignment(c, 1);
         }
         g.Height(g.Rows() - 1 < 18 ? 5800 : 8655);

@@ -132,7 +132,7 @@ void fillTableau(int m, int n, double cost, int supply) {
             const long k = qv::arcIndex(i, j, n);
             t.lngArcTails(k) = i;
             t.intArcHeads(k) = m + j;
-            t.dblArcCosts(k) = cost + i + j;
+            t.dblArcCosts(k) = i == j ? cost + (cost > 0 ? -1 : 1) : cost;
         }
         if (qv::S().intCurrentModule == 2) t.lngNodeSupplies(i) = supply;
     }
@@ -148,8 +148,8 @@ TEST_F(ModuleTextFit2Test, TableauxAtEachSizeWithEverydayAndLongValues) {
     };
     const Case cases[] = {
         {2, 1, 1, 0, 0},          {2, 3, 4, 0, 0},          {2, 30, 30, 0, 0},       {2, 3, 4, 12.5, 350},
-        {2, 3, 4, 999900.25, 999999}, {2, 30, 30, 999900.25, 999999}, {3, 1, 1, 0, 0}, {3, 4, 4, 0, 0},
-        {3, 30, 30, 0, 0},        {3, 4, 4, 999900.25, 1},  {3, 30, 30, -99900.25, 1},
+        {2, 3, 4, 999999.99, 999999}, {2, 30, 30, 999999.99, 999999}, {3, 1, 1, 0, 0}, {3, 4, 4, 0, 0},
+        {3, 30, 30, 0, 0},        {3, 4, 4, 999999.99, 1},  {3, 30, 30, -999999.99, 1},
     };
     for (const Case& c : cases) {
         const std::string name = std::string(c.module == 2 ? "transport_" : "assignment_") + std::to_string(c.m) +
@@ -215,7 +215,7 @@ TEST_F(ModuleTextFit2Test, TransportationAndAssignmentSolutions) {
                 d.cmdOK_Click();
             });
             frmMenu().StartNewProblem();
-            fillTableau(size, size, size == 30 ? 999900.25 : 12.5, size == 30 ? 999999 : 350);
+            fillTableau(size, size, size == 30 ? 999999.99 : 12.5, size == 30 ? 999999 : 350);
             qv::S().blnNewProblem = false;
             QVTanda::RebuildAfterRead();
             h().expectModal("frmTransObj", [](pf::Form& f) {
@@ -248,7 +248,7 @@ TEST_F(ModuleTextFit2Test, TimeSeriesGridNewAndOpened) {
             newSeries(periods);
             if (values) {
                 auto& s = qv::S();
-                for (int t = 1; t <= periods; ++t) s.fc.dblTimeSeries(t, 1) = t % 2 ? 1234567890.25 : 42;
+                for (int t = 1; t <= periods; ++t) s.fc.dblTimeSeries(t, 1) = t % 2 ? 1234567890.25 : -42.5;
                 s.blnNewProblem = false;
                 QVForecasting::BuildTimeSeriesGrid();
             }
@@ -266,9 +266,9 @@ TEST_F(ModuleTextFit2Test, ForecastingMethodDialogWithEachMethodAndItsSolution) 
         const std::string name = "frmForecastingModels_" + std::to_string(method + 1);
         SCOPED_TRACE(name);
         home(11);
-        newSeries(16);
+        newSeries(30);
         auto& s = qv::S();
-        for (int t = 1; t <= 16; ++t) s.fc.dblTimeSeries(t, 1) = 100 + 7 * (t % 4) + t;
+        for (int t = 1; t <= 30; ++t) s.fc.dblTimeSeries(t, 1) = 100 + 7 * (t % 4) + t;
         s.blnNewProblem = false;
         QVForecasting::BuildTimeSeriesGrid();
         h().expectModal("frmForecastingModels", [&](pf::Form& f) {
