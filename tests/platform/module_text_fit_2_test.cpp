@@ -261,27 +261,40 @@ TEST_F(ModuleTextFit2Test, TimeSeriesGridNewAndOpened) {
 }
 
 TEST_F(ModuleTextFit2Test, ForecastingMethodDialogWithEachMethodAndItsSolution) {
-    const char* parameters[4][2] = {{"3", ""}, {"0.2", ""}, {"4", ""}, {"4", "4"}};
-    for (int method = 0; method < 4; ++method) {
-        const std::string name = "frmForecastingModels_" + std::to_string(method + 1);
+    struct Case {
+        int method;  // 1..4
+        const char* first;
+        const char* second;
+        int periods;
+        bool longValues;
+    };
+    const Case cases[] = {
+        {1, "3", "", 30, false}, {2, "0.2", "", 30, false}, {3, "4", "", 30, false}, {4, "4", "4", 30, false},
+        {1, "99", "", 100, true}, {4, "12", "12", 100, true},
+    };
+    for (const Case& c : cases) {
+        const std::string name =
+            "frmForecastingModels_" + std::to_string(c.method) + (c.longValues ? "_long" : "");
         SCOPED_TRACE(name);
         home(11);
-        newSeries(30);
+        newSeries(c.periods);
         auto& s = qv::S();
-        for (int t = 1; t <= 30; ++t) s.fc.dblTimeSeries(t, 1) = 100 + 7 * (t % 4) + t;
+        for (int t = 1; t <= c.periods; ++t)
+            s.fc.dblTimeSeries(t, 1) = c.longValues ? 1234567890.25 + 1000000.5 * (t % 12) : 100 + 7 * (t % 4) + t;
         s.blnNewProblem = false;
         QVForecasting::BuildTimeSeriesGrid();
         h().expectModal("frmForecastingModels", [&](pf::Form& f) {
             auto& d = static_cast<FrmForecastingModels&>(f);
-            if (method == 0) look(f, "frmForecastingModels_none");
-            d.Option1[static_cast<std::size_t>(method)]->userClick();
-            d.txtValue[0]->Text(parameters[method][0]);
-            d.txtValue[1]->Text(parameters[method][1]);
+            if (c.method == 1 && !c.longValues) look(f, "frmForecastingModels_none");
+            d.Option1[static_cast<std::size_t>(c.method - 1)]->userClick();
+            d.txtValue[0]->Text(c.first);
+            d.txtValue[1]->Text(c.second);
             look(f, name);
             d.CmdSolve.userClick();
         });
         QVForecasting::SolveForecasting();
-        look(frmSolution(), "forecast_solution_" + std::to_string(method + 1), mainWindow());
+        look(frmSolution(), "forecast_solution_" + std::to_string(c.method) + (c.longValues ? "_long" : ""),
+             mainWindow());
         s.strProblemEntered = "NO";
     }
 }
