@@ -9,6 +9,7 @@
 #include "platform/core/Errors.h"
 #include "platform/ui/Host.h"
 #include "shell/MenuState.h"
+#include "shell/SolvingCaption.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmSolution.h"
@@ -18,43 +19,9 @@
 
 namespace QVInvent {
 
-namespace {
-
-// Puts the status caption and the default cursor back however the solve ends.
-class SolvingCaption {
-public:
-    SolvingCaption() : saved_(frmMenu().lblmoduleindicator.Caption()) {
-        show("Solving Problem . . .");
-        pf::SetBusyCursor(true);
-    }
-    ~SolvingCaption() {
-        try {
-            restore();
-            pf::SetBusyCursor(false);
-        } catch (...) {
-        }
-    }
-    void restore() {
-        if (restored_) return;
-        restored_ = true;
-        show(saved_);
-    }
-
-private:
-    static void show(const std::string& text) {
-        FrmMenu& m = frmMenu();
-        m.lblmoduleindicator.Caption(text);
-        m.lblmoduleindicator.Refresh();
-    }
-    std::string saved_;
-    bool restored_ = false;
-};
-
-}  // namespace
-
 void SolveInventoryModel() {
     try {
-        SolvingCaption frame;
+        qv::SolvingCaption frame;
         qv::SharedState& s = qv::S();
         const std::string refused = CheckInventoryInputs(s);
         if (!refused.empty()) {

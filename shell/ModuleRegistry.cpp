@@ -8,6 +8,7 @@
 #include "lp/core/Parser.h"
 #include "lp/core/TextModel.h"
 #include "markov/Markov.h"
+#include "network/QVPert_CPM.h"
 #include "network/qvhrtrt.h"
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
@@ -88,9 +89,22 @@ void registerShortestRouteAndTree() {
     }
 }
 
+// Module 7: PERT/CPM.
+void registerPertCpm() {
+    ModuleProcedures& p = modules(7);
+    p.newProblem = [] { QVPert_CPM::NewPertProblem(); };
+    p.commitPendingEntry = [] { QVPert_CPM::CommitPendingTimes(); };
+    p.sizeForFile = [] { QVPert_CPM::InitPertArrays(); };
+    p.rebuildScreen = [] { QVPert_CPM::RebuildActivityWindow(); };
+    p.showInputForm = [] { QVPert_CPM::ShowActivityWindow(); };
+    p.solve = [] { QVPert_CPM::SolvePertNetwork(); };
+    p.report = [](pf::ReportSink& sink) { QVPert_CPM::PrintPertSolution(sink); };
+}
+
 // Modules 5, 6 (qvhrtrt) and 7 (QVPert_CPM, frmPERT_CPM).
 void registerNetworks() {
     registerShortestRouteAndTree();
+    registerPertCpm();
 }
 
 // Module 8 (QVInvent).
@@ -102,16 +116,19 @@ void registerInventory() {
     p.report = [](pf::ReportSink& sink) { QVInvent::PrintInventoryReport(sink); };
 }
 
-// Modules 8 (QVInvent) and 9 (QVWait).
-void registerInventoryAndWaitingLines() { registerInventory(); }
-
-// Module 9.
+// Module 9 (QVWait).
 void registerWaitingLines() {
     ModuleProcedures& p = modules(9);
     p.newProblem = [] { QVWait::NewWaitingLineProblem(); };
     p.showInputForm = [] { QVWait::ShowWaitingLineForm(); };
     p.solve = [] { QVWait::SolveWaitingLineModel(); };
     p.report = [](pf::ReportSink& sink) { QVWait::PrintWaitingLineReport(sink); };
+}
+
+// Modules 8 and 9.
+void registerInventoryAndWaitingLines() {
+    registerInventory();
+    registerWaitingLines();
 }
 
 // Module 10 (QVDecisionAnalysis).
@@ -170,7 +187,6 @@ void registerModules() {
     registerTransportation();
     registerNetworks();
     registerInventoryAndWaitingLines();
-    registerWaitingLines();
     registerDecisionAnalysis();
     registerForecastingAndMarkov();
     registerCellValidators();

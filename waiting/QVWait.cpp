@@ -5,6 +5,7 @@
 
 #include "platform/ui/Host.h"
 #include "shell/MenuState.h"
+#include "shell/SolvingCaption.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmSolution.h"
@@ -25,27 +26,6 @@ void sizeTables() {
     s.wl.dblFiniteTerms.ReDim(200);
 }
 
-// The caption and the cursor come back however the solve ends.
-class SolvingCaption {
-public:
-    SolvingCaption() : saved_(frmMenu().lblmoduleindicator.Caption()) {
-        show("Solving Problem . . .");
-        pf::SetBusyCursor(true);
-    }
-    ~SolvingCaption() {
-        show(saved_);
-        pf::SetBusyCursor(false);
-    }
-    SolvingCaption(const SolvingCaption&) = delete;
-    SolvingCaption& operator=(const SolvingCaption&) = delete;
-
-private:
-    static void show(const std::string& c) {
-        frmMenu().lblmoduleindicator.Caption(c);
-        frmMenu().lblmoduleindicator.Refresh();
-    }
-    std::string saved_;
-};
 
 }  // namespace
 
@@ -86,7 +66,7 @@ void SolveWaitingLineModel() {
     }
     std::vector<std::string> lines;
     {
-        SolvingCaption solving;
+        qv::SolvingCaption solving;
         SolveModel(s.wl, s.dblProbabilityTable);
         lines = SolutionLines(s.wl, s.dblCostPerUnit, s.dblProbabilityTable);
     }

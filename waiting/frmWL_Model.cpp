@@ -72,18 +72,19 @@ bool numericEntry(pf::TextBox& box, double& value) {
     return true;
 }
 
-// The leading number of a box's comma-free text; beyond the double range it is beyond
-// every limit.
-double leadingValue(const std::string& text) {
+// The leading number of a box's comma-free text. False when its digits do not fit a
+// double: such a number is beyond every limit and is refused, not stored.
+bool leadingValue(const std::string& text, double& value) {
     std::string plain;
     for (char c : text)
         if (c != ',') plain += c;
     try {
-        return pf::ValText(plain);
+        value = pf::ValText(plain);
     } catch (const pf::RuntimeError& e) {
         if (e.number() != pf::errOverflow) throw;
-        return HUGE_VAL;
+        return false;
     }
+    return std::isfinite(value);
 }
 
 void selectAll(pf::TextBox& box) {
@@ -118,7 +119,8 @@ FrmWLModel::FrmWLModel() : pf::Form("frmWL_Model", pf::FormKind::Dialog) {
     }
     lbl_WL[3]->Visible(false);
     txt_WL[3]->Visible(false);
-    Label1.Move(240, kRowTop[2] + 330, 4695, 255);
+    // Just below the question above it, not under its lower edge.
+    Label1.Move(240, kRowTop[2] + 375, 4695, 255);
     qv::dialogLabelLook(Label1, 8.25, false);
     Label1.Visible(false);
 
@@ -154,6 +156,7 @@ FrmWLModel::FrmWLModel() : pf::Form("frmWL_Model", pf::FormKind::Dialog) {
     qv::dialogButton(cmdSave, "Save", 6720, 1440, 1215, 8);
     cmdSave.Click = [this] { cmdSave_Click(); };
     qv::dialogButton(cmdCancel, "Cancel", 6720, 2040, 1215, 9);
+    cmdCancel.Cancel(true);  // Esc in a box cancels, as the close command does
     cmdCancel.Click = [this] { cmdCancel_Click(); };
 }
 
@@ -227,7 +230,8 @@ void FrmWLModel::txt_WL_LostFocus(int index) {
                 wl.dblArrivalRate = v;
                 return;
             }
-            wl.intChannelCount = std::floor(leadingValue(box.Text()));
+            if (!leadingValue(box.Text(), v)) return refuse(box, QVWait::kChannelRange);
+            wl.intChannelCount = std::floor(v);
             if (!(wl.intChannelCount >= 1 && wl.intChannelCount <= qv::WaitingBlock::kMaxChannels))
                 return refuse(box, QVWait::kChannelRange);
             return;
@@ -302,7 +306,10 @@ void FrmWLModel::ValidateInput(int& result) {
 
     pf::TextBox& arrivalBox = single ? *txt_WL[0] : *txt_WL[1];
     const double saved = wl.dblArrivalRate;
-    if (!single) wl.dblArrivalRate = leadingValue(arrivalBox.Text());
+    if (!single) {
+        double lambda = 0;
+        wl.dblArrivalRate = leadingValue(arrivalBox.Text(), lambda) ? lambda : 0;
+    }
     if (!(wl.dblArrivalRate > 0)) return refuse(arrivalBox, QVWait::kMeanPositive);
 
     const double k = wl.intChannelCount, mu = wl.dblServiceRate, lambda = wl.dblArrivalRate;

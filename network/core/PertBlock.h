@@ -24,6 +24,19 @@ struct PertBlock {
     pf::Array<pf::Value> dblTimeVariances;
     // Activity names, indexes 0..25: "A" to "Y" from 1, filled by the grid window's Load.
     pf::Array<std::string> strActivityLetters;
+
+    // The schedule of the last solve.
+    pf::Array<pf::Value> dblEarliestStarts;
+    pf::Array<pf::Value> dblEarliestFinishes;
+    pf::Array<pf::Value> dblLatestStarts;
+    pf::Array<pf::Value> dblLatestFinishes;
+    pf::Array<pf::Value> dblSlacks;
+    pf::Array<std::string> strCriticalFlags;      // "YES" for zero slack, else " "
+    pf::Array<std::string> strCriticalPathFlags;  // "YES" on the traced critical path, else " "
+    pf::Value dblCompletionTime;                  // rounded to 2 decimals once shown
+
+    // The activity selected in the activity window (1..n).
+    int intCurrentActivity = 0;
 };
 
 }  // namespace qv

@@ -24,7 +24,9 @@ struct Decimal {
 // 2.675 is 2.67499999... in binary but 2.67500000000000 at 15 digits.
 Decimal toDecimal15(double v) {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
+    // The same correctly rounded digits as printf's "%.14e", several times faster.
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(v), std::chars_format::scientific, 14).ptr;
+    *end = '\0';
     Decimal d;
     const char* p = buf;
     for (; *p && *p != 'e'; ++p)

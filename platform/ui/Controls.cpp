@@ -371,15 +371,7 @@ void TextBox::defaultKeyPress(int ascii) {
         }
         return;
     }
-    if (ascii == 27) {
-        for (Control* c : owner().controls()) {
-            if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isCancel() && b->Enabled() && b->Visible()) {
-                b->userClick();
-                return;
-            }
-        }
-        return;
-    }
+    if (ascii == 27) return;  // Esc is the Cancel button's (Control::deliverKey)
     if (ascii < 32 || ascii > 255) return;
     if (len > 0) t.erase(start, len);
     t.insert(t.begin() + start, static_cast<char>(ascii));

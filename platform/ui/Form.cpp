@@ -1,5 +1,7 @@
 #include "platform/ui/Form.h"
 
+#include "platform/ui/Controls.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -263,6 +265,15 @@ void Control::deliverKey(int keyCode, int shift, int ascii) {
     if (ascii == 0) return;
     int a = ascii;
     if (KeyPress) KeyPress(a);
+    if (a == 27) {
+        // Esc presses the window's Cancel button, whichever control has the focus.
+        for (Control* c : owner().controls()) {
+            if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isCancel() && b->Enabled() && b->Visible()) {
+                b->userClick();
+                return;
+            }
+        }
+    }
     if (a != 0) defaultKeyPress(a);
 }
 

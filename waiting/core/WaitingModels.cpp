@@ -34,7 +34,7 @@ std::string money14(double v) { return pf::RightAlignNumber("$" + pf::Format(v, 
 std::string field(int v, int w) { return pf::RightAlignNumber(std::to_string(v), w); }
 
 double totalCost(const qv::WaitingBlock& wl, double costPerUnit) {
-    return wl.dblAvgSystemUnits * costPerUnit + wl.intChannelCount.num() * wl.dblChannelCost.num();
+    return wl.dblAvgSystemUnits * costPerUnit + channels(wl) * wl.dblChannelCost.num();
 }
 
 void solveMMk(qv::WaitingBlock& wl, pf::Array2<double>& table) {
@@ -212,8 +212,9 @@ std::vector<std::string> SolutionLines(const qv::WaitingBlock& wl, double costPe
     const int model = wl.intWaitingLineModel;
     std::vector<std::string> lines;
     if (!IsKnownModel(model)) return lines;
+    // A file may hold a fractional count; the models use its whole part, and so do the lines.
     const int k = channels(wl);
-    const std::string kText = num(wl.intChannelCount);
+    const std::string kText = num(k);
     const double lambda = wl.dblArrivalRate, mu = wl.dblServiceRate;
 
     if (model == 4) {
@@ -245,7 +246,7 @@ std::vector<std::string> SolutionLines(const qv::WaitingBlock& wl, double costPe
     lines.emplace_back();
     if (!(model == 2 && economic)) lines.emplace_back();
     const std::string heading =
-        model == 5 ? "  SUMMARY OF A " + kText + " CHANNEL WAITING LINE FOR A POPULATION OF SIZE " + num(wl.intPopulationSize)
+        model == 5 ? "  SUMMARY OF A " + kText + " CHANNEL WAITING LINE FOR A POPULATION OF SIZE " + num(population(wl))
                    : "  SUMMARY OF A " + kText + " CHANNEL WAITING LINE WITH";
     add(lines, {heading, "  " + pf::Repeat('*', static_cast<int>(heading.size()) - 2), "",
                 "       MEAN NUMBER OF ARRIVALS = " + num(lambda), "", serviceLine(k, mu), ""});
@@ -281,7 +282,7 @@ void PrintWaitingLineReport(const qv::WaitingBlock& wl, double costPerUnit, cons
     out.line("        WAITING LINES");
     out.line("        *************");
     blank();
-    out.line(pad + "NUMBER OF CHANNELS = " + (model == 2 || model == 3 ? std::string("1") : num(wl.intChannelCount)));
+    out.line(pad + "NUMBER OF CHANNELS = " + (model == 2 || model == 3 ? std::string("1") : num(k)));
     blank();
     out.line(pad + "POISSON ARRIVALS WITH MEAN RATE = " + num(wl.dblArrivalRate));
     blank();
@@ -305,7 +306,7 @@ void PrintWaitingLineReport(const qv::WaitingBlock& wl, double costPerUnit, cons
     }
     if (model == 5) {
         blank();
-        out.line(pad + "FINITE CALLING POPULATION OF SIZE = " + num(wl.intPopulationSize));
+        out.line(pad + "FINITE CALLING POPULATION OF SIZE = " + num(population(wl)));
     }
     const bool costs = wl.strEconomicAnalysis != "NO";
     if (costs) {

@@ -159,6 +159,14 @@ TEST(MarkovUnsettled, ExactWhenRowsSumToOneElseThePass150ValuesWithTheNote) {
     EXPECT_TRUE(one.mk.blnShowsUnsettledValues);
     EXPECT_NEAR(one.mk.dblStateDistribution(1), 0.92773, 5e-6);
 
+    // The values shown are those of pass 150 (worked out apart from the program): the
+    // leaky chain's oscillation has shrunk to about 0.309 each, and the two classes
+    // are back at their uniform start after an even number of passes.
+    const std::vector<double> leakyAt150 = {0.3093967268637, 0.3092420285003, 0.3090873301368};
+    for (int j = 1; j <= 3; ++j) EXPECT_NEAR(leaky.mk.dblStateDistribution(j), leakyAt150[j - 1], 1e-12) << j;
+    for (int j = 1; j <= 5; ++j) EXPECT_NEAR(twoSkewed.mk.dblStateDistribution(j), 0.2, 1e-12) << j;
+    EXPECT_EQ(Markov::SolutionLines(leaky.mk, leaky.table)[6], "             1            0.309");
+
     for (const Chain* c : {&leaky, &twoSkewed, &one}) {
         const auto lines = Markov::SolutionLines(c->mk, c->table);
         ASSERT_GE(lines.size(), 3u);
@@ -166,6 +174,35 @@ TEST(MarkovUnsettled, ExactWhenRowsSumToOneElseThePass150ValuesWithTheNote) {
         EXPECT_EQ(lines[lines.size() - 2], Markov::kUnsettledNote1);
         EXPECT_EQ(lines.back(), Markov::kUnsettledNote2);
     }
+}
+
+// The report puts the note right after the result rows: before the two closing blank
+// lines of the steady state, last after an absorption table, never after the three
+// statements of a single absorbing state.
+TEST(MarkovUnsettled, TheReportsNoteFollowsTheResultRows) {
+    const std::vector<std::string> note = {"", Markov::kUnsettledNote1, Markov::kUnsettledNote2};
+    Chain steady = Solved({{0, 0.9995, 0}, {0.5, 0, 0.4995}, {0, 0.9995, 0}});
+    auto r = Report(steady);
+    EXPECT_EQ(r[r.size() - 7], "             3            0.309");
+    EXPECT_EQ(r[r.size() - 6], "") << "rows below six states are double-spaced";
+    EXPECT_EQ(std::vector<std::string>(r.end() - 5, r.end() - 2), note);
+    EXPECT_EQ(r[r.size() - 2], "");
+    EXPECT_EQ(r.back(), "");
+
+    // Two absorbing states reached slowly, rows summing to 0.9995 only.
+    Chain table = Solved({{1, 0, 0}, {0, 1, 0}, {0.0005, 0.0004, 0.9986}});
+    ASSERT_TRUE(table.mk.blnShowsUnsettledValues);
+    r = Report(table);
+    EXPECT_EQ(r[r.size() - 4].substr(0, 9), "    3    ");
+    EXPECT_EQ(std::vector<std::string>(r.end() - 3, r.end()), note);
+
+    Chain single = Solved({{1, 0}, {0.00005, 0.99945}});
+    ASSERT_TRUE(single.mk.blnShowsUnsettledValues);
+    r = Report(single);
+    EXPECT_EQ(r.back(), "");
+    EXPECT_EQ(r[r.size() - 2], "    All units will end up in this absorbing state.");
+    const auto w = Markov::SolutionLines(single.mk, single.table);
+    EXPECT_EQ(std::vector<std::string>(w.end() - 3, w.end()), note) << "the window shows it";
 }
 
 // --------------------------------------------------------------- oracle
@@ -413,6 +450,45 @@ TEST(MarkovLines, SteadyStateOfThreeStatesDoubleSpaced) {
     // The window's lines are the report's solution section without its first blank
     // and the two closing ones.
     EXPECT_EQ(window, std::vector<std::string>(report.begin() + 19, report.end() - 2));
+}
+
+// The spacing rules at their edges: steady-state rows double-spaced below six states,
+// absorption rows double-spaced up to four nonabsorbing states; window and report alike.
+TEST(MarkovLines, SpacingChangesAtSixStatesAndFiveNonabsorbing) {
+    struct Case {
+        int states;
+        bool absorbing;  // the first and last states absorbing, the others move to the first or stay
+        bool doubleSpaced;
+    } cases[] = {{5, false, true}, {6, false, false}, {6, true, true}, {7, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.states) + (c.absorbing ? " absorbing" : " steady"));
+        Matrix p(static_cast<std::size_t>(c.states), std::vector<double>(static_cast<std::size_t>(c.states), 0));
+        for (int i = 0; i < c.states; ++i) {
+            if (c.absorbing) {
+                const bool ends = i == 0 || i == c.states - 1;
+                p[i][i] = ends ? 1 : 0.5;
+                if (!ends) p[i][0] = 0.5;
+            } else {
+                for (auto& x : p[i]) x = 1.0 / c.states;
+            }
+        }
+        Chain ch = Solved(p);
+        const auto w = Markov::SolutionLines(ch.mk, ch.table);
+        const auto r = Report(ch);
+        // The first two result rows and what stands between them.
+        for (const auto* lines : {&w, &r}) {
+            // The result section: past its title (the report's matrix rows look alike).
+            const std::string title = c.absorbing ? "PROBABILITY OF ENDING IN EACH ABSORBING STATE"
+                                                  : "THE STEADY STATE PROBABILITIES ARE AS FOLLOWS:";
+            std::size_t first = 0;
+            while (first < lines->size() && (*lines)[first] != title) ++first;
+            const std::string lead = c.absorbing ? "    2    " : "             1   ";
+            while (first < lines->size() && (*lines)[first].rfind(lead, 0) != 0) ++first;
+            ASSERT_LT(first + 2, lines->size());
+            EXPECT_EQ((*lines)[first - 1], "") << "a blank line under the heading";
+            EXPECT_EQ((*lines)[first + 1].empty(), c.doubleSpaced);
+        }
+    }
 }
 
 TEST(MarkovLines, SpacingByNumberOfStates) {

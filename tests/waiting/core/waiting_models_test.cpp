@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -149,6 +151,30 @@ TEST(WaitingModels, UnsolvableInputsNamedByTheFirstFault) {
     unknown.solve();
     EXPECT_TRUE(unknown.window().empty());
     EXPECT_TRUE(unknown.file().empty());
+}
+
+// A file can carry a fractional channel count or population; the models use the whole
+// part, and every line shows the count that was used.
+TEST(WaitingModels, FractionalCountsShowAsTheWholeNumbersUsed) {
+    Problem m(1, 2.5, 7, 4);
+    m.costs(1, 10).solve();
+    // M/M/2, r = 1.75: P0 = 1/15, Lq = 3.0625 x 28 / 15, L = 7.4667; TC = L + 2 x 10.
+    const auto w = m.window();
+    EXPECT_EQ(w[2], "  SUMMARY OF A 2 CHANNEL WAITING LINE WITH");
+    EXPECT_EQ(w[3], "  " + std::string(40, '*'));
+    EXPECT_EQ(w[21], "  THE TOTAL COST PER TIME PERIOD                           $27.47");
+    const auto r = m.printed();
+    EXPECT_EQ(r[0][7], "            NUMBER OF CHANNELS = 2");
+    EXPECT_EQ(r[0][34], "        THE TOTAL COST PER TIME PERIOD                           $27.47");
+
+    Problem f(5, 2.9, 0.5, 1, 0, 3.7);
+    f.solve();
+    EXPECT_EQ(f.wl.intOrMoreStart, 4);
+    EXPECT_EQ(f.window()[2], "  SUMMARY OF A 2 CHANNEL WAITING LINE FOR A POPULATION OF SIZE 3");
+    EXPECT_EQ(f.window()[3], "  " + std::string(62, '*'));
+    const auto fr = f.printed();
+    EXPECT_EQ(fr[0][7], "            NUMBER OF CHANNELS = 2");
+    EXPECT_EQ(fr[0][13], "            FINITE CALLING POPULATION OF SIZE = 3");
 }
 
 TEST(WaitingModels, ResultsBeyondTheDoubleRangeRaiseOverflow) {
@@ -361,6 +387,72 @@ TEST(WaitingLines, FinitePopulationWindowUnderline) {
                             std::to_string(n));
         EXPECT_EQ(w[3], "  " + std::string(stars, '*'));
     }
+}
+
+// ------------------------------------------------------------ golden texts
+
+// Sections of the golden file: "== title", then "|" lines and "--page" marks.
+std::map<std::string, std::vector<std::string>> GoldenSections() {
+    std::ifstream in(std::string(QV_TEST_DATA) + "/waiting/core/waiting_golden.txt");
+    std::map<std::string, std::vector<std::string>> out;
+    std::vector<std::string>* cur = nullptr;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("== ", 0) == 0)
+            cur = &out[line.substr(3)];
+        else if (cur && !line.empty() && line[0] != '#')
+            cur->push_back(line);
+    }
+    return out;
+}
+
+std::vector<std::string> Marked(const std::vector<std::string>& lines) {
+    std::vector<std::string> out;
+    for (const std::string& l : lines) out.push_back("|" + (l == "\f" ? std::string("<FF>") : l));
+    return out;
+}
+
+// Whole windows and reports against texts computed apart from the program: every
+// line, every blank, every page break.
+TEST(WaitingGolden, WindowsAndReportsLineByLine) {
+    const auto golden = GoldenSections();
+    auto costs = [](Problem p, double cw, double cs) { return p.costs(cw, cs); };
+    struct Case {
+        std::string title;
+        Problem problem;
+    };
+    const std::vector<Case> windows = {
+        {"window M/M/3 10 4", Problem(1, 3, 10, 4)},
+        {"window no waiting k 2", Problem(4, 2, 1, 1)},
+        {"window no waiting k 14", Problem(4, 14, 10, 1)},
+        {"window finite N 1", Problem(5, 1, 1, 2, 0, 1)},
+        {"window finite k 7 N 4", Problem(5, 7, 0.5, 1, 0, 4)},
+        {"window M/G/1 with costs", costs(Problem(2, 1, 2, 3, 0.25), 5, 20)},
+    };
+    for (Case c : windows) {
+        ASSERT_EQ(golden.count(c.title), 1u) << c.title;
+        c.problem.solve();
+        EXPECT_EQ(Marked(c.problem.window()), golden.at(c.title)) << c.title;
+    }
+    const std::vector<Case> reports = {
+        {"M/M/1 0.93 1", Problem(1, 1, 0.93, 1)},
+        {"M/G/1 with costs", costs(Problem(2, 1, 2, 3, 0.25), 5, 20)},
+        {"no waiting k 2 with costs", costs(Problem(4, 2, 1, 1), 1, 1)},
+        {"finite k 2 N 3", Problem(5, 2, 0.5, 1, 0, 3)},
+    };
+    for (Case c : reports) {
+        c.problem.solve();
+        std::vector<std::string> printed;
+        for (const auto& page : c.problem.printed()) {
+            printed.push_back("--page");
+            for (const std::string& l : Marked(page)) printed.push_back(l);
+        }
+        ASSERT_EQ(golden.count("printed " + c.title), 1u) << c.title;
+        EXPECT_EQ(printed, golden.at("printed " + c.title)) << c.title;
+        EXPECT_EQ(Marked(c.problem.file()), golden.at("file " + c.title)) << c.title;
+    }
+    Problem d(3, 1, 2, 3);
+    d.solve();
+    EXPECT_EQ(Marked(d.file()), golden.at("file M/D/1"));
 }
 
 TEST(WaitingReport, MM1PagesAndSpacing) {

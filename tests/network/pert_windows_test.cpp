@@ -1,0 +1,498 @@
+// The PERT/CPM parameters dialog and activity window, headless with the scripted host:
+// the count box and OK, predecessor selection, the time boxes with their messages and
+// Enter keys, the menus that commit a time being typed, a stored problem on Load, Solve,
+// and a CPM file the module cannot show.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "network/QVPert_CPM.h"
+#include "network/frmPERTCPM_Init.h"
+#include "network/frmPERT_CPM.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/Modules.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmModuleSelection.h"
+#include "shell/frmProblem.h"
+#include "shell/frmSolution.h"
+#include "tests/ui_test_support.h"
+
+namespace {
+
+pf::ScriptedHost& h() { return pf::scriptedHost(); }
+qv::PertBlock& P() { return qv::S().pert; }
+
+std::string inputError(const std::string& text) {
+    return "MSGBOX \"Data Input Error\" critical OK \"" + text + "\" -> OK";
+}
+
+int countOf(const std::string& line) {
+    const auto& t = h().transcript;
+    return static_cast<int>(std::count(t.begin(), t.end(), line));
+}
+
+const char* const kRange = "NOTE:  THE NUMBER OF ACTIVITIES MUST BE BETWEEN 1 AND 25.";
+const char* const kInteger = "NOTE:  THE NUMBER OF ACTIVITIES MUST BE AN INTEGER VALUE.";
+const char* const kMissing = "You must enter the number of activities.";
+const char* const kCompletion = "NOTE:  THE COMPLETION TIME MUST BE GREATER THAN OR EQUAL TO ZERO.";
+const char* const kOptimistic = "NOTE:  THE OPTIMISTIC TIME MUST BE GREATER THAN OR EQUAL TO 0.";
+const char* const kProbable = "NOTE:  THE MOST PROBABLE TIME MUST BE GREATER THAN OR EQUAL TO THE OPTIMISTIC TIME.";
+const char* const kPessimistic =
+    "NOTE:  THE PESSIMISTIC TIME MUST BE GREATER THAN OR EQUAL TO THE MOST PROBABLE TIME.";
+const std::string kReenter = "  PLEASE REENTER TIMES.";
+
+class PertWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qvtest::resetProgram();
+        choosePert();
+    }
+    void TearDown() override {
+        EXPECT_TRUE(h().allAnswersUsed());
+        pf::unloadAll();
+        h().clearAnswers();
+    }
+
+    // The module chosen and its home screen open, as the chooser's OK leaves them.
+    static void choosePert() {
+        frmMenu();
+        pf::Unload<FrmModuleSelection>();
+        auto& s = qv::S();
+        s.intCurrentModule = 7;
+        s.strProblemType = "PERT/CPM PROBLEM";
+        s.strProblemFileExt = "CPM";
+        frmProblem().Show();
+        pf::collectUnloaded();
+        h().transcript.clear();
+    }
+
+    // File New with the dialog acted out by `actions`.
+    static void newProblem(const std::function<void(FrmPERTCPM_Init&)>& actions) {
+        h().expectModal("frmPERTCPM_Init", [actions](pf::Form& f) { actions(static_cast<FrmPERTCPM_Init&>(f)); });
+        frmMenu().mnuFileNew_Click();
+    }
+
+    // A new problem of n activities in the given mode, its window open.
+    static FrmPERT_CPM& layOut(int n, int mode) {
+        if (qv::S().strProblemEntered == "YES") h().expectMessage(pf::vbYes);  // over the problem before
+        newProblem([&](FrmPERTCPM_Init& d) {
+            d.txtNumActivities.SetFocus();
+            pf::SendKeys(std::to_string(n), true);
+            if (mode == 2) d.optActivityTime[1]->userClick();
+            d.cmdOK.userClick();
+        });
+        h().transcript.clear();
+        return frmPERT_CPM();
+    }
+
+    static pf::Grid& grid() { return frmPERT_CPM().gridDisplayEdit; }
+
+    // Clicks a box and types into it.
+    static void typeInto(pf::TextBox& box, const std::string& keys) {
+        box.userClick();
+        pf::SendKeys(keys, true);
+    }
+};
+
+TEST_F(PertWindowTest, CountBoxAndOk) {
+    struct Case {
+        std::string text;
+        const char* message;  // nullptr: accepted
+        int count;
+    } cases[] = {
+        {"1", nullptr, 1},      {"25", nullptr, 25},     {"0", kRange, 0},       {"26", kRange, 0},
+        {"-3", kRange, 0},      {"2.5", kInteger, 0},    {"abc", kRange, 0},     {"12abc", nullptr, 12},
+        {"  7", nullptr, 7},    {"", kMissing, 0},       {std::string(400, '9'), kRange, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        qvtest::resetProgram();
+        choosePert();
+        newProblem([&](FrmPERTCPM_Init& d) {
+            d.txtNumActivities.SetFocus();
+            d.txtNumActivities.Text(c.text);
+            if (c.message) h().expectMessage(pf::vbOK);
+            d.cmdOK.userClick();
+            if (!c.message) return;
+            // Shown once, the dialog still open, the box handed back with its text selected.
+            EXPECT_EQ(countOf(inputError(c.message)), 1);
+            EXPECT_TRUE(pf::isLoaded<FrmPERTCPM_Init>());
+            EXPECT_EQ(pf::focusedControl(), &d.txtNumActivities);
+            EXPECT_EQ(d.txtNumActivities.SelLength(), static_cast<int>(c.text.size()));
+            EXPECT_EQ(P().intActivityCount, 0);
+            d.cmdCancel_Click();
+        });
+        if (c.message) {
+            EXPECT_FALSE(pf::isLoaded<FrmPERT_CPM>());
+            continue;
+        }
+        EXPECT_EQ(P().intActivityCount, c.count);
+        EXPECT_EQ(P().intTimeEstimateMode.num(), 1);
+        ASSERT_TRUE(pf::isLoaded<FrmPERT_CPM>());
+        EXPECT_EQ(grid().Rows(), c.count + 2);
+        EXPECT_EQ(frmPERT_CPM().lstActivityName.ListCount(), c.count);
+        EXPECT_EQ(qv::S().strProblemEntered, "YES");
+        EXPECT_TRUE(qv::S().blnNewProblem);  // new until saved or solved
+        EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    }
+}
+
+// OK goes on only with the count the box shows, and each refusal is shown once.
+TEST_F(PertWindowTest, OkAfterATextTheBoxHasNotChecked) {
+    newProblem([](FrmPERTCPM_Init& d) {
+        d.txtNumActivities.SetFocus();
+        pf::SendKeys("5{TAB}", true);  // accepted as the box is left
+        EXPECT_EQ(P().intActivityCount, 5);
+        d.txtNumActivities.Text("abc");  // never checked: the box did not have the focus
+        h().expectMessage(pf::vbOK);
+        d.cmdOK.userClick();
+        EXPECT_EQ(countOf(inputError(kRange)), 1);
+        EXPECT_EQ(pf::focusedControl(), &d.txtNumActivities);
+        // Again: the refusal comes as the focus leaves the box, and OK adds none.
+        h().expectMessage(pf::vbOK);
+        d.cmdOK.userClick();
+        EXPECT_EQ(countOf(inputError(kRange)), 2);
+        EXPECT_TRUE(pf::isLoaded<FrmPERTCPM_Init>());
+        // Enter and Esc do nothing here.
+        pf::SendKeys("7{ENTER}{ESC}", true);
+        EXPECT_TRUE(pf::isLoaded<FrmPERTCPM_Init>());
+        EXPECT_EQ(P().intActivityCount, 5);
+        // A good text set behind the box's back is checked first, and OK waits.
+        d.optActivityTime[1]->userClick();  // the box is left: 7 is stored
+        d.txtNumActivities.Text("9");
+        d.cmdOK.userClick();
+        EXPECT_EQ(P().intActivityCount, 9);
+        EXPECT_TRUE(pf::isLoaded<FrmPERTCPM_Init>());
+        EXPECT_EQ(pf::focusedControl(), &d.txtNumActivities);
+        d.cmdOK.userClick();
+    });
+    EXPECT_EQ(P().intActivityCount, 9);
+    EXPECT_EQ(P().intTimeEstimateMode.num(), 2);
+    EXPECT_TRUE(frmPERT_CPM().frame3.Visible());
+    EXPECT_FALSE(frmPERT_CPM().Frame4.Visible());
+    EXPECT_EQ(grid().Cols(), 5);
+}
+
+TEST_F(PertWindowTest, CancelLeavesNoProblem) {
+    qv::S().intDecimalPlaces = 2;  // from another module's problem
+    newProblem([](FrmPERTCPM_Init& d) {
+        d.txtNumActivities.SetFocus();
+        pf::SendKeys("4{TAB}", true);
+        d.cmdCancel.userClick();
+    });
+    EXPECT_FALSE(pf::isLoaded<FrmPERT_CPM>());
+    EXPECT_EQ(qv::S().strProblemEntered, "NO");
+    EXPECT_TRUE(qv::S().blnDialogCancelled);
+    EXPECT_TRUE(qv::S().blnNewProblem);
+    EXPECT_EQ(P().intPredecessorCounts(25).num(), 0);
+    EXPECT_EQ(qv::S().intDecimalPlaces.num(), 0);
+    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    EXPECT_FALSE(frmMenu().mnuFileSave->Enabled());
+    EXPECT_FALSE(frmMenu().mnuSolution->Enabled());
+}
+
+TEST_F(PertWindowTest, WindowLayout) {
+    FrmPERT_CPM& w = layOut(3, 1);
+    EXPECT_EQ(w.Caption(), "PERT/CPM Activity Schedule");
+    EXPECT_EQ(w.Left(), 0);
+    EXPECT_EQ(w.Top(), 0);
+    EXPECT_TRUE(frmMenu().mnuFileSave->Enabled());
+    EXPECT_TRUE(frmMenu().mnudispedit->Enabled());
+    EXPECT_TRUE(frmMenu().mnuSolution->Enabled());
+    pf::Grid& g = grid();
+    EXPECT_EQ(g.Rows(), 5);
+    EXPECT_EQ(g.Cols(), 3);
+    EXPECT_EQ(g.ColWidth(0), 1000);
+    EXPECT_EQ(g.ColWidth(1), 3000);
+    EXPECT_EQ(g.ColWidth(2), 1600);
+    const std::vector<std::string> rows[] = {{"", "Immediate", "Expected"},
+                                             {"Activity", "Predecessors", "Time"},
+                                             {"       A", "", ""},
+                                             {"       B", "", ""},
+                                             {"       C", "", ""}};
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 3; ++c) EXPECT_EQ(g.TextMatrix(r, c), rows[r][static_cast<std::size_t>(c)]) << r << "," << c;
+    // Activity A is selected: no predecessors to offer, its time shown as 0.
+    EXPECT_EQ(P().intCurrentActivity, 1);
+    EXPECT_EQ(w.lstActivityName.ListIndex(), 0);
+    EXPECT_EQ(w.lstPredecessor.ListCount(), 0);
+    EXPECT_TRUE(w.lstPredecessor.Enabled());
+    EXPECT_EQ(w.lblPredecessor.Caption(), "Select Predecessor of A:");
+    EXPECT_EQ(w.lblActivityTime.Caption(), "Enter Activity Time of A:");
+    EXPECT_EQ(w.txtExpectedTime.Text(), "0");
+    EXPECT_TRUE(w.Frame4.Visible());
+    EXPECT_TRUE(w.Frame4.Enabled());
+    EXPECT_FALSE(w.frame3.Visible());
+
+    FrmPERT_CPM& w2 = layOut(2, 2);
+    EXPECT_EQ(grid().Cols(), 5);
+    for (int c = 2; c <= 4; ++c) EXPECT_EQ(grid().ColWidth(c), 1600);
+    EXPECT_EQ(grid().TextMatrix(0, 3), "Most Probable");
+    EXPECT_EQ(grid().TextMatrix(1, 4), "Time");
+    EXPECT_EQ(w2.txtOptimistic.Text(), "0");
+    EXPECT_TRUE(w2.frame3.Enabled());
+}
+
+TEST_F(PertWindowTest, SelectingAndDeselectingPredecessors) {
+    FrmPERT_CPM& w = layOut(4, 1);
+    w.lstActivityName.userSelect(3);
+    EXPECT_EQ(w.lstPredecessor.ListCount(), 3);  // D offers A, B and C
+    w.lstActivityName.userSelect(2);
+    EXPECT_EQ(w.lstPredecessor.ListCount(), 2);
+    w.lstPredecessor.userSelect(1);
+    w.lstPredecessor.userSelect(0);
+    EXPECT_EQ(P().intPredecessorCounts(3).num(), 2);
+    EXPECT_EQ(P().intPredecessorMatrix(3, 1).num(), 1);  // in letter order
+    EXPECT_EQ(P().intPredecessorMatrix(3, 2).num(), 2);
+    EXPECT_EQ(grid().TextMatrix(4, 1), "A, B");
+    w.lstPredecessor.userSelect(1);  // C loses B
+    EXPECT_EQ(P().intPredecessorCounts(3).num(), 1);
+    EXPECT_EQ(P().intPredecessorMatrix(3, 1).num(), 1);
+    EXPECT_EQ(grid().TextMatrix(4, 1), "A");
+    w.lstPredecessor.userSelect(0);  // and then A
+    EXPECT_EQ(P().intPredecessorCounts(3).num(), 0);
+    EXPECT_EQ(grid().TextMatrix(4, 1), "");
+
+    // Coming back to an activity shows its predecessors without storing them again:
+    // the stored order stays as it was.
+    P().intPredecessorCounts(4) = 2;
+    P().intPredecessorMatrix(4, 1) = 3;
+    P().intPredecessorMatrix(4, 2) = 1;
+    w.lstActivityName.userSelect(3);
+    EXPECT_TRUE(w.lstPredecessor.Selected(0));
+    EXPECT_FALSE(w.lstPredecessor.Selected(1));
+    EXPECT_TRUE(w.lstPredecessor.Selected(2));
+    EXPECT_EQ(P().intPredecessorMatrix(4, 1).num(), 3);
+    EXPECT_EQ(P().intPredecessorMatrix(4, 2).num(), 1);
+    EXPECT_EQ(w.lblPredecessor.Caption(), "Select Predecessor of D:");
+}
+
+TEST_F(PertWindowTest, TimeBoxesCheckWhatIsLeft) {
+    struct Case {
+        int mode;
+        const char* box;
+        double a, m;          // stored estimates of B before
+        const char* text;
+        std::string message;  // empty: accepted
+        const char* cell;     // the grid cell of B afterwards
+        double decimals;
+    } cases[] = {
+        {1, "txtExpectedTime", 0, 0, "-1", kCompletion, "", 0},
+        {1, "txtExpectedTime", 0, 0, "0", "", "0", 0},
+        {1, "txtExpectedTime", 0, 0, "1X", kCompletion, "", 0},
+        {1, "txtExpectedTime", 0, 0, "1.2.3", kCompletion, "", 0},
+        {1, "txtExpectedTime", 0, 0, "1-2", kCompletion, "", 0},
+        {1, "txtExpectedTime", 0, 0, "1,500", "", "1500", 0},
+        {1, "txtExpectedTime", 0, 0, "2.5", "", "2.5", 1},
+        {1, "txtExpectedTime", 0, 0, "2.25", "", "2.25", 2},
+        {2, "txtOptimistic", 0, 0, "-1", kOptimistic, "", 0},
+        {2, "txtOptimistic", 0, 0, "abc", kOptimistic, "", 0},
+        {2, "txtProbable", 5, 0, "4", kProbable + kReenter, "", 0},
+        {2, "txtProbable", 5, 0, "4a", kProbable, "", 0},
+        {2, "txtProbable", 5, 0, "5", "", "5", 0},
+        {2, "txtPessimistic", 5, 6, "5.5", kPessimistic + kReenter, "", 0},
+        {2, "txtPessimistic", 5, 6, "6.5", "", "6.5", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.text);
+        qvtest::resetProgram();
+        choosePert();
+        FrmPERT_CPM& w = layOut(2, c.mode);
+        P().dblOptimisticTimes(2) = c.a;
+        P().dblMostProbableTimes(2) = c.m;
+        w.lstActivityName.userSelect(1);
+        auto& box = *static_cast<pf::TextBox*>(w.control(c.box));
+        typeInto(box, c.text);
+        if (!c.message.empty()) h().expectMessage(pf::vbOK);
+        w.lstActivityName.SetFocus();  // the box is left
+        const int column = std::string(c.box) == "txtProbable" ? 3 : std::string(c.box) == "txtPessimistic" ? 4 : 2;
+        EXPECT_EQ(grid().TextMatrix(3, column), c.cell);
+        EXPECT_EQ(qv::S().intDecimalPlaces.num(), c.decimals);
+        if (c.message.empty()) {
+            EXPECT_EQ(h().transcript.size(), 0u);
+            continue;
+        }
+        EXPECT_EQ(h().transcript.back(), inputError(c.message));
+        EXPECT_EQ(pf::focusedControl(), &box);
+        EXPECT_EQ(box.SelLength(), static_cast<int>(std::string(c.text).size()));
+    }
+}
+
+// 3 after 2.25 leaves two decimals; a refused text stores nothing and keeps the cell.
+TEST_F(PertWindowTest, DecimalPlacesAndRefusalsKeepWhatWasStored) {
+    FrmPERT_CPM& w = layOut(2, 1);
+    typeInto(w.txtExpectedTime, "2.25{ENTER}");
+    w.lstActivityName.userSelect(1);
+    typeInto(w.txtExpectedTime, "3{ENTER}");
+    EXPECT_EQ(qv::S().intDecimalPlaces.num(), 2);
+    h().expectMessage(pf::vbOK);
+    typeInto(w.txtExpectedTime, "-4{ENTER}");
+    EXPECT_EQ(P().dblExpectedTimes(2).num(), 3);
+    EXPECT_EQ(grid().TextMatrix(3, 2), "3");
+    // An empty box can be left without a message.
+    w.txtExpectedTime.Text("");
+    w.lstActivityName.SetFocus();
+    EXPECT_EQ(P().dblExpectedTimes(2).num(), 3);
+}
+
+TEST_F(PertWindowTest, EnterInEachBox) {
+    FrmPERT_CPM& w = layOut(1, 1);
+    typeInto(w.txtExpectedTime, "4{ENTER}");
+    EXPECT_EQ(P().dblExpectedTimes(1).num(), 4);  // checked at once
+    EXPECT_EQ(pf::focusedControl(), &w.txtExpectedTime);
+    h().expectMessage(pf::vbOK);
+    pf::SendKeys("x{ENTER}", true);
+    EXPECT_EQ(h().transcript.back(), inputError(kCompletion));
+    EXPECT_EQ(pf::focusedControl(), &w.txtExpectedTime);
+    EXPECT_EQ(w.txtExpectedTime.SelLength(), 2);  // "4x" selected for typing over
+
+    FrmPERT_CPM& w2 = layOut(1, 2);
+    typeInto(w2.txtOptimistic, "1{ENTER}");
+    EXPECT_EQ(pf::focusedControl(), &w2.txtProbable);
+    EXPECT_EQ(P().dblOptimisticTimes(1).num(), 1);
+    pf::SendKeys("2{ENTER}", true);
+    EXPECT_EQ(pf::focusedControl(), &w2.txtPessimistic);
+    EXPECT_EQ(P().dblMostProbableTimes(1).num(), 2);
+    pf::SendKeys("4{ENTER}", true);
+    EXPECT_EQ(pf::focusedControl(), &w2.txtOptimistic);
+    EXPECT_EQ(P().dblPessimisticTimes(1).num(), 4);
+    EXPECT_EQ(grid().TextMatrix(2, 2), "1");
+    EXPECT_EQ(grid().TextMatrix(2, 3), "2");
+    EXPECT_EQ(grid().TextMatrix(2, 4), "4");
+    // A refused estimate keeps the focus where it was typed.
+    h().expectMessage(pf::vbOK);
+    pf::SendKeys("-1{ENTER}", true);
+    EXPECT_EQ(pf::focusedControl(), &w2.txtOptimistic);
+}
+
+TEST_F(PertWindowTest, FileAndSolutionMenusCommitATimeBeingTyped) {
+    FrmPERT_CPM& w = layOut(1, 1);
+    typeInto(w.txtExpectedTime, "7");
+    frmMenu().mnuFile_Click();
+    EXPECT_EQ(P().dblExpectedTimes(1).num(), 7);
+    EXPECT_EQ(grid().TextMatrix(2, 2), "7");
+
+    // Three estimates are checked optimistic, pessimistic, most probable: a pessimistic
+    // time is compared with the most probable time stored before this commit.
+    FrmPERT_CPM& w2 = layOut(1, 2);
+    w2.txtOptimistic.Text("1");
+    w2.txtProbable.Text("3");
+    w2.txtPessimistic.Text("2");
+    frmMenu().mnuSolution_Click();
+    EXPECT_EQ(h().transcript.size(), 0u);
+    EXPECT_EQ(P().dblOptimisticTimes(1).num(), 1);
+    EXPECT_EQ(P().dblPessimisticTimes(1).num(), 2);
+    EXPECT_EQ(P().dblMostProbableTimes(1).num(), 3);
+    // Opened again, the pessimistic time is now below the most probable one.
+    h().expectMessage(pf::vbOK);
+    frmMenu().mnuFile_Click();
+    EXPECT_EQ(h().transcript.back(), inputError(kPessimistic + kReenter));
+    EXPECT_EQ(pf::focusedControl(), &w2.txtPessimistic);
+}
+
+TEST_F(PertWindowTest, GridHandsTheFocusToTheMainWindow) {
+    FrmPERT_CPM& w = layOut(2, 1);
+    typeInto(w.txtExpectedTime, "3");
+    grid().userClickCell(3, 2);
+    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    EXPECT_EQ(P().dblExpectedTimes(1).num(), 3);  // leaving the box checked it
+    grid().SetFocus();
+    grid().deliverKey(pf::vbKeyMenu, pf::vbAltMask, 0);
+    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    grid().SetFocus();
+    grid().deliverKey('F', pf::vbShiftMask, 'F');
+    EXPECT_EQ(pf::focusedControl(), &grid());
+
+    // A box that refuses its text as the grid is clicked keeps the focus: one message.
+    typeInto(w.txtExpectedTime, "x");
+    h().expectMessage(pf::vbOK);
+    grid().userClickCell(2, 1);
+    EXPECT_EQ(countOf(inputError(kCompletion)), 1);
+    EXPECT_EQ(pf::focusedControl(), &w.txtExpectedTime);
+}
+
+TEST_F(PertWindowTest, AStoredProblemIsShownOnLoad) {
+    layOut(3, 2);
+    pf::Unload<FrmPERT_CPM>();
+    pf::collectUnloaded();
+    auto& s = qv::S();
+    s.blnNewProblem = false;
+    P().dblOptimisticTimes(1) = 0.25;
+    P().dblMostProbableTimes(1) = 1.5;
+    P().dblPessimisticTimes(1) = 1500;
+    P().intPredecessorCounts(3) = 2;
+    P().intPredecessorMatrix(3, 1) = 2;
+    P().intPredecessorMatrix(3, 2) = 1;
+    P().dblMostProbableTimes(3) = 2;
+    QVPert_CPM::ShowActivityWindow();
+    FrmPERT_CPM& w = frmPERT_CPM();
+    EXPECT_EQ(grid().TextMatrix(2, 2), "0.25");
+    EXPECT_EQ(grid().TextMatrix(2, 3), "1.5");
+    EXPECT_EQ(grid().TextMatrix(2, 4), "1500");
+    EXPECT_EQ(grid().TextMatrix(3, 1), "");
+    EXPECT_EQ(grid().TextMatrix(3, 2), "0");
+    EXPECT_EQ(grid().TextMatrix(4, 1), "B, A");
+    EXPECT_EQ(grid().TextMatrix(4, 3), "2");
+    EXPECT_EQ(w.txtOptimistic.Text(), "0.25");
+    EXPECT_EQ(w.txtProbable.Text(), "1.5");
+    EXPECT_EQ(w.txtPessimistic.Text(), "1500");
+    w.lstActivityName.userSelect(2);
+    EXPECT_TRUE(w.lstPredecessor.Selected(0));
+    EXPECT_TRUE(w.lstPredecessor.Selected(1));
+    EXPECT_EQ(P().intPredecessorMatrix(3, 1).num(), 2);
+}
+
+TEST_F(PertWindowTest, SolveClosesTheWindowAndShowsTheSchedule) {
+    FrmPERT_CPM& w = layOut(2, 1);
+    typeInto(w.txtExpectedTime, "3{ENTER}");
+    w.lstActivityName.userSelect(1);
+    w.lstPredecessor.userSelect(0);
+    typeInto(w.txtExpectedTime, "4");  // still being typed
+    frmMenu().mnuSolution_Click();
+    frmMenu().mnuSolutionSolve_Click();
+    pf::collectUnloaded();
+    EXPECT_FALSE(pf::isLoaded<FrmPERT_CPM>());
+    EXPECT_FALSE(qv::S().blnNewProblem);
+    ASSERT_TRUE(qv::solutionShown());
+    EXPECT_EQ(frmSolution().title(), "Optimal PERT/CPM Network");
+    const auto lines = frmSolution().lines();
+    EXPECT_EQ(lines.front(), "");
+    EXPECT_EQ(lines.back(), "        PROJECT COMPLETION TIME = 7");
+    EXPECT_TRUE(frmMenu().mnuSolutionPrinttoPrinter->Enabled());
+    EXPECT_TRUE(frmMenu().mnuSolutionPrinttoText->Enabled());
+    EXPECT_FALSE(h().busy());
+
+    // Edit item 0 brings the activity window back with the stored problem.
+    frmMenu().mnudispeditsubs_Click(0);
+    ASSERT_TRUE(pf::isLoaded<FrmPERT_CPM>());
+    EXPECT_EQ(grid().TextMatrix(3, 1), "A");
+    EXPECT_EQ(grid().TextMatrix(3, 2), "4");
+    EXPECT_FALSE(frmMenu().mnuSolutionPrinttoPrinter->Enabled());
+}
+
+// A CPM file whose time mode the module does not know is refused by the reader, and
+// nothing of it is laid out.
+TEST_F(PertWindowTest, AFileWithAnUnknownTimeModeIsRefused) {
+    namespace fs = std::filesystem;
+    const fs::path file = fs::temp_directory_path() / "quorvane-pert-mode3.CPM";
+    std::ofstream(file, std::ios::binary) << "0,0,2,3\r\n3,0\r\n4,1\r\n1\r\n";
+    h().expectFile(file.string());
+    h().expectMessage(pf::vbOK);
+    frmMenu().mnuFileOpen_Click();
+    fs::remove(file);
+    EXPECT_EQ(countOf("MSGBOX \"Error Opening File\" critical OK \"File Input Error.  Make sure this is a file for "
+                      "the current module.\" -> OK"),
+              1);
+    EXPECT_FALSE(pf::isLoaded<FrmPERT_CPM>());
+    EXPECT_EQ(qv::S().strProblemEntered, "NO");
+    EXPECT_FALSE(frmMenu().mnuSolution->Enabled());
+}
+
+}  // namespace

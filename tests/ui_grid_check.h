@@ -1,0 +1,95 @@
+#pragma once
+// What tests/ui_layout_check.h does not see: the texts inside grid cells, list items
+// and combo box entries, and whether a grid shows all its columns without scrolling
+// sideways. Each function returns one line per fault ("name: why"), empty when all
+// of it shows.
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
+#include "tests/ui_layout_check.h"
+
+namespace qvtest {
+
+// Every cell whose text is wider than its column (the grid paints 3 pixels in from
+// each edge), every column that lies beyond the grid's viewport, and every visible
+// control of the window stacked above the grid and lying over it.
+inline std::vector<std::string> clippedCells(const pf::Grid& g) {
+    std::vector<std::string> out;
+    auto* area = qobject_cast<QAbstractScrollArea*>(g.widget());
+    if (!area || !area->isVisibleTo(area->window())) return out;
+    QApplication::processEvents();
+    const QFontMetrics fm = area->fontMetrics();
+    const std::string name = g.qualifiedName();
+    int right = 0;
+    for (int c = 0; c < g.Cols(); ++c) {
+        const int width = pf::twipsToPixels(g.ColWidth(c));
+        right += width;
+        for (int r = 0; r < g.Rows(); ++r) {
+            const QString text = QString::fromStdString(g.TextMatrix(r, c));
+            const int need = fm.horizontalAdvance(text);
+            if (need > width - 6)
+                out.push_back(name + "(" + std::to_string(r) + "," + std::to_string(c) + ") \"" + text.toStdString() +
+                              "\": needs " + std::to_string(need) + " px, has " + std::to_string(width - 6));
+        }
+    }
+    if (right > area->viewport()->width())
+        out.push_back(name + ": columns need " + std::to_string(right) + " px, the grid shows " +
+                      std::to_string(area->viewport()->width()));
+    // The grid inside its window.
+    QWidget* window = area->window();
+    const QRect inWindow(area->mapTo(window, QPoint(0, 0)), area->size());
+    if (!window->rect().contains(inWindow)) out.push_back(name + ": cut by the edge of its window");
+    // Nothing visible lies over it.
+    bool above = false;
+    for (QObject* o : area->parentWidget()->children()) {
+        if (o == area) {
+            above = true;
+            continue;
+        }
+        auto* s = qobject_cast<QWidget*>(o);
+        if (!above || !s || s->isWindow() || !s->isVisibleTo(window)) continue;
+        if (s->geometry().intersects(area->geometry()))
+            out.push_back(name + ": covered by " + layoutdetail::nameOf(s, g.owner()));
+    }
+    return out;
+}
+
+// Every item of a list or combo box wider than the box shows it.
+inline std::vector<std::string> clippedItems(const pf::Control& c) {
+    std::vector<std::string> out;
+    QWidget* w = c.widget();
+    const QFontMetrics fm = w->fontMetrics();
+    if (auto* l = qobject_cast<QListWidget*>(w)) {
+        const int width = l->viewport()->width() - 2 * l->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
+        for (int i = 0; i < l->count(); ++i) {
+            const int need = fm.horizontalAdvance(l->item(i)->text());
+            if (need > width)
+                out.push_back(c.qualifiedName() + " \"" + l->item(i)->text().toStdString() + "\": needs " +
+                              std::to_string(need) + " px, has " + std::to_string(width));
+        }
+        if (l->horizontalScrollBar()->isVisibleTo(l->window()) || l->horizontalScrollBar()->maximum() > 0)
+            out.push_back(c.qualifiedName() + ": scrolls sideways");
+    } else if (auto* b = qobject_cast<QComboBox*>(w)) {
+        QStyleOptionComboBox opt;
+        opt.initFrom(b);
+        const QRect field = b->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, b);
+        for (int i = 0; i < b->count(); ++i) {
+            const int need = fm.horizontalAdvance(b->itemText(i));
+            if (need > field.width())
+                out.push_back(c.qualifiedName() + " \"" + b->itemText(i).toStdString() + "\": needs " +
+                              std::to_string(need) + " px, has " + std::to_string(field.width()));
+        }
+    }
+    return out;
+}
+
+}  // namespace qvtest
