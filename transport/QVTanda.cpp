@@ -95,8 +95,9 @@ void raiseDecimals(double cost) {
     }
 }
 
-// Wide enough for the widest value a cell takes, "-999999.99", in the faces used.
-constexpr int kValueColumnWidth = 1000;
+// Wide enough for the widest value a cell takes, "-999999.99", in the faces used;
+// the caption above spans as many twips per column.
+constexpr int kValueColumnWidth = 930;
 
 // The text a tableau cell shows for a stored value: never an exponent.
 std::string valueText(double v) { return pf::EntryNumber(v); }
