@@ -30,7 +30,6 @@
 #include "shell/frmProblem.h"
 #include "shell/frmSolution.h"
 #include "shell/frmUserInput.h"
-#include "shell/frmuserlistinput.h"
 #include "tests/inventory/core/inventory_test_support.h"
 #include "transport/QVTanda.h"
 #include "transport/core/TransportModel.h"
@@ -271,28 +270,6 @@ TEST_F(ModuleTextFit2Test, ForecastingMethodDialogWithEachMethodAndItsSolution) 
 
 // ------------------------------------------------------------------ inventory
 
-TEST_F(ModuleTextFit2Test, ModelLists) {
-    const std::vector<std::string> inventory = {"Economic Order Quantity", "Economic Production Lot Size",
-                                                "Economic Order Quantity with Planned Shortages",
-                                                "Economic Order Quantity with Quantity Discounts",
-                                                "Order Quantity-Reorder Point with Probabilistic Demand",
-                                                "Single-Period Inventory with Probabilistic Demand"};
-    const std::vector<std::string> waiting = {"Poisson Arrivals / Exponential Service",
-                                              "Poisson Arrivals / Arbitrary Service (1 Channel)",
-                                              "Poisson Arrivals / Deterministic Service (1 Channel)",
-                                              "Poisson Arrivals / Arbitrary Service (No Waiting)",
-                                              "Poisson Arrivals / Exponential Service (Finite Pop.)"};
-    for (int module : {8, 9}) {
-        home(module);
-        h().expectModal("frmuserlistinput", [module](pf::Form& f) {
-            look(f, "frmuserlistinput_" + std::to_string(module));
-            static_cast<FrmUserListInput&>(f).cmdCancel.userClick();
-        });
-        qv::askModel(module == 8 ? " Inventory Models Available" : " Waiting Lines", module == 8 ? inventory : waiting);
-    }
-}
-
-
 // The problem of each model as Open leaves it: everyday values, or long ones.
 qv::SharedState& storedProblem(int model, bool longValues) {
     const double big = longValues ? 1000 : 1;
@@ -363,9 +340,9 @@ TEST_F(ModuleTextFit2Test, InventoryFormsInEachOfTheirStates) {
             auto& w = dynamic_cast<FrmInventoryForm&>(f);
             look(w, base + "_new");
             if (w.comboHoldingcostmethod) {
-                w.comboHoldingcostmethod->ListIndex(0);
+                w.comboHoldingcostmethod->userSelect(0);
                 look(w, base + "_amount");
-                w.comboHoldingcostmethod->ListIndex(1);
+                w.comboHoldingcostmethod->userSelect(1);
                 look(w, base + "_percent");
             }
             if (w.chkreorderpoint) {
@@ -373,14 +350,14 @@ TEST_F(ModuleTextFit2Test, InventoryFormsInEachOfTheirStates) {
                 look(w, base + "_reorder");
             }
             if (auto* qr = dynamic_cast<FrmQR_Prob*>(&w)) {
-                qr->comboService.ListIndex(1);
+                qr->comboService.userSelect(1);
                 look(w, base + "_stockouts");
             }
             if (auto* sp = dynamic_cast<FrmOnePeriodProb*>(&w)) {
-                sp->comboDistribution.ListIndex(1);
+                sp->comboDistribution.userSelect(1);
                 look(w, base + "_normal");
             }
-            pf::Unload(w);
+            pf::Unload(w);  // closed unanswered: Cancel of a new problem asks first
         });
         QVInvent::ShowInputForm();
 
