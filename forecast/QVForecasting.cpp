@@ -73,9 +73,6 @@ void BuildTimeSeriesGrid() {
     long colour = f.BackColor();
     f.BackColor(QVCommon::PaletteColor(colour));
     f.lblInfo.Caption(kGridInstruction);
-    // The home screen's description and prompt give way to the instruction.
-    f.txtLoadInfo.Visible(false);
-    f.lblLoadInfo.Visible(false);
     f.lblInfo.Visible(true);
 
     const int periods = fc().intPeriodCount;

@@ -130,9 +130,6 @@ void buildTableau(bool withTotals) {
         long colour = f.BackColor();
         f.BackColor(QVCommon::PaletteColor(colour));
 
-        // The home screen's description and prompt give way to the tableau's own labels.
-        f.txtLoadInfo.Visible(false);
-        f.lblLoadInfo.Visible(false);
         f.lblInfo.Visible(true);
         f.lblTitle.Visible(true);
         f.lblgridcaption.Visible(true);

@@ -128,7 +128,7 @@ TEST_F(ModuleTextFit2Test, TableauxAtEachSizeWithEverydayAndLongValues) {
             d.txtAnswer[1]->Text(std::to_string(c.n));
             d.cmdOK_Click();
         });
-        frmMenu().StartNewProblem();
+        frmMenu().mnuFileNew->Click();
         if (c.cost != 0) {
             fillTableau(c.m, c.n, c.cost, c.supply);
             qv::S().blnNewProblem = false;
@@ -158,7 +158,7 @@ TEST_F(ModuleTextFit2Test, TooLargeValueWindow) {
             d.txtAnswer[1]->Text("2");
             d.cmdOK_Click();
         });
-        frmMenu().StartNewProblem();
+        frmMenu().mnuFileNew->Click();
         h().expectModal("frmErrorMsg", [typed](pf::Form& f) {
             look(f, std::string("frmErrorMsg_") + (std::string(typed).size() > 10 ? "long" : "cost"));
             static_cast<FrmErrorMsg&>(f).cmdOK_Click();
@@ -186,7 +186,7 @@ TEST_F(ModuleTextFit2Test, TransportationAndAssignmentSolutions) {
                 d.txtAnswer[1]->Text(std::to_string(size));
                 d.cmdOK_Click();
             });
-            frmMenu().StartNewProblem();
+            frmMenu().mnuFileNew->Click();
             fillTableau(size, size, size == 30 ? 999999.99 : 12.5, size == 30 ? 999999 : 350);
             qv::S().blnNewProblem = false;
             QVTanda::RebuildAfterRead();
@@ -208,7 +208,7 @@ void newSeries(int periods) {
         d.txtAnswer[0]->Text(std::to_string(periods));
         d.cmdOK_Click();
     });
-    frmMenu().StartNewProblem();
+    frmMenu().mnuFileNew->Click();
 }
 
 TEST_F(ModuleTextFit2Test, TimeSeriesGridNewAndOpened) {
