@@ -2,6 +2,7 @@
 // window, the status caption, the cursor and the menus around the solve.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,16 @@
 namespace {
 
 pf::ScriptedHost& h() { return pf::scriptedHost(); }
+
+// Remembers the status caption each time the busy cursor is switched.
+class CaptionHost : public pf::ScriptedHost {
+public:
+    std::vector<std::string> captions;
+    void setBusyCursor(bool busy) override {
+        captions.push_back((busy ? "busy: " : "normal: ") + frmMenu().lblmoduleindicator.Caption());
+        pf::ScriptedHost::setBusyCursor(busy);
+    }
+};
 
 class DecisionSolveTest : public ::testing::Test {
 protected:
@@ -114,6 +125,35 @@ TEST_F(DecisionSolveTest, TheCriterionDialogOpensEmptyAndOkWithNothingChosenMini
     EXPECT_EQ(d.dblCriterionValues(2).num(), 50);
     EXPECT_EQ(d.intRecommendedFlags(2).num(), 1);
     EXPECT_EQ(frmSolution().lines()[4], "USING THE MINIMAX REGRET CRITERION");
+}
+
+// The solve shows its progress text with the busy cursor after the dialog, and puts
+// the kept caption back before the default cursor, whichever dialog asked.
+TEST_F(DecisionSolveTest, TheProgressCaptionFramesTheSolveAfterEitherDialog) {
+    for (bool probabilities : {true, false}) {
+        SCOPED_TRACE(probabilities ? "max/min dialog" : "criterion dialog");
+        pf::setHost(std::make_unique<CaptionHost>());
+        auto& host = static_cast<CaptionHost&>(pf::host());
+        workedExample(probabilities);
+        host.captions.clear();  // the layout's own busy cursor
+        const std::string form = probabilities ? "frmTransObj" : "frmdecnopt";
+        std::vector<std::string> seenInDialog;
+        h().expectModal(form, [&](pf::Form& f) {
+            seenInDialog = host.captions;
+            static_cast<pf::CommandButton*>(f.control("cmdOK"))->userClick();
+        });
+        QVDecisionAnalysis::SolveDecisionProblem();
+        EXPECT_TRUE(seenInDialog.empty());  // nothing shown before the answer
+        EXPECT_EQ(host.captions,
+                  (std::vector<std::string>{"busy: Solving Problem . . .", "normal: Decision Analysis Module"}));
+        EXPECT_EQ(frmMenu().lblmoduleindicator.Caption(), "Decision Analysis Module");
+        EXPECT_TRUE(frmSolution().Visible());
+        EXPECT_EQ(pf::focusedForm(), &frmMenu());
+        EXPECT_TRUE(h().allAnswersUsed());
+        pf::unloadAll();
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        SetUp();
+    }
 }
 
 // Cancel clears the result tables (they were cleared before the dialog) but keeps the
