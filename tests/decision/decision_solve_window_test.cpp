@@ -2,6 +2,9 @@
 // window, the status caption, the cursor and the menus around the solve.
 #include <gtest/gtest.h>
 
+#include <QMetaObject>
+#include <QWidget>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -164,17 +167,24 @@ TEST_F(DecisionSolveTest, CancelAfterASolveLeavesEmptyTablesAndTheSingleResults)
     QVDecisionAnalysis::SolveDecisionProblem();
     ASSERT_NEAR(qv::S().dec.dblPerfectInfoValue, 20, 1e-12);
 
-    for (bool withProbabilities : {true, false}) {
-        SCOPED_TRACE(withProbabilities ? "max/min dialog" : "criterion dialog");
+    // Each dialog cancelled by its button and by the window's close command.
+    for (int variant = 0; variant < 4; ++variant) {
+        const bool withProbabilities = variant < 2, closeCommand = variant % 2 == 1;
+        SCOPED_TRACE(std::string(withProbabilities ? "max/min dialog" : "criterion dialog") +
+                     (closeCommand ? ", close command" : ", Cancel"));
         auto& d = qv::S().dec;
         d.strStateProbsGiven = withProbabilities ? "YES" : "NO";
         // As Solve does: the solution window is closed before the checks.
         pf::Unload<FrmSolution>();
         const std::string form = withProbabilities ? "frmTransObj" : "frmdecnopt";
-        h().expectModal(form, [](pf::Form& f) {
-            static_cast<pf::CommandButton*>(f.control("cmdCancel"))->userClick();
+        h().expectModal(form, [closeCommand](pf::Form& f) {
+            if (closeCommand)
+                QMetaObject::invokeMethod(f.window(), "reject");
+            else
+                static_cast<pf::CommandButton*>(f.control("cmdCancel"))->userClick();
         });
         h().transcript.clear();
+        qv::S().blnDialogCancelled = false;  // as the OK of the solve before left it
         QVDecisionAnalysis::SolveDecisionProblem();
         EXPECT_TRUE(qv::S().blnDialogCancelled);
         for (const auto* t : {&d.intRecommendedFlags, &d.dblCriterionValues, &d.dblIndicatorProbabilities,
