@@ -162,8 +162,7 @@ void DeleteTimePeriods() {
 }
 
 void CommitPendingEntry() {
-    pf::Form* home = qv::loadedWindow("frmProblem");
-    if (!home) return;
+    if (!qv::loadedWindow("frmProblem")) return;
     FrmProblem& f = frmProblem();
     pf::Grid& g = f.gridDisplayEdit;
     auto& s = qv::S();
