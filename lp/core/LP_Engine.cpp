@@ -30,8 +30,8 @@ struct RunEnd {
 
 class Engine {
 public:
-    Engine(LPBlock& lp, int integerLP, const EngineLimits& limits)
-        : L(lp), integerLP_(integerLP), limits_(limits) {}
+    Engine(LPBlock& lp, int integerLP, const EngineLimits& limits, const LP_Engine::NodeObserver& onNode)
+        : L(lp), integerLP_(integerLP), limits_(limits), onNode_(onNode) {}
 
     EngineResult Run();
 
@@ -59,8 +59,11 @@ private:
 
     // Dual simplex.
     void DualSimplex();
+    void MakeCostsDualFeasible();
+    int BoundStatus(int k, double v) const;
     void MarkBoundViolations();
     void ChooseLeavingRow(bool smallestIndex);
+    void KeepLeavingRow(int position);
     void DualRatioTest(bool smallestIndex);
     void DualStep();
 
@@ -87,7 +90,8 @@ private:
 
     // The end of a run.
     void FinalSolve();
-    void CountIteration(long& counter);
+    void CountIteration(long& counter, long& runCount, long long work);
+    void CountWork(long long work);
     [[noreturn]] void Fail(int errorNumber) { throw RunEnd{EngineStatus::ArithmeticFailure, errorNumber}; }
     void CheckFinite(double v) {
         if (!std::isfinite(v)) Fail(pf::errOverflow);
@@ -105,6 +109,11 @@ private:
     LPBlock& L;
     int integerLP_;
     EngineLimits limits_;
+    const LP_Engine::NodeObserver& onNode_;
+    long long work_ = 0;         // counted against limits_.workBudget
+    long guard_ = 0;             // iterations allowed to one simplex run
+    long iterationLimit_ = 0;    // the limit an IterationLimit message names
+    long longestPrimalRun_ = 0, longestDualRun_ = 0;
     int m_ = 0, n_ = 0, N_ = 0;
     std::size_t ms_ = 0;        // stride of a column in a_
     std::vector<double> a_;     // rows 0..m of columns 0..capacity, column-major
@@ -396,10 +405,22 @@ void Engine::ChangeBasis() {
 // ---------------------------------------------------------------------------
 // Primal simplex
 
-void Engine::CountIteration(long& counter) {
+void Engine::CountWork(long long work) {
+    work_ += work;
+    if (work_ <= limits_.workBudget) return;
+    if (L.intSearchDone == 0) throw RunEnd{EngineStatus::NodeLimit};
+    // Outside a search only a simplex run can use the budget up.
+    iterationLimit_ = L.intIterationCount + L.intDualIterationCount;
+    throw RunEnd{EngineStatus::IterationLimit};
+}
+
+void Engine::CountIteration(long& counter, long& runCount, long long work) {
     ++counter;
-    if (L.intIterationCount + L.intDualIterationCount > limits_.maxIterations)
+    if (++runCount > guard_) {
+        iterationLimit_ = guard_;
         throw RunEnd{EngineStatus::IterationLimit};
+    }
+    CountWork(work);
 }
 
 void Engine::ComputeReducedCosts() {
@@ -509,10 +530,14 @@ void Engine::PrimalRatioTest(bool smallestIndex) {
 void Engine::PrimalSimplex() {
     bool smallestIndex = false;
     int degenerate = 0;
+    long run = 0;
+    // Pricing, one transformation and one factor update.
+    const long long iterationWork = static_cast<long long>(m_) * (N_ + 4 * m_) + N_;
+    CountWork(iterationWork);
     Price();
     ChooseEnteringColumn(false);
     while (L.dblBestReducedCost >= kPriceTolerance) {
-        CountIteration(L.intIterationCount);
+        CountIteration(L.intIterationCount, run, iterationWork);
         PrimalRatioTest(smallestIndex);
         ChangeBasis();
         if (L.dblStepLength <= kDegenerateStep) {
@@ -524,6 +549,7 @@ void Engine::PrimalSimplex() {
         Price();
         ChooseEnteringColumn(smallestIndex);
     }
+    longestPrimalRun_ = std::max(longestPrimalRun_, run);
     L.intNodeState = 1;
 }
 
@@ -533,14 +559,14 @@ void Engine::PrimalSimplex() {
 // A value outside its bound by rounding only (1e-9 relative) is not violated:
 // compared exactly, x = 1.9999999999999998 against the bound 2 closed feasible
 // nodes as infeasible.
+int Engine::BoundStatus(int k, double v) const {
+    const double lo = lb_[k] - kFeasibilityTolerance * std::max(1.0, std::fabs(lb_[k]));
+    const double hi = ub_[k] + kFeasibilityTolerance * std::max(1.0, std::fabs(ub_[k]));
+    return v < lo ? -2 : (v > hi ? 2 : 0);
+}
+
 void Engine::MarkBoundViolations() {
-    for (int i = 1; i <= m_; ++i) {
-        const int k = basis_[i];
-        const double v = x_[i];
-        const double lo = lb_[k] - kFeasibilityTolerance * std::max(1.0, std::fabs(lb_[k]));
-        const double hi = ub_[k] + kFeasibilityTolerance * std::max(1.0, std::fabs(ub_[k]));
-        status_[k] = v < lo ? -2 : (v > hi ? 2 : 0);
-    }
+    for (int i = 1; i <= m_; ++i) status_[basis_[i]] = BoundStatus(basis_[i], x_[i]);
 }
 
 void Engine::ChooseLeavingRow(bool smallestIndex) {
@@ -577,6 +603,20 @@ void Engine::ChooseLeavingRow(bool smallestIndex) {
             worst = violation;
         }
     }
+}
+
+// After a bound flip the same row stays the leaving row: the flip is the first
+// part of one dual step, which ends when a column enters on that row.
+void Engine::KeepLeavingRow(int i) {
+    const int k = basis_[i];
+    if (status_[k] != -2 && status_[k] != 2) {
+        ChooseLeavingRow(false);
+        return;
+    }
+    L.intLeavingPosition = i;
+    L.intBoundViolation = 1;
+    L.intLeavingBound = status_[k] == -2 ? 1 : 2;
+    L.dblLeavingGap = x_[i] - (status_[k] == -2 ? lb_[k] : ub_[k]);
 }
 
 // Standard ratio test: the column that keeps the reduced costs' signs longest
@@ -635,7 +675,13 @@ void Engine::DualStep() {
     if (status_[q] == -1) {
         L.intEnteringDirection = 1;
         const double t = L.dblLeavingGap / a;
-        if (t < range) {
+        // The rising column flips to its upper bound only when the row is still
+        // violated afterwards, so the dual step can go on along the same row.
+        // A flip that repairs the row would leave the column on its upper
+        // bound with a reduced cost of the wrong sign: the column enters.
+        double after = x_[r] - range * a;
+        if (std::fabs(after) < tol_) after = 0.0;
+        if (t < range || BoundStatus(k, after) == 0) {
             L.dblStepLength = t;
             L.intLeavingBound = below ? 1 : 2;
         }
@@ -647,28 +693,71 @@ void Engine::DualStep() {
     CheckFinite(L.dblStepLength);
 }
 
+// Gives every nonbasic column whose reduced cost has the wrong sign for its
+// bound the cost that makes it zero. The basis is then dual feasible for the
+// costs, which stay fixed for the rest of the run.
+void Engine::MakeCostsDualFeasible() {
+    for (int j = 1; j <= N_; ++j) {
+        if (kind_[j] >= 0) continue;
+        if ((status_[j] == -1 && d_[j] > 0) || (status_[j] == 1 && d_[j] < 0)) {
+            c_[j] -= d_[j];
+            d_[j] = 0;
+        }
+    }
+}
+
+// Termination. Started from a dual feasible basis (every node: the root's
+// optimal basis with tightened bounds), the ratio test keeps the basis dual
+// feasible, so every step with a positive dual ratio raises the dual
+// objective and no basis comes back; a run of degenerate steps switches to the
+// smallest-index rule (leaving and entering), which cannot cycle either. A
+// basis that is not dual feasible (a start with negative right-hand sides, a
+// change of phase) has no such order: a run longer than 2 x (rows + columns)
+// then fixes its costs and shifts them to make the basis dual feasible, and
+// goes on under the same rules.
 void Engine::DualSimplex() {
     L.intNodeState = 1;
-    bool smallestIndex = false;
+    bool smallestIndex = false, fixedCosts = false;
     int degenerate = 0;
+    long run = 0;
+    // Pricing, one row of B^-1 and its products, one transformation and one update.
+    const long long iterationWork = static_cast<long long>(m_) * (2 * N_ + 5 * m_) + N_;
+    const long fixCostsAfter = 2L * (m_ + N_);
     MarkBoundViolations();
     ChooseLeavingRow(false);
     while (L.intBoundViolation == 1 && L.intNodeState != 2) {
-        CountIteration(L.intDualIterationCount);
-        Price();
+        CountIteration(L.intDualIterationCount, run, iterationWork);
+        if (fixedCosts) {
+            ComputeDualPrices();
+            ComputeReducedCosts();
+        } else {
+            Price();
+            if (run > fixCostsAfter) {
+                fixedCosts = true;
+                MakeCostsDualFeasible();
+            }
+        }
         DualRatioTest(smallestIndex);
         if (L.intNodeState == 2) break;
+        const int r = L.intLeavingPosition;
+        const bool flip = L.intLeavingBound == 0;
         // DualStep transformed the entering column: the partial column is ready.
         ChangeBasis();
-        if (L.dblBestDualRatio <= 1e-12) {
-            if (++degenerate >= kDegenerateRun) smallestIndex = true;
-        } else {
-            degenerate = 0;
-            smallestIndex = false;
+        if (!flip) {
+            if (L.dblBestDualRatio <= 1e-12) {
+                if (++degenerate >= kDegenerateRun) smallestIndex = true;
+            } else {
+                degenerate = 0;
+                smallestIndex = false;
+            }
         }
         MarkBoundViolations();
-        ChooseLeavingRow(smallestIndex);
+        if (flip)
+            KeepLeavingRow(r);
+        else
+            ChooseLeavingRow(smallestIndex);
     }
+    longestDualRun_ = std::max(longestDualRun_, run);
 }
 
 // ---------------------------------------------------------------------------
@@ -823,6 +912,7 @@ void Engine::SaveRootLP() {
 }
 
 void Engine::RestoreRootLP() {
+    CountWork(2LL * m_ * m_ + 2LL * N_);
     for (int i = 1; i <= m_; ++i) {
         for (int k = 1; k <= m_; ++k) {
             U(i, k) = L.dblRootUMatrix(i, k);
@@ -851,6 +941,7 @@ bool Engine::IsColumnBasic(int c) const {
 }
 
 void Engine::ShiftBasicValues(int column, double delta) {
+    CountWork(static_cast<long long>(m_) * (m_ + 1));
     TransformColumn(column);
     for (int i = 1; i <= m_; ++i) {
         double v = x_[i] - alpha_[i] * delta;
@@ -865,7 +956,9 @@ void Engine::ReplayNodePath(int k) {
         ub_[j] = inf_;
         lb_[j] = 0;
     }
+    CountWork(N_);
     while (k > 0) {
+        CountWork(m_);
         const auto s = static_cast<std::size_t>(k);
         const int col = L.intNodeColumns[s];
         const int c = std::abs(col);
@@ -886,13 +979,14 @@ void Engine::ReplayNodePath(int k) {
 }
 
 void Engine::SolveNode() {
-    if (++L.intNodesSolved > limits_.maxNodes) throw RunEnd{EngineStatus::NodeLimit};
+    ++L.intNodesSolved;
     DualSimplex();
     if (L.intNodeState != 2) {
         PrimalSimplex();
         // A node whose simplex ends in phase 1 has no feasible point.
         if (L.intPhase == 1) L.intNodeState = 2;
     }
+    if (onNode_) onNode_(L, L.intNodeState != 2);
 }
 
 void Engine::BranchAndBoundStep() {
@@ -931,6 +1025,9 @@ EngineResult Engine::Outcome(EngineStatus status, int errorNumber) {
     res.status = status;
     res.iterations = L.intIterationCount + L.intDualIterationCount;
     res.nodes = L.intNodesSolved;
+    res.work = work_;
+    res.longestPrimalRun = longestPrimalRun_;
+    res.longestDualRun = longestDualRun_;
     res.title = LP_Engine::kSolutionTitle;
     res.icon = EngineIcon::Information;
     switch (status) {
@@ -946,12 +1043,13 @@ EngineResult Engine::Outcome(EngineStatus status, int errorNumber) {
         case EngineStatus::Infeasible: res.message = LP_Engine::kNoFeasibleSolution; break;
         case EngineStatus::Unbounded: res.message = LP_Engine::kUnbounded; break;
         case EngineStatus::IterationLimit:
-            res.message = "The limit of " + std::to_string(limits_.maxIterations) +
+            res.message = "The limit of " + std::to_string(iterationLimit_) +
                           " simplex iterations was reached before the problem was solved. "
                           "No solution is shown.";
             break;
         case EngineStatus::NodeLimit:
-            res.message = "The limit of " + std::to_string(limits_.maxNodes) +
+            // The budget is work, not nodes; the box names the nodes it allowed.
+            res.message = "The limit of " + std::to_string(L.intNodesSolved) +
                           " branch-and-bound nodes was reached before the search ended. "
                           "No solution is shown.";
             break;
@@ -987,6 +1085,7 @@ EngineResult Engine::Run() {
     L.intSearchDone = 1;
     L.intIncumbentNode = -1;
     L.intIntegerCount = 0;
+    guard_ = limits_.runIterationGuard > 0 ? limits_.runIterationGuard : 5000 + 50L * (m_ + n_ + 2 * m_);
 
     try {
         LoadMatrix();
@@ -1013,8 +1112,8 @@ EngineResult Engine::Run() {
 
 namespace LP_Engine {
 
-EngineResult Solve(LPBlock& lp, int integerLP, const EngineLimits& limits) {
-    Engine engine(lp, integerLP, limits);
+EngineResult Solve(LPBlock& lp, int integerLP, const EngineLimits& limits, const NodeObserver& onNode) {
+    Engine engine(lp, integerLP, limits, onNode);
     return engine.Run();
 }
 

@@ -57,10 +57,20 @@ inline void Fill(qv::LPBlock& lp, const Problem& p) {
         lp.strModelLines(p.m() + 3 + static_cast<long>(k)) = p.integerSection[k];
 }
 
+// A budget far above what any test program needs (a tenth of a second of
+// work in a release build), so that a broken change cannot hang the suite.
+inline qv::EngineLimits TestLimits(long long workBudget = 100'000'000, long runIterationGuard = 0) {
+    qv::EngineLimits limits;
+    limits.workBudget = workBudget;
+    limits.runIterationGuard = runIterationGuard;
+    return limits;
+}
+
 inline qv::EngineResult SolveLP(qv::LPBlock& lp, const Problem& p, int integerLP = 0,
-                            const qv::EngineLimits& limits = {}) {
+                            const qv::EngineLimits& limits = TestLimits(),
+                            const qv::LP_Engine::NodeObserver& onNode = {}) {
     Fill(lp, p);
-    return qv::LP_Engine::Solve(lp, integerLP, limits);
+    return qv::LP_Engine::Solve(lp, integerLP, limits, onNode);
 }
 
 // Value of decision variable j (1-based) in the engine's final state.
