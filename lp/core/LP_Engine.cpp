@@ -55,6 +55,7 @@ private:
     void TransformColumn(int j);
     void ComputeDualPrices();
     void ComputeBasisRow(int r);
+    void RecomputeBasicValues();
     void ChangeBasis();
 
     // Dual simplex.
@@ -63,7 +64,7 @@ private:
     int BoundStatus(int k, double v) const;
     void MarkBoundViolations();
     void ChooseLeavingRow(bool smallestIndex);
-    void KeepLeavingRow(int position);
+    void KeepLeavingRow(int position, bool smallestIndex);
     void DualRatioTest(bool smallestIndex);
     void DualStep();
 
@@ -348,6 +349,40 @@ void Engine::ComputeBasisRow(int r) {
     }
 }
 
+// x_B = B^-1 (b - sum of the nonbasic columns at their bounds), rounded to zero
+// below the tolerance as after every step. Values carried from step to step
+// drift by that rounding (up to the tolerance per step).
+void Engine::RecomputeBasicValues() {
+    CountWork(static_cast<long long>(m_) * (N_ + 2 * m_));
+    double rhs[kStride];
+    for (int i = 1; i <= m_; ++i) rhs[i] = L.dblRightHandSides(i);
+    for (int j = 1; j <= N_; ++j) {
+        if (status_[j] != -1 && status_[j] != 1) continue;
+        const double v = status_[j] == 1 ? ub_[j] : lb_[j];
+        if (v == 0.0) continue;
+        const double* a = Col(j);
+        for (int i = 1; i <= m_; ++i) rhs[i] -= a[i] * v;
+    }
+    double part[kStride];
+    for (int i = 1; i <= m_; ++i) {
+        const double* row = &li_[i * kStride];
+        double t = 0;
+        for (int k = 1; k <= m_; ++k) t += row[k] * rhs[k];
+        part[i] = t;
+    }
+    for (int i = m_; i >= 1; --i) {
+        const double* row = &u_[i * kStride];
+        double t = part[i];
+        for (int k = i + 1; k <= m_; ++k) t -= row[k] * x_[k];
+        if (row[i] == 0.0) Fail(pf::errDivisionByZero);
+        x_[i] = t / row[i];
+    }
+    for (int i = 1; i <= m_; ++i) {
+        CheckFinite(x_[i]);
+        if (std::fabs(x_[i]) < tol_) x_[i] = 0.0;
+    }
+}
+
 void Engine::ChangeBasis() {
     const int e = L.intEnteringColumn;
     const int dir = L.intEnteringDirection;
@@ -606,11 +641,13 @@ void Engine::ChooseLeavingRow(bool smallestIndex) {
 }
 
 // After a bound flip the same row stays the leaving row: the flip is the first
-// part of one dual step, which ends when a column enters on that row.
-void Engine::KeepLeavingRow(int i) {
+// part of one dual step, which ends when a column enters on that row (or when
+// no column can, which proves the problem infeasible). So does a row whose
+// values were recomputed: it is still the row to prove.
+void Engine::KeepLeavingRow(int i, bool smallestIndex) {
     const int k = basis_[i];
     if (status_[k] != -2 && status_[k] != 2) {
-        ChooseLeavingRow(false);
+        ChooseLeavingRow(smallestIndex);
         return;
     }
     L.intLeavingPosition = i;
@@ -717,7 +754,7 @@ void Engine::MakeCostsDualFeasible() {
 // goes on under the same rules.
 void Engine::DualSimplex() {
     L.intNodeState = 1;
-    bool smallestIndex = false, fixedCosts = false;
+    bool smallestIndex = false, fixedCosts = false, recomputed = false;
     int degenerate = 0;
     long run = 0;
     // Pricing, one row of B^-1 and its products, one transformation and one update.
@@ -738,11 +775,22 @@ void Engine::DualSimplex() {
             }
         }
         DualRatioTest(smallestIndex);
+        // A violation with no column to repair it proves infeasibility only
+        // if it is still there in values computed afresh from the basis.
+        if (L.intNodeState == 2 && !recomputed) {
+            recomputed = true;
+            RecomputeBasicValues();
+            MarkBoundViolations();
+            KeepLeavingRow(L.intLeavingPosition, smallestIndex);
+            L.intNodeState = 1;
+            continue;
+        }
         if (L.intNodeState == 2) break;
         const int r = L.intLeavingPosition;
         const bool flip = L.intLeavingBound == 0;
         // DualStep transformed the entering column: the partial column is ready.
         ChangeBasis();
+        recomputed = false;
         if (!flip) {
             if (L.dblBestDualRatio <= 1e-12) {
                 if (++degenerate >= kDegenerateRun) smallestIndex = true;
@@ -753,7 +801,7 @@ void Engine::DualSimplex() {
         }
         MarkBoundViolations();
         if (flip)
-            KeepLeavingRow(r);
+            KeepLeavingRow(r, smallestIndex);
         else
             ChooseLeavingRow(smallestIndex);
     }
