@@ -65,8 +65,8 @@ private:
     void MarkBoundViolations();
     void ChooseLeavingRow(bool smallestIndex);
     void KeepLeavingRow(int position, bool smallestIndex);
-    void DualRatioTest(bool smallestIndex);
-    void DualStep();
+    void DualRatioTest(bool smallestIndex, bool keepDualFeasible);
+    void DualStep(bool keepDualFeasible);
 
     // Branch and bound.
     void BranchAndBound();
@@ -443,8 +443,8 @@ void Engine::ChangeBasis() {
 void Engine::CountWork(long long work) {
     work_ += work;
     if (work_ <= limits_.workBudget) return;
-    if (L.intSearchDone == 0) throw RunEnd{EngineStatus::NodeLimit};
-    // Outside a search only a simplex run can use the budget up.
+    if (integerLP_ == 1 && L.intIntegerCount > 0) throw RunEnd{EngineStatus::NodeLimit};
+    // Without a search only a simplex run can use the budget up.
     iterationLimit_ = L.intIterationCount + L.intDualIterationCount;
     throw RunEnd{EngineStatus::IterationLimit};
 }
@@ -658,7 +658,7 @@ void Engine::KeepLeavingRow(int i, bool smallestIndex) {
 
 // Standard ratio test: the column that keeps the reduced costs' signs longest
 // (smallest |d_j| / |a_rj|) enters, the lower column on ties.
-void Engine::DualRatioTest(bool smallestIndex) {
+void Engine::DualRatioTest(bool smallestIndex, bool keepDualFeasible) {
     const int r = L.intLeavingPosition;
     const int k = basis_[r];
     const bool below = x_[r] < lb_[k];
@@ -695,10 +695,10 @@ void Engine::DualRatioTest(bool smallestIndex) {
         L.intNodeState = 2;
         return;
     }
-    DualStep();
+    DualStep(keepDualFeasible);
 }
 
-void Engine::DualStep() {
+void Engine::DualStep(bool keepDualFeasible) {
     const int q = L.intEnteringColumn;
     const int r = L.intLeavingPosition;
     const int k = basis_[r];
@@ -712,13 +712,18 @@ void Engine::DualStep() {
     if (status_[q] == -1) {
         L.intEnteringDirection = 1;
         const double t = L.dblLeavingGap / a;
-        // The rising column flips to its upper bound only when the row is still
-        // violated afterwards, so the dual step can go on along the same row.
-        // A flip that repairs the row would leave the column on its upper
-        // bound with a reduced cost of the wrong sign: the column enters.
-        double after = x_[r] - range * a;
-        if (std::fabs(after) < tol_) after = 0.0;
-        if (t < range || BoundStatus(k, after) == 0) {
+        // Keeping the basis dual feasible, the rising column flips to its
+        // upper bound only when the row is still violated afterwards, so the
+        // dual step can go on along the same row. A flip that repairs the row
+        // would leave the column on its upper bound with a reduced cost of the
+        // wrong sign: the column enters instead.
+        bool enters = t < range;
+        if (!enters && keepDualFeasible) {
+            double after = x_[r] - range * a;
+            if (std::fabs(after) < tol_) after = 0.0;
+            enters = BoundStatus(k, after) == 0;
+        }
+        if (enters) {
             L.dblStepLength = t;
             L.intLeavingBound = below ? 1 : 2;
         }
@@ -743,15 +748,23 @@ void Engine::MakeCostsDualFeasible() {
     }
 }
 
-// Termination. Started from a dual feasible basis (every node: the root's
-// optimal basis with tightened bounds), the ratio test keeps the basis dual
-// feasible, so every step with a positive dual ratio raises the dual
-// objective and no basis comes back; a run of degenerate steps switches to the
-// smallest-index rule (leaving and entering), which cannot cycle either. A
-// basis that is not dual feasible (a start with negative right-hand sides, a
-// change of phase) has no such order: a run longer than 2 x (rows + columns)
-// then fixes its costs and shifts them to make the basis dual feasible, and
-// goes on under the same rules.
+// Termination. The rules above end on almost every run, and a run keeps them
+// as long as it is not longer than 2 x (rows + columns) iterations. They can
+// cycle: a bound flip leaves the duals where they were, so the flipped column
+// sits on its new bound with a reduced cost of the wrong sign, and when the
+// next iteration picks another leaving row the basis is no longer dual
+// feasible; from there the loop can come back to the same bases for ever
+// without one degenerate step. A longer run therefore goes on under rules
+// that end:
+// - its costs are fixed for the rest of the run, shifted so that the basis is
+//   dual feasible (a nonbasic column whose reduced cost has the wrong sign for
+//   its bound gets the cost that makes it zero);
+// - a flip is taken only when its row stays violated, and that row stays the
+//   leaving row until a column enters on it (or none can: infeasible);
+// so the basis stays dual feasible, every step with a positive dual ratio
+// raises the dual objective and no basis comes back; a run of degenerate
+// steps switches to the smallest-index rule (leaving and entering), which
+// cannot cycle either.
 void Engine::DualSimplex() {
     L.intNodeState = 1;
     bool smallestIndex = false, fixedCosts = false, recomputed = false;
@@ -774,7 +787,7 @@ void Engine::DualSimplex() {
                 MakeCostsDualFeasible();
             }
         }
-        DualRatioTest(smallestIndex);
+        DualRatioTest(smallestIndex, fixedCosts);
         // A violation with no column to repair it proves infeasibility only
         // if it is still there in values computed afresh from the basis.
         if (L.intNodeState == 2 && !recomputed) {
@@ -791,7 +804,7 @@ void Engine::DualSimplex() {
         // DualStep transformed the entering column: the partial column is ready.
         ChangeBasis();
         recomputed = false;
-        if (!flip) {
+        if (!flip || !fixedCosts) {
             if (L.dblBestDualRatio <= 1e-12) {
                 if (++degenerate >= kDegenerateRun) smallestIndex = true;
             } else {
@@ -800,7 +813,7 @@ void Engine::DualSimplex() {
             }
         }
         MarkBoundViolations();
-        if (flip)
+        if (flip && fixedCosts)
             KeepLeavingRow(r, smallestIndex);
         else
             ChooseLeavingRow(smallestIndex);

@@ -300,7 +300,7 @@ inline Problem RandomGeneralIP(std::uint32_t seed, int m, int n) {
         double ax = 0;
         for (int j = 0; j < n; ++j) ax += a[static_cast<std::size_t>(j)] * x0[static_cast<std::size_t>(j)];
         const double slack = std::round(unit(g) * 80) / 10;
-        const double offset = rel == EQ && unit(g) < 0.3 ? 0.5 : 0.0;
+        const double offset = rel == EQ && unit(g) < 0.1 ? 0.5 : 0.0;
         p.row(a, rel, rel == LE ? ax + slack : rel == GE ? ax - slack : ax + offset);
     }
     p.integerSection = {"DIN"};

@@ -10,6 +10,7 @@
 #include <limits>
 #include <numeric>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -53,48 +54,35 @@ Problem StalledBinaryProgram() {
 
 // --- Two searches of the test's own ----------------------------------------
 
-bool RowsCanHold(const Problem& p, const std::vector<double>& lo, const std::vector<double>& hi) {
-    for (int i = 0; i < p.m(); ++i) {
-        const auto& a = p.A[static_cast<std::size_t>(i)];
-        double mn = 0, mx = 0;
-        for (std::size_t j = 0; j < a.size(); ++j) {
-            mn += std::min(a[j] * lo[j], a[j] * hi[j]);
-            mx += std::max(a[j] * lo[j], a[j] * hi[j]);
-        }
-        const double b = p.b[static_cast<std::size_t>(i)], t = 1e-9 * (1 + std::fabs(b));
-        const int rel = p.rel[static_cast<std::size_t>(i)];
-        if ((rel != GE && mn > b + t) || (rel != LE && mx < b - t)) return false;
-    }
-    return true;
-}
-
 // Tightens integer bounds row by row until nothing changes; false when some
 // row cannot be met within them.
 bool Tighten(const Problem& p, std::vector<double>& lo, std::vector<double>& hi) {
     const std::size_t n = lo.size();
     for (bool changed = true; changed;) {
         changed = false;
-        if (!RowsCanHold(p, lo, hi)) return false;
         for (int i = 0; i < p.m(); ++i) {
             const auto& a = p.A[static_cast<std::size_t>(i)];
-            const double b = p.b[static_cast<std::size_t>(i)];
+            const double b = p.b[static_cast<std::size_t>(i)], t = 1e-9 * (1 + std::fabs(b));
             const int rel = p.rel[static_cast<std::size_t>(i)];
+            double mn = 0, mx = 0;  // least and most the row can reach
+            for (std::size_t k = 0; k < n; ++k) {
+                mn += std::min(a[k] * lo[k], a[k] * hi[k]);
+                mx += std::max(a[k] * lo[k], a[k] * hi[k]);
+            }
+            if ((rel != GE && mn > b + t) || (rel != LE && mx < b - t)) return false;
             for (std::size_t j = 0; j < n; ++j) {
                 if (a[j] == 0 || lo[j] == hi[j]) continue;
-                double mn = 0, mx = 0;  // the row without x_j
-                for (std::size_t k = 0; k < n; ++k) {
-                    if (k == j) continue;
-                    mn += std::min(a[k] * lo[k], a[k] * hi[k]);
-                    mx += std::max(a[k] * lo[k], a[k] * hi[k]);
-                }
+                const double oldMin = std::min(a[j] * lo[j], a[j] * hi[j]);
+                const double oldMax = std::max(a[j] * lo[j], a[j] * hi[j]);
+                const double restMin = mn - oldMin, restMax = mx - oldMax;  // the row without x_j
                 double l = lo[j], h = hi[j];
-                if (rel != GE) {  // a_j x_j <= b - mn
-                    const double lim = (b - mn) / a[j];
+                if (rel != GE) {  // a_j x_j <= b - restMin
+                    const double lim = (b - restMin) / a[j];
                     if (a[j] > 0) h = std::min(h, std::floor(lim + 1e-9));
                     else l = std::max(l, std::ceil(lim - 1e-9));
                 }
-                if (rel != LE) {  // a_j x_j >= b - mx
-                    const double lim = (b - mx) / a[j];
+                if (rel != LE) {  // a_j x_j >= b - restMax
+                    const double lim = (b - restMax) / a[j];
                     if (a[j] > 0) l = std::max(l, std::ceil(lim - 1e-9));
                     else h = std::min(h, std::floor(lim + 1e-9));
                 }
@@ -102,12 +90,40 @@ bool Tighten(const Problem& p, std::vector<double>& lo, std::vector<double>& hi)
                 if (l != lo[j] || h != hi[j]) {
                     lo[j] = l;
                     hi[j] = h;
+                    mn = restMin + std::min(a[j] * l, a[j] * h);
+                    mx = restMax + std::max(a[j] * l, a[j] * h);
                     changed = true;
                 }
             }
         }
     }
     return true;
+}
+
+// When the first row is "<" with positive entries only, the objective (in
+// maximization form) cannot exceed that of the fractional knapsack over it:
+// every variable at its lower bound, then the best value per unit of the row
+// first, each up to its upper bound, until the row is full.
+double KnapsackBound(const Problem& p, double sign, const std::vector<double>& lo, const std::vector<double>& hi) {
+    const auto& a = p.A[0];
+    if (p.rel[0] != LE || std::any_of(a.begin(), a.end(), [](double v) { return v <= 0; })) return kInf;
+    double room = p.b[0], value = 0;
+    std::vector<std::size_t> gain;
+    for (std::size_t j = 0; j < a.size(); ++j) {
+        room -= a[j] * lo[j];
+        value += sign * p.c[j] * lo[j];
+        if (sign * p.c[j] > 0 && hi[j] > lo[j]) gain.push_back(j);
+    }
+    std::sort(gain.begin(), gain.end(), [&](std::size_t u, std::size_t v) {
+        return sign * p.c[u] / a[u] > sign * p.c[v] / a[v];
+    });
+    for (std::size_t j : gain) {
+        if (room <= 0) break;
+        const double take = std::min(hi[j] - lo[j], room / a[j]);
+        value += sign * p.c[j] * take;
+        room -= a[j] * take;
+    }
+    return value;
 }
 
 // Depth-first enumeration of integer points inside [lo, hi], pruned by the
@@ -128,6 +144,7 @@ std::optional<double> BestIntegerPoint(const Problem& p, std::vector<double> lo,
             if (l[uj] < h[uj] && (pick < 0 || h[uj] - l[uj] < h[static_cast<std::size_t>(pick)] - l[static_cast<std::size_t>(pick)]))
                 pick = j;
         }
+        bound = std::min(bound, KnapsackBound(p, sign, l, h));
         if (best && bound <= *best + 1e-9) return;
         if (pick < 0) {
             EXPECT_EQ(PrimalViolation(p, l), "");
@@ -147,9 +164,63 @@ std::optional<double> BestIntegerPoint(const Problem& p, std::vector<double> lo,
     return std::nullopt;
 }
 
+// Every 0/1 point, depth first, the variables with the largest objective
+// coefficients first; a branch ends when some row can no longer be met by the
+// variables left or when it cannot beat the best point found.
 std::optional<double> BestBinaryPoint(const Problem& p) {
-    return BestIntegerPoint(p, std::vector<double>(static_cast<std::size_t>(p.n()), 0.0),
-                            std::vector<double>(static_cast<std::size_t>(p.n()), 1.0));
+    const int m = p.m(), n = p.n();
+    const double sign = p.opt == 1 ? -1.0 : 1.0;
+    std::vector<int> order(static_cast<std::size_t>(n));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return std::fabs(p.c[static_cast<std::size_t>(a)]) > std::fabs(p.c[static_cast<std::size_t>(b)]);
+    });
+    // Row activity of the fixed variables, and the least and most the free ones can add.
+    std::vector<double> act(static_cast<std::size_t>(m), 0.0), least(act), most(act);
+    for (int i = 0; i < m; ++i)
+        for (double a : p.A[static_cast<std::size_t>(i)]) (a < 0 ? least : most)[static_cast<std::size_t>(i)] += a;
+    std::vector<double> gainLeft(static_cast<std::size_t>(n) + 1, 0.0);
+    for (int k = n - 1; k >= 0; --k)
+        gainLeft[static_cast<std::size_t>(k)] =
+            gainLeft[static_cast<std::size_t>(k) + 1] + std::max(0.0, sign * p.c[static_cast<std::size_t>(order[static_cast<std::size_t>(k)])]);
+    std::optional<double> best;
+    auto rowsHold = [&] {
+        for (int i = 0; i < m; ++i) {
+            const auto ui = static_cast<std::size_t>(i);
+            const double b = p.b[ui], t = 1e-9 * (1 + std::fabs(b));
+            if (p.rel[ui] != GE && act[ui] + least[ui] > b + t) return false;
+            if (p.rel[ui] != LE && act[ui] + most[ui] < b - t) return false;
+        }
+        return true;
+    };
+    std::function<void(int, double)> search = [&](int k, double value) {
+        if (!rowsHold()) return;
+        if (best && value + gainLeft[static_cast<std::size_t>(k)] <= *best + 1e-9) return;
+        if (k == n) {
+            best = value;
+            return;
+        }
+        const auto j = static_cast<std::size_t>(order[static_cast<std::size_t>(k)]);
+        for (int i = 0; i < m; ++i) {
+            const double a = p.A[static_cast<std::size_t>(i)][j];
+            (a < 0 ? least : most)[static_cast<std::size_t>(i)] -= a;
+        }
+        const int first = sign * p.c[j] > 0 ? 1 : 0;
+        for (int v : {first, 1 - first}) {
+            if (v)
+                for (int i = 0; i < m; ++i) act[static_cast<std::size_t>(i)] += p.A[static_cast<std::size_t>(i)][j];
+            search(k + 1, value + v * sign * p.c[j]);
+            if (v)
+                for (int i = 0; i < m; ++i) act[static_cast<std::size_t>(i)] -= p.A[static_cast<std::size_t>(i)][j];
+        }
+        for (int i = 0; i < m; ++i) {
+            const double a = p.A[static_cast<std::size_t>(i)][j];
+            (a < 0 ? least : most)[static_cast<std::size_t>(i)] += a;
+        }
+    };
+    search(0, 0.0);
+    if (best) return sign * *best;
+    return std::nullopt;
 }
 
 // General integers start with no upper bound; the first tightening bounds them.
@@ -246,7 +317,9 @@ std::string NodeCertificateFailure(const Problem& p, const qv::LPBlock& L) {
         const bool atLow = v <= l + 1e-7, atHigh = v >= h - 1e-7;
         if ((d > tol && !atHigh) || (d < -tol && !atLow))
             return "reduced cost of X" + std::to_string(j + 1) + " is " + std::to_string(d) + " at " + std::to_string(v);
-        dual += d > 0 ? d * h : d * l;  // d > 0 only at a finite upper bound (checked above)
+        // A positive d lies at a finite upper bound (checked above) or is within
+        // the tolerance of zero.
+        dual += d > 0 && std::isfinite(h) ? d * h : d * l;
     }
     // Weak duality gives primal <= dual; the rows' rounding moves the gap by
     // at most sum |y_i| times what row i may miss by.
@@ -270,15 +343,22 @@ struct NodeChecks {
     }
 };
 
+// Decision columns and the columns the set-up adds (a surplus and an
+// artificial for ">", one column for "<" and "=").
+int Columns(const Problem& p) {
+    return p.n() + p.m() + static_cast<int>(std::count(p.rel.begin(), p.rel.end(), GE));
+}
+
 // The guard on one simplex run (rows + every column the set-up adds).
 long RunGuard(const Problem& p) { return 5000 + 50L * (p.m() + p.n() + 2 * p.m()); }
 
 // Solves p with node certificates and checks the outcome against the test's
 // own search. Returns the number of nodes the engine solved.
-long CheckAgainstOwnSearch(const Problem& p, const std::optional<double>& best, const std::string& what) {
+long CheckAgainstOwnSearch(const Problem& p, const std::optional<double>& best, const std::string& what,
+                          long long workBudget = 2'000'000'000) {
     qv::LPBlock lp;
     NodeChecks checks{p, 0, {}};
-    qv::EngineResult r = SolveLP(lp, p, 1, TestLimits(2'000'000'000), checks.Observer());
+    qv::EngineResult r = SolveLP(lp, p, 1, TestLimits(workBudget), checks.Observer());
     EXPECT_EQ(checks.failure, "") << what;
     EXPECT_LT(r.longestDualRun, RunGuard(p)) << what;
     EXPECT_LT(r.longestPrimalRun, RunGuard(p)) << what;
@@ -314,8 +394,9 @@ TEST(EngineSearch, StalledBinaryProgramSolvesToFour) {
     EXPECT_EQ(checks.failure, "");
     EXPECT_EQ(PrimalViolation(p, Solution(lp)), "");
     EXPECT_GT(r.nodes, 100);
-    // Every dual simplex run of the search stays short.
-    EXPECT_LE(r.longestDualRun, 2 * (p.m() + p.n() + 2 * p.m()));
+    // The cycling run is cut after 2 x (rows + columns) iterations and ends
+    // soon after under the rules that keep the basis dual feasible.
+    EXPECT_LE(r.longestDualRun, 3 * (p.m() + Columns(p)));
     // The whole program as "All Variables Are 0/1 (Binary)".
     Problem all = p;
     all.integerSection = {"DBI"};
@@ -324,23 +405,115 @@ TEST(EngineSearch, StalledBinaryProgramSolvesToFour) {
     EXPECT_NEAR(r2.objectiveValue, 4, 1e-9);
 }
 
-// 210 all-binary programs from 8x15 to 15x30 with mixed relations.
-TEST(EngineSearch, RandomBinaryProgramsMatchEnumeration) {
-    struct Size { int m, n, count; };
+// A search stops when its work reaches the budget, wherever it is; a budget
+// as large as the search's work lets it finish with the same answer.
+TEST(EngineSearch, WorkBudgetEndsTheSearchWithTheNodeMessage) {
+    const Problem p = StalledBinaryProgram();
+    qv::LPBlock lp;
+    const qv::EngineResult full = SolveLP(lp, p, 1);
+    ASSERT_TRUE(full.optimal()) << full.message;
+    const qv::EngineResult exact = SolveLP(lp, p, 1, TestLimits(full.work));
+    ASSERT_TRUE(exact.optimal()) << exact.message;
+    EXPECT_EQ(exact.objectiveValue, full.objectiveValue);
+    EXPECT_EQ(exact.nodes, full.nodes);
+    EXPECT_EQ(exact.work, full.work);
+    long nodesBefore = 0;
+    for (long long budget : {full.work / 100, full.work / 10, full.work / 2, full.work - 1}) {
+        const qv::EngineResult r = SolveLP(lp, p, 1, TestLimits(budget));
+        ASSERT_EQ(r.status, EngineStatus::NodeLimit) << budget;
+        EXPECT_GT(r.work, budget);
+        EXPECT_LT(r.work, budget + 10'000);  // one step of this program costs far less
+        EXPECT_GE(r.nodes, nodesBefore);
+        nodesBefore = r.nodes;
+        EXPECT_FALSE(r.printEnabled);
+        EXPECT_EQ(r.title, "Solution");
+        EXPECT_EQ(r.icon, qv::EngineIcon::Information);
+        EXPECT_EQ(r.message, "The limit of " + std::to_string(r.nodes) +
+                                 " branch-and-bound nodes was reached before the search ended. No solution is shown.");
+    }
+    EXPECT_GT(nodesBefore, 50);
+}
+
+// The guard on one simplex run ends the search with the iteration message,
+// whatever budget is left.
+TEST(EngineSearch, RunGuardEndsTheSearchWithTheIterationMessage) {
+    qv::LPBlock lp;
+    const qv::EngineResult r = SolveLP(lp, StalledBinaryProgram(), 1, TestLimits(100'000'000, 3));
+    EXPECT_EQ(r.status, EngineStatus::IterationLimit);
+    EXPECT_LE(r.longestDualRun, 3);
+    EXPECT_LE(r.longestPrimalRun, 3);
+    EXPECT_FALSE(r.printEnabled);
+    EXPECT_EQ(r.message,
+              "The limit of 3 simplex iterations was reached before the problem was solved. No solution is shown.");
+}
+
+// Seeded random programs of one size: how many, and the first seed.
+struct Batch {
+    int m, n, count;
+    std::uint32_t firstSeed;
+};
+
+void PrintTo(const Batch& b, std::ostream* os) { *os << b.m << "x" << b.n; }
+
+std::string BatchName(const ::testing::TestParamInfo<Batch>& info) {
+    return std::to_string(info.param.m) + "x" + std::to_string(info.param.n);
+}
+
+// 202 all-binary programs from 8x15 to 15x30 with mixed relations, checked
+// against the enumeration; some of the larger ones need over 1,000 nodes.
+class RandomBinaryPrograms : public ::testing::TestWithParam<Batch> {};
+
+TEST_P(RandomBinaryPrograms, MatchEnumeration) {
+    const Batch b = GetParam();
     int optimal = 0;
+    for (int k = 0; k < b.count; ++k) {
+        const std::uint32_t seed = b.firstSeed + static_cast<std::uint32_t>(k);
+        const Problem p = RandomBinaryIP(seed, b.m, b.n);
+        const std::optional<double> best = BestBinaryPoint(p);
+        optimal += best ? 1 : 0;
+        CheckAgainstOwnSearch(p, best, "seed " + std::to_string(seed));
+    }
+    EXPECT_GT(optimal, b.count / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(EngineSearch, RandomBinaryPrograms,
+                         ::testing::Values(Batch{8, 15, 124, 8000}, Batch{10, 20, 60, 10000}, Batch{12, 25, 16, 12000},
+                                           Batch{15, 30, 2, 15000}),
+                         BatchName);
+
+// All-general-integer programs, a third of them without an integer solution,
+// checked against the test's own search over integer points. The seeds are
+// those whose searches stay within a few thousand nodes, to keep the suite
+// fast; searches of up to 200,000 nodes and more are the disabled test's below.
+class RandomGeneralPrograms : public ::testing::TestWithParam<Batch> {};
+
+TEST_P(RandomGeneralPrograms, MatchOwnSearch) {
+    const Batch b = GetParam();
     long most = 0;
-    for (Size s : {Size{8, 15, 114}, Size{10, 20, 60}, Size{12, 25, 30}, Size{15, 30, 6}}) {
-        for (int k = 0; k < s.count; ++k) {
-            const auto seed = static_cast<std::uint32_t>(1000 * s.m + k);
-            const Problem p = RandomBinaryIP(seed, s.m, s.n);
-            const std::optional<double> best = BestBinaryPoint(p);
-            optimal += best ? 1 : 0;
-            most = std::max(most, CheckAgainstOwnSearch(p, best, std::to_string(s.m) + "x" + std::to_string(s.n) +
-                                                                     " seed " + std::to_string(seed)));
+    for (int k = 0; k < b.count; ++k) {
+        const std::uint32_t seed = b.firstSeed + static_cast<std::uint32_t>(k);
+        const Problem p = RandomGeneralIP(seed, b.m, b.n);
+        most = std::max(most, CheckAgainstOwnSearch(p, BestGeneralPoint(p), "seed " + std::to_string(seed)));
+    }
+    EXPECT_GT(most, 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(EngineSearch, RandomGeneralPrograms,
+                         ::testing::Values(Batch{8, 12, 16, 1}, Batch{10, 15, 6, 7}), BatchName);
+
+// The long searches: 200 programs at 8x12 and 60 at 10x15, up to two million
+// nodes each. Minutes in a release build, so not part of the suite; run it with
+//   qv_core_tests --gtest_also_run_disabled_tests --gtest_filter='*LongSearches*'
+TEST(EngineSearch, DISABLED_LongSearchesMatchOwnSearch) {
+    for (Batch b : {Batch{8, 12, 200, 1}, Batch{10, 15, 60, 1}}) {
+        for (int k = 0; k < b.count; ++k) {
+            const std::uint32_t seed = b.firstSeed + static_cast<std::uint32_t>(k);
+            const Problem p = RandomGeneralIP(seed, b.m, b.n);
+            CheckAgainstOwnSearch(p, BestGeneralPoint(p),
+                                  std::to_string(b.m) + "x" + std::to_string(b.n) + " seed " + std::to_string(seed),
+                                  100'000'000'000LL);
         }
     }
-    EXPECT_GT(optimal, 150);
-    EXPECT_GT(most, 1000);  // some searches are long
 }
 
 }  // namespace
