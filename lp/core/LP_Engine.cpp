@@ -21,6 +21,9 @@ constexpr double kPruneTolerance = 1e-6;   // relative margin a node must beat t
 constexpr double kFeasibilityTolerance = 1e-9;  // relative; rounding is no bound violation
 constexpr double kDegenerateStep = 1e-9;   // steps this short do not move the objective
 constexpr int kDegenerateRun = 30;         // degenerate steps before the smallest-index rule
+// Work of one iteration besides its arithmetic (calls, loop set-up): on small
+// programs it is most of the time an iteration takes.
+constexpr long long kIterationOverhead = 1000;
 
 // Ends the run from anywhere inside it.
 struct RunEnd {
@@ -567,7 +570,7 @@ void Engine::PrimalSimplex() {
     int degenerate = 0;
     long run = 0;
     // Pricing, one transformation and one factor update.
-    const long long iterationWork = static_cast<long long>(m_) * (N_ + 4 * m_) + N_;
+    const long long iterationWork = static_cast<long long>(m_) * (N_ + 4 * m_) + N_ + kIterationOverhead;
     CountWork(iterationWork);
     Price();
     ChooseEnteringColumn(false);
@@ -771,7 +774,7 @@ void Engine::DualSimplex() {
     int degenerate = 0;
     long run = 0;
     // Pricing, one row of B^-1 and its products, one transformation and one update.
-    const long long iterationWork = static_cast<long long>(m_) * (2 * N_ + 5 * m_) + N_;
+    const long long iterationWork = static_cast<long long>(m_) * (2 * N_ + 5 * m_) + N_ + kIterationOverhead;
     const long fixCostsAfter = 2L * (m_ + N_);
     MarkBoundViolations();
     ChooseLeavingRow(false);
@@ -1019,7 +1022,7 @@ void Engine::ReplayNodePath(int k) {
     }
     CountWork(N_);
     while (k > 0) {
-        CountWork(m_);
+        CountWork(m_ + 4);  // finding the column among the basic ones, and the step up
         const auto s = static_cast<std::size_t>(k);
         const int col = L.intNodeColumns[s];
         const int c = std::abs(col);
