@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "lp/core/IntegerSection.h"
@@ -21,6 +23,7 @@ constexpr double kPruneTolerance = 1e-6;   // relative margin a node must beat t
 constexpr double kFeasibilityTolerance = 1e-9;  // relative; rounding is no bound violation
 constexpr double kDegenerateStep = 1e-9;   // steps this short do not move the objective
 constexpr int kDegenerateRun = 30;         // degenerate steps before the smallest-index rule
+constexpr double kDualZero = 1e-9;         // a reduced cost this small is zero (dual-feasible rules)
 // Work of one iteration besides its arithmetic (calls, loop set-up): on small
 // programs it is most of the time an iteration takes.
 constexpr long long kIterationOverhead = 1000;
@@ -64,6 +67,7 @@ private:
     // Dual simplex.
     void DualSimplex();
     void MakeCostsDualFeasible();
+    std::uint64_t BasisKey() const;
     int BoundStatus(int k, double v) const;
     void MarkBoundViolations();
     void ChooseLeavingRow(bool smallestIndex);
@@ -684,7 +688,11 @@ void Engine::DualRatioTest(bool smallestIndex, bool keepDualFeasible) {
         else
             eligible = (arj < -tol_ && st == 1) || (arj > tol_ && st == -1);
         if (!eligible) continue;
-        const double ratio = std::fabs(d_[j]) / std::fabs(arj);
+        // Keeping the basis dual feasible, a reduced cost within rounding of
+        // zero is zero: the step is degenerate and counts towards the
+        // smallest-index rule, which noise of 1e-13 would otherwise keep off.
+        const double dj = keepDualFeasible && std::fabs(d_[j]) <= kDualZero ? 0.0 : std::fabs(d_[j]);
+        const double ratio = dj / std::fabs(arj);
         const bool better = smallestIndex ? ratio < best - 1e-12 * (1.0 + std::fabs(best))
                                           : ratio < best;
         if (!found || better) {
@@ -751,14 +759,30 @@ void Engine::MakeCostsDualFeasible() {
     }
 }
 
+// The basic columns and the columns at their upper bound, as one number (the
+// order of the positions does not count).
+std::uint64_t Engine::BasisKey() const {
+    auto mix = [](std::uint64_t z) {
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    };
+    std::uint64_t key = 0;
+    for (int j = 1; j <= N_; ++j) {
+        if (kind_[j] > 0) key += mix(2 * static_cast<std::uint64_t>(j));
+        else if (status_[j] == 1) key += mix(2 * static_cast<std::uint64_t>(j) + 1);
+    }
+    return key;
+}
+
 // Termination. The rules above end on almost every run, and a run keeps them
-// as long as it is not longer than 2 x (rows + columns) iterations. They can
+// until it comes back to a basis it has had (with the same columns at their
+// upper bounds), or for at most 10 x (rows + columns) iterations. They can
 // cycle: a bound flip leaves the duals where they were, so the flipped column
 // sits on its new bound with a reduced cost of the wrong sign, and when the
 // next iteration picks another leaving row the basis is no longer dual
 // feasible; from there the loop can come back to the same bases for ever
-// without one degenerate step. A longer run therefore goes on under rules
-// that end:
+// without one degenerate step. Such a run goes on under rules that end:
 // - its costs are fixed for the rest of the run, shifted so that the basis is
 //   dual feasible (a nonbasic column whose reduced cost has the wrong sign for
 //   its bound gets the cost that makes it zero);
@@ -766,8 +790,8 @@ void Engine::MakeCostsDualFeasible() {
 //   leaving row until a column enters on it (or none can: infeasible);
 // so the basis stays dual feasible, every step with a positive dual ratio
 // raises the dual objective and no basis comes back; a run of degenerate
-// steps switches to the smallest-index rule (leaving and entering), which
-// cannot cycle either.
+// steps (reduced costs within 1e-9 of zero count as zero) switches to the
+// smallest-index rule (leaving and entering), which cannot cycle either.
 void Engine::DualSimplex() {
     L.intNodeState = 1;
     bool smallestIndex = false, fixedCosts = false, recomputed = false;
@@ -775,7 +799,8 @@ void Engine::DualSimplex() {
     long run = 0;
     // Pricing, one row of B^-1 and its products, one transformation and one update.
     const long long iterationWork = static_cast<long long>(m_) * (2 * N_ + 5 * m_) + N_ + kIterationOverhead;
-    const long fixCostsAfter = 2L * (m_ + N_);
+    const long fixCostsAfter = 10L * (m_ + N_);
+    std::unordered_set<std::uint64_t> seen;
     MarkBoundViolations();
     ChooseLeavingRow(false);
     while (L.intBoundViolation == 1 && L.intNodeState != 2) {
@@ -785,7 +810,7 @@ void Engine::DualSimplex() {
             ComputeReducedCosts();
         } else {
             Price();
-            if (run > fixCostsAfter) {
+            if (!seen.insert(BasisKey()).second || run > fixCostsAfter) {
                 fixedCosts = true;
                 MakeCostsDualFeasible();
             }
