@@ -11,9 +11,10 @@
 //   Infeasible        "Solution" / information / "No Feasible Solution"   disabled
 //   Unbounded         "Solution" / information / "Problem is Unbounded."  disabled
 //   IterationLimit    "Solution" / information / limit text (message)     disabled
-//                     (one simplex run met its iteration guard)
+//                     (one simplex run met its iteration guard, or a
+//                     linear program used up the work budget)
 //   NodeLimit         "Solution" / information / limit text (message)     disabled
-//                     (the run's work budget ran out)
+//                     (an integer program used up the work budget)
 //   ArithmeticFailure "Error # " + errorNumber / critical / error text     disabled
 //                     (the error reporter's box, as for any run-time failure of Solve)
 //
