@@ -21,8 +21,9 @@ namespace QVInvent {
 
 void SolveInventoryModel() {
     try {
-        qv::SolvingCaption frame;
         qv::SharedState& s = qv::S();
+        // A value no form would accept is named before the solve begins: the message
+        // never stands under "Solving Problem . . ." and the busy cursor.
         const std::string refused = CheckInventoryInputs(s);
         if (!refused.empty()) {
             pf::MsgBox(refused, pf::vbCritical + pf::vbOKOnly, kDataInputError);
@@ -30,6 +31,7 @@ void SolveInventoryModel() {
             frmMenu().SetFocus();
             return;
         }
+        qv::SolvingCaption frame;
         ComputeInventoryModel(s);
         const std::vector<std::string> lines = BuildInventoryWindowLines(s);
         FrmSolution& w = frmSolution();

@@ -51,7 +51,8 @@ std::string checkModel(const qv::SharedState& s) {
     const double WD = I.dblWorkingDays.num();
     const bool daysOk = WD >= 1 && WD <= 365;
     const bool holdingOk = positive(I.dblHoldingCost.num());
-    const bool leadOk = I.intComputeReorderPoint.num() != 1 || nonNegative(I.dblLeadTime.num());
+    // The forms tick the reorder-point box for any code but 0 (a file may hold another).
+    const bool leadOk = I.intComputeReorderPoint.num() == 0 || nonNegative(I.dblLeadTime.num());
     switch (model) {
         case 1: case 3: case 5:
             if (!positive(D)) return kDemand;

@@ -19,13 +19,19 @@
 
 namespace {
 
-// Remembers the status caption each time the busy cursor is switched.
+// Remembers the status caption each time the busy cursor is switched, and the caption
+// and cursor under which each message box stands.
 class CaptionHost : public pf::ScriptedHost {
 public:
     std::vector<std::string> captions;
+    std::vector<std::string> messages;
     void setBusyCursor(bool busy) override {
         captions.push_back((busy ? "busy: " : "normal: ") + frmMenu().lblmoduleindicator.Caption());
         pf::ScriptedHost::setBusyCursor(busy);
+    }
+    int messageBox(const std::string& text, int style, const std::string& title) override {
+        messages.push_back((this->busy() ? "busy: " : "normal: ") + frmMenu().lblmoduleindicator.Caption());
+        return pf::ScriptedHost::messageBox(text, style, title);
     }
 };
 
@@ -117,7 +123,8 @@ TEST_F(InventorySolveTest, RefusedInputsChangeNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         pf::unloadAll();
-        pf::scriptedHost().transcript.clear();
+        pf::setHost(std::make_unique<CaptionHost>());
+        auto& host = static_cast<CaptionHost&>(pf::host());
         frmMenu();
         pf::Unload<FrmModuleSelection>();
         pf::collectUnloaded();
@@ -144,6 +151,9 @@ TEST_F(InventorySolveTest, RefusedInputsChangeNothing) {
         EXPECT_EQ(s.inv.dblReorderPoint.num(), before.inv.dblReorderPoint.num());
         EXPECT_EQ(s.varCycleTime.num(), 9);
         EXPECT_EQ(s.varUniformHigh.num(), before.varUniformHigh.num());
+        // The message comes before the solve: never under the busy cursor or its caption.
+        EXPECT_TRUE(host.captions.empty());
+        EXPECT_EQ(host.messages, std::vector<std::string>{"normal: Inventory Model:  Economic Order Quantity"});
     }
 }
 

@@ -266,6 +266,9 @@ TEST(InventoryChecks, EachRefusedInputGivesItsFormMessage) {
          "NOTE:  THE MINIMUM QUANTITY MUST BE AT LEAST 0."},
         {"lead time -1", [](qv::SharedState& s) { s.inv.intComputeReorderPoint = 1; s.inv.dblLeadTime = -1; }, 1,
          "NOTE:  THE LEAD TIME MUST BE AT LEAST 0."},
+        // A file's code 2 reopens with the box ticked: the lead time is asked for.
+        {"lead time -1, code 2", [](qv::SharedState& s) { s.inv.intComputeReorderPoint = 2; s.inv.dblLeadTime = -1; },
+         3, "NOTE:  THE LEAD TIME MUST BE AT LEAST 0."},
         {"sigma < 0", [](qv::SharedState& s) { s.inv.dblDemandStdDev = -1; }, 5,
          "NOTE:  THE STANDARD DEVIATION MUST BE AT LEAST 0."},
         {"stockouts < 0", [](qv::SharedState& s) { s.inv.intServiceLevelMethod = 1; s.inv.dblStockoutsPerYear = -2; },

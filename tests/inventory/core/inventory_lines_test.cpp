@@ -415,4 +415,99 @@ TEST(InventoryReport, PlannedShortagesNoteAndLeadTime) {
     EXPECT_EQ(lines[indexOf(lines, "    REORDER POINT")], "    REORDER POINT *                " + blanks(14) + "-12.87");
 }
 
+TEST(InventoryReport, ProductionLotSizeExample) {
+    // D 26000, P 60000, setup 135, amount 4.5, 250 days, lead time 5.
+    qv::SharedState& s = invtest::eoqExample();
+    s.inv.intInventoryModel = 2;
+    s.inv.dblAnnualDemand = 26000;
+    s.varProductionRate = 60000;
+    s.inv.dblOrderingCost = 135;
+    s.inv.dblHoldingCost = 4.5;
+    s.inv.intComputeReorderPoint = 1;
+    s.inv.dblLeadTime = 5;
+    QVInvent::ComputeInventoryModel(s);
+    const Lines expected = {
+        "",
+        "",
+        "     INVENTORY MODEL",
+        "     ***************",
+        "",
+        "     ECONOMIC PRODUCTION LOT SIZE",
+        "     ****************************",
+        "",
+        "",
+        "     YOU HAVE INPUT THE FOLLOWING DATA:",
+        "     **********************************",
+        "",
+        "",
+        "     ANNUAL DEMAND = 26000 UNITS PER YEAR",
+        "",
+        "     ANNUAL PRODUCTION RATE = 60000 UNITS PER YEAR",
+        "",
+        "     SETUP COST = $135 PER SETUP",
+        "",
+        "     INVENTORY HOLDING COST = $4.5 PER UNIT PER YEAR",
+        "",
+        "     WORKING DAYS PER YEAR = 250 DAYS",
+        "",
+        "     LEAD TIME FOR A NEW ORDER = 5 DAYS",
+        "",
+        "",
+        "                   INVENTORY POLICY",
+        "                   ****************",
+        "",
+        "    PRODUCTION LOT SIZE                        1,659.20",
+        "",
+        "    ANNUAL INVENTORY HOLDING COST             $2,115.48",
+        "",
+        "    ANNUAL SETUP COST                         $2,115.48",
+        "",
+        "    TOTAL ANNUAL COST                         $4,230.96",
+        "",
+        "    MAXIMUM INVENTORY LEVEL                      940.21",
+        "",
+        "    AVERAGE INVENTORY LEVEL                      470.11",
+        "",
+        "    REORDER POINT                                520.00",
+        "",
+        "    NUMBER OF SETUPS PER YEAR                     15.67",
+        "",
+        "    CYCLE TIME (DAYS)                             15.95",
+        "",
+    };
+    EXPECT_EQ(QVInvent::BuildInventoryReportLines(s), expected);
+}
+
+// The echo lines of the inputs no other report test prints.
+TEST(InventoryReport, EchoOfTheOtherInputs) {
+    // Single period with uniform demand: the bounds as printed numbers.
+    qv::SharedState& u = invtest::singlePeriodExample(1, 350, 650);
+    QVInvent::ComputeInventoryModel(u);
+    Lines lines = QVInvent::BuildInventoryReportLines(u);
+    std::size_t k = indexOf(lines, "     THE DEMAND DISTRIBUTION IS");
+    EXPECT_EQ(Lines(lines.begin() + static_cast<long>(k), lines.begin() + static_cast<long>(k) + 3),
+              Lines({"     THE DEMAND DISTRIBUTION IS UNIFORM WITH", "        A.  THE LOWEST DEMAND = 350 UNITS",
+                     "        B.  THE HIGHEST DEMAND = 650 UNITS"}));
+    EXPECT_EQ(lines[indexOf(lines, "    OPTIMAL ORDER QUANTITY")], "    OPTIMAL ORDER QUANTITY         " + blanks(14) + "530.00");
+
+    // Order quantity-reorder point with the stockouts per year given, holding cost in
+    // percent: 2 a year at N = 10.21 is a probability of .1960.
+    qv::SharedState& r = invtest::reorderExample();
+    r.inv.intServiceLevelMethod = 1;
+    r.inv.dblStockoutsPerYear = 2;
+    r.inv.intHoldingCostMethod = 1;
+    r.inv.dblHoldingPercent = 7.5;
+    r.varUnitCost = 0.5;
+    QVInvent::ComputeInventoryModel(r);
+    lines = QVInvent::BuildInventoryReportLines(r);
+    k = indexOf(lines, "     INVENTORY HOLDING COST:");
+    EXPECT_EQ(lines[k + 1], "        A. ANNUAL INVENTORY CARRYING CHARGE =  7.5%");
+    EXPECT_EQ(lines[k + 2], "        B. COST PER UNIT = $ .5 PER UNIT");
+    k = indexOf(lines, "     ALLOWABLE NUMBER OF STOCKOUTS");
+    EXPECT_EQ(lines[k], "     ALLOWABLE NUMBER OF STOCKOUTS = 2 PER YEAR");
+    EXPECT_EQ(lines[k + 1], "");
+    EXPECT_EQ(lines[k + 2], "");
+    EXPECT_EQ(lines.back(), "    PROBABILITY OF A STOCKOUT PER CYCLE    " + blanks(7) + ".1960");
+}
+
 }  // namespace
