@@ -88,7 +88,7 @@ void knownTimesList(const qv::PertBlock& P, int d, pf::ReportSink& out) {
         const int c = count(P, i);
         std::string row = pf::Spaces(15) + P.strActivityLetters(i);
         // Beyond 12 predecessors the blank counts reach 0 and the row grows to the right.
-        row += c == 0 ? std::string(kKnownNoPredecessor) : pf::Spaces(19 - c) + predecessorLetters(P, i);
+        AppendField(row, c == 0 ? std::string(kKnownNoPredecessor) : pf::Spaces(19 - c) + predecessorLetters(P, i));
         if (c <= 1) {
             AppendField(row, NumberField(P.dblExpectedTimes(i), kKnownTimeWide[d], 19));
         } else {
@@ -111,7 +111,7 @@ void estimatesList(const qv::PertBlock& P, int d, pf::ReportSink& out) {
     for (int i = 1; i <= P.intActivityCount; ++i) {
         const int c = count(P, i);
         std::string row = pf::Spaces(6) + P.strActivityLetters(i);
-        row += c == 0 ? std::string(kEstimateNoPredecessor) : pf::Spaces(14 - c) + predecessorLetters(P, i);
+        AppendField(row, c == 0 ? std::string(kEstimateNoPredecessor) : pf::Spaces(14 - c) + predecessorLetters(P, i));
         if (c <= 1) {
             AppendField(row, NumberField(P.dblOptimisticTimes(i), kOptimisticWide[d], 17));
         } else {

@@ -56,7 +56,7 @@ std::string NumberField(double v, const char* pattern, int w);
 
 // Appends a field to a line. A field that fills its width is set flush against what
 // precedes it only when that ends in a blank; otherwise one blank keeps the two apart,
-// so that a wide number never runs into the letter or number before it.
+// so that a wide number or a long list of letters never runs into what is before it.
 void AppendField(std::string& line, const std::string& field);
 
 }  // namespace QVPert_CPM

@@ -245,7 +245,7 @@ TEST(PertReport, ARowWithThirteenPredecessors) {
 }
 
 // A time that fills its field still ends in its column; only where no blank is left
-// before it (13 predecessors and more) does one blank keep it off the letters.
+// before it (many predecessors) does one blank keep it off the letters.
 TEST(PertReport, ATimeThatFillsItsFieldKeepsItsColumn) {
     const std::string all = "ABCDEFGHIJKLMN";
     auto letters = [](const std::string& preds) {
@@ -264,6 +264,8 @@ TEST(PertReport, ATimeThatFillsItsFieldKeepsItsColumn) {
         {2, "AB", sp(12) + "A,B" + sp(10) + "123.45" + sp(8) + "234.50" + sp(8) + "999.99"},
         {2, all.substr(0, 11), sp(3) + letters(all.substr(0, 11)) + sp(1) + "123.45" + sp(8) + "234.50" + sp(8) + "999.99"},
         {2, all.substr(0, 12), sp(2) + letters(all.substr(0, 12)) + sp(1) + "123.45" + sp(8) + "234.50" + sp(8) + "999.99"},
+        // No blank left before the letters either: one keeps them off the activity's own.
+        {2, all, sp(1) + letters(all) + sp(1) + "123.45" + sp(8) + "234.50" + sp(8) + "999.99"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.mode) + " " + c.preds);
