@@ -86,17 +86,16 @@ void knownTimesList(const qv::PertBlock& P, int d, pf::ReportSink& out) {
     out.line(kKnownRule);
     for (int i = 1; i <= P.intActivityCount; ++i) {
         const int c = count(P, i);
-        out.text(pf::Spaces(15) + P.strActivityLetters(i));
+        std::string row = pf::Spaces(15) + P.strActivityLetters(i);
         // Beyond 12 predecessors the blank counts reach 0 and the row grows to the right.
-        if (c == 0)
-            out.text(kKnownNoPredecessor);
-        else
-            out.text(pf::Spaces(19 - c) + predecessorLetters(P, i));
-        if (c <= 1)
-            out.text(NumberField(P.dblExpectedTimes(i), kKnownTimeWide[d], 19));
-        else
-            out.text(pf::Spaces(14 - c) + NumberField(P.dblExpectedTimes(i), kNarrow[d], 6));
-        out.endLine();
+        AppendField(row, c == 0 ? std::string(kKnownNoPredecessor) : pf::Spaces(19 - c) + predecessorLetters(P, i));
+        if (c <= 1) {
+            AppendField(row, NumberField(P.dblExpectedTimes(i), kKnownTimeWide[d], 19));
+        } else {
+            row += pf::Spaces(14 - c);
+            AppendField(row, NumberField(P.dblExpectedTimes(i), kNarrow[d], 6));
+        }
+        out.line(row);
     }
     out.line(kKnownRule);
     blank(out, 1);
@@ -111,18 +110,17 @@ void estimatesList(const qv::PertBlock& P, int d, pf::ReportSink& out) {
     out.line(kEstimateRuleTop);
     for (int i = 1; i <= P.intActivityCount; ++i) {
         const int c = count(P, i);
-        out.text(pf::Spaces(6) + P.strActivityLetters(i));
-        if (c == 0)
-            out.text(kEstimateNoPredecessor);
-        else
-            out.text(pf::Spaces(14 - c) + predecessorLetters(P, i));
-        if (c <= 1)
-            out.text(NumberField(P.dblOptimisticTimes(i), kOptimisticWide[d], 17));
-        else
-            out.text(pf::Spaces(12 - c) + NumberField(P.dblOptimisticTimes(i), kNarrow[d], 6));
-        out.text(NumberField(P.dblMostProbableTimes(i), kEstimate[d], 14));
-        out.text(NumberField(P.dblPessimisticTimes(i), kEstimate[d], 14));
-        out.endLine();
+        std::string row = pf::Spaces(6) + P.strActivityLetters(i);
+        AppendField(row, c == 0 ? std::string(kEstimateNoPredecessor) : pf::Spaces(14 - c) + predecessorLetters(P, i));
+        if (c <= 1) {
+            AppendField(row, NumberField(P.dblOptimisticTimes(i), kOptimisticWide[d], 17));
+        } else {
+            row += pf::Spaces(12 - c);
+            AppendField(row, NumberField(P.dblOptimisticTimes(i), kNarrow[d], 6));
+        }
+        AppendField(row, NumberField(P.dblMostProbableTimes(i), kEstimate[d], 14));
+        AppendField(row, NumberField(P.dblPessimisticTimes(i), kEstimate[d], 14));
+        out.line(row);
     }
     out.line(kEstimateRuleEnd);
     blank(out, 3);
@@ -134,9 +132,12 @@ void expectedTimesTable(const qv::PertBlock& P, pf::ReportSink& out) {
     blank(out, 1);
     out.line(kExpectedColumns);
     out.line(kExpectedRule);
-    for (int i = 1; i <= P.intActivityCount; ++i)
-        out.line(pf::Spaces(24) + P.strActivityLetters(i) + pf::Spaces(5) + NumberField(P.dblExpectedTimes(i), pattern, 12) +
-                 NumberField(P.dblTimeVariances(i), kVariance, 15));
+    for (int i = 1; i <= P.intActivityCount; ++i) {
+        std::string row = pf::Spaces(24) + P.strActivityLetters(i) + pf::Spaces(5);
+        AppendField(row, NumberField(P.dblExpectedTimes(i), pattern, 12));
+        AppendField(row, NumberField(P.dblTimeVariances(i), kVariance, 15));
+        out.line(row);
+    }
     out.line(kExpectedRule);
 }
 
@@ -153,7 +154,7 @@ void schedule(qv::PertBlock& P, bool mode2, const pf::Value& decimalPlaces, pf::
         std::string row = pf::Spaces(5) + P.strActivityLetters(i);
         for (const auto* a : {&P.dblEarliestStarts, &P.dblLatestStarts, &P.dblEarliestFinishes,
                               &P.dblLatestFinishes, &P.dblSlacks})
-            row += NumberField((*a)(i), pattern, 12);
+            AppendField(row, NumberField((*a)(i), pattern, 12));
         out.line(row + pf::Spaces(7) + P.strCriticalFlags(i));
     }
     blank(out, 1);

@@ -66,10 +66,12 @@ void ResetPertBlock(qv::PertBlock& P) {
 }
 
 std::string NumberField(double v, const char* pattern, int w) {
-    std::string text = pf::Format(v, pattern);
-    const int pad = static_cast<int>(text.size()) < w ? w - static_cast<int>(text.size()) : 1;
-    text.insert(0, static_cast<std::size_t>(pad), ' ');
-    return text;
+    return pf::RightAlignNumber(pf::Format(v, pattern), w);
+}
+
+void AppendField(std::string& line, const std::string& field) {
+    if (!line.empty() && line.back() != ' ' && !field.empty() && field.front() != ' ') line += ' ';
+    line += field;
 }
 
 int DecimalsIndex(double decimals) { return decimals >= 2 ? 2 : decimals >= 1 ? 1 : 0; }
@@ -188,9 +190,12 @@ std::vector<std::string> SolvePertLines(qv::PertBlock& P, const pf::Value& decim
         lines.push_back("");
         lines.push_back(kExpectedColumns);
         lines.push_back(kExpectedRuleTop);
-        for (int i = 1; i <= n; ++i)
-            lines.push_back(pf::Spaces(21) + P.strActivityLetters(i) + NumberField(P.dblExpectedTimes(i), pattern, 15) +
-                            NumberField(P.dblTimeVariances(i), kVariancePattern, 17));
+        for (int i = 1; i <= n; ++i) {
+            std::string row = pf::Spaces(21) + P.strActivityLetters(i);
+            AppendField(row, NumberField(P.dblExpectedTimes(i), pattern, 15));
+            AppendField(row, NumberField(P.dblTimeVariances(i), kVariancePattern, 17));
+            lines.push_back(row);
+        }
         lines.push_back(kExpectedRuleEnd);
         lines.push_back("");
     } else {
@@ -207,9 +212,9 @@ std::vector<std::string> SolvePertLines(qv::PertBlock& P, const pf::Value& decim
     for (int i = 1; i <= n; ++i) {
         std::string row = pf::Spaces(5) + P.strActivityLetters(i);
         row.reserve(80);
-        row += NumberField(P.dblEarliestStarts(i), kEarliestStartPatterns[d], 12);
+        AppendField(row, NumberField(P.dblEarliestStarts(i), kEarliestStartPatterns[d], 12));
         for (const auto* a : {&P.dblLatestStarts, &P.dblEarliestFinishes, &P.dblLatestFinishes, &P.dblSlacks})
-            row += NumberField((*a)(i), kSchedulePatterns[d], 11);
+            AppendField(row, NumberField((*a)(i), kSchedulePatterns[d], 11));
         row += pf::Spaces(5);
         lines.push_back(row + P.strCriticalFlags(i));
     }

@@ -50,9 +50,13 @@ std::vector<std::string> SolvePertLines(qv::PertBlock& P, const pf::Value& decim
 // Display pattern index for a number of decimals: 0, 1 or 2 (more counts as 2).
 int DecimalsIndex(double decimals);
 
-// A number through a display pattern, right-aligned in w columns. A number that does
-// not fit is never cut: it is shown whole after one blank, so that it never runs into
-// the field before it.
+// A number through a display pattern, right-aligned in w columns; a wider number is
+// never cut but returned whole.
 std::string NumberField(double v, const char* pattern, int w);
+
+// Appends a field to a line. A field that fills its width is set flush against what
+// precedes it only when that ends in a blank; otherwise one blank keeps the two apart,
+// so that a wide number or a long list of letters never runs into what is before it.
+void AppendField(std::string& line, const std::string& field);
 
 }  // namespace QVPert_CPM

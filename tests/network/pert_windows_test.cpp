@@ -4,6 +4,8 @@
 // and a CPM file the module cannot show.
 #include <gtest/gtest.h>
 
+#include <QDialog>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -196,6 +198,20 @@ TEST_F(PertWindowTest, CancelLeavesNoProblem) {
     EXPECT_EQ(pf::focusedForm(), &frmMenu());
     EXPECT_FALSE(frmMenu().mnuFileSave->Enabled());
     EXPECT_FALSE(frmMenu().mnuSolution->Enabled());
+}
+
+// The dialog's close command counts as Cancel.
+TEST_F(PertWindowTest, CloseCommandCancels) {
+    newProblem([](FrmPERTCPM_Init& d) {
+        d.txtNumActivities.SetFocus();
+        pf::SendKeys("4{TAB}", true);
+        static_cast<QDialog*>(d.window())->reject();
+        EXPECT_FALSE(pf::isLoaded<FrmPERTCPM_Init>());
+    });
+    EXPECT_TRUE(qv::S().blnDialogCancelled);
+    EXPECT_FALSE(pf::isLoaded<FrmPERT_CPM>());
+    EXPECT_EQ(qv::S().strProblemEntered, "NO");
+    EXPECT_EQ(pf::focusedForm(), &frmMenu());
 }
 
 TEST_F(PertWindowTest, WindowLayout) {

@@ -244,6 +244,43 @@ TEST(PertReport, ARowWithThirteenPredecessors) {
               sp(6) + "N" + sp(1) + "A,B,C,D,E,F,G,H,I,J,K,L,M" + sp(5) + "4" + sp(13) + "5" + sp(13) + "6");
 }
 
+// A time that fills its field still ends in its column; only where no blank is left
+// before it (many predecessors) does one blank keep it off the letters.
+TEST(PertReport, ATimeThatFillsItsFieldKeepsItsColumn) {
+    const std::string all = "ABCDEFGHIJKLMN";
+    auto letters = [](const std::string& preds) {
+        std::string s;
+        for (char c : preds) s += (s.empty() ? "" : ",") + std::string(1, c);
+        return s;
+    };
+    struct Case {
+        int mode;
+        std::string preds;
+        std::string row;  // after the letter of the activity
+    } cases[] = {
+        {1, "AB", sp(17) + "A,B" + sp(12) + "123.45"},
+        {1, all.substr(0, 13), sp(6) + letters(all.substr(0, 13)) + sp(1) + "123.45"},
+        {1, all, sp(5) + letters(all) + sp(1) + "123.45"},
+        {2, "AB", sp(12) + "A,B" + sp(10) + "123.45" + sp(8) + "234.50" + sp(8) + "999.99"},
+        {2, all.substr(0, 11), sp(3) + letters(all.substr(0, 11)) + sp(1) + "123.45" + sp(8) + "234.50" + sp(8) + "999.99"},
+        {2, all.substr(0, 12), sp(2) + letters(all.substr(0, 12)) + sp(1) + "123.45" + sp(8) + "234.50" + sp(8) + "999.99"},
+        // No blank left before the letters either: one keeps them off the activity's own.
+        {2, all, sp(1) + letters(all) + sp(1) + "123.45" + sp(8) + "234.50" + sp(8) + "999.99"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.mode) + " " + c.preds);
+        const int n = static_cast<int>(c.preds.size());
+        std::vector<Activity> acts(static_cast<std::size_t>(n), c.mode == 1 ? known(1) : estimated(1, 1, 1));
+        acts.push_back(c.mode == 1 ? known(123.45, c.preds) : estimated(123.45, 234.5, 999.99, c.preds));
+        qv::PertBlock P = project(c.mode, acts);
+        const Pages pages = report(P, 2);
+        const std::string& row = pages[0][static_cast<std::size_t>(5 + 7 + n)];
+        const std::string head = sp(c.mode == 1 ? 15 : 6) + std::string(1, char(65 + n));
+        EXPECT_EQ(row, head + c.row);
+        if (n <= (c.mode == 1 ? 13 : 11)) EXPECT_EQ(row.size(), c.mode == 1 ? 54u : 66u);
+    }
+}
+
 TEST(PertReport, PrinterAndTextFileGetTheSameText) {
     qv::PertBlock P = project(2, chain(15, true));
     QVPert_CPM::SolvePertLines(P, 0);

@@ -248,6 +248,11 @@ TEST(PertSchedule, WideNumbersAreShownWhole) {
     qv::PertBlock P = project(1, {known(123456789012.5)});
     const auto lines = SolvePertLines(P, 1);
     EXPECT_NE(lines[7].find(" 123456789012.5"), std::string::npos) << lines[7];
+
+    // A finish that exactly fills its eleven columns is kept apart from the start before it.
+    P = project(1, {known(12345678.25)});
+    EXPECT_EQ(SolvePertLines(P, 2)[7],
+              sp(5) + "A" + sp(8) + "0.00" + sp(7) + "0.00" + " 12345678.25 12345678.25" + sp(7) + "0.00" + sp(5) + "YES");
 }
 
 // ---------------------------------------------------------------- the oracle
