@@ -39,8 +39,17 @@ void ShowActivityWindow() { frmPERT_CPM().Show(); }
 
 void RebuildActivityWindow() {
     auto& s = qv::S();
-    const double mode = s.pert.intTimeEstimateMode.num();
-    if (mode != 1 && mode != 2) {
+    auto& p = s.pert;
+    const double mode = p.intTimeEstimateMode.num();
+    // A time below 0 is refused by every time box; the schedule would run on it unseen.
+    bool negative = false;
+    for (int i = 1; i <= p.intActivityCount; ++i) {
+        if (mode == 1) negative = negative || p.dblExpectedTimes(i).num() < 0;
+        else
+            negative = negative || p.dblOptimisticTimes(i).num() < 0 || p.dblMostProbableTimes(i).num() < 0 ||
+                       p.dblPessimisticTimes(i).num() < 0;
+    }
+    if ((mode != 1 && mode != 2) || negative) {
         // Not a problem this module can show: the reader reports the file as unreadable.
         s.strProblemEntered = "NO";
         pf::raise(qv::errCountOutOfRange);

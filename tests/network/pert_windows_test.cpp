@@ -493,22 +493,27 @@ TEST_F(PertWindowTest, SolveClosesTheWindowAndShowsTheSchedule) {
     EXPECT_FALSE(frmMenu().mnuSolutionPrinttoPrinter->Enabled());
 }
 
-// A CPM file whose time mode the module does not know is refused by the reader, and
-// nothing of it is laid out.
-TEST_F(PertWindowTest, AFileWithAnUnknownTimeModeIsRefused) {
+// A CPM file whose time mode the module does not know, or that holds a time below 0,
+// is refused by the reader, and nothing of it is laid out.
+TEST_F(PertWindowTest, AFileWithAnUnknownTimeModeOrANegativeTimeIsRefused) {
     namespace fs = std::filesystem;
-    const fs::path file = fs::temp_directory_path() / "quorvane-pert-mode3.CPM";
-    std::ofstream(file, std::ios::binary) << "0,0,2,3\r\n3,0\r\n4,1\r\n1\r\n";
-    h().expectFile(file.string());
-    h().expectMessage(pf::vbOK);
-    frmMenu().mnuFileOpen_Click();
-    fs::remove(file);
-    EXPECT_EQ(countOf("MSGBOX \"Error Opening File\" critical OK \"File Input Error.  Make sure this is a file for "
-                      "the current module.\" -> OK"),
-              1);
-    EXPECT_FALSE(pf::isLoaded<FrmPERT_CPM>());
-    EXPECT_EQ(qv::S().strProblemEntered, "NO");
-    EXPECT_FALSE(frmMenu().mnuSolution->Enabled());
+    const std::string refused =
+        "MSGBOX \"Error Opening File\" critical OK \"File Input Error.  Make sure this is a file for "
+        "the current module.\" -> OK";
+    const fs::path file = fs::temp_directory_path() / "quorvane-pert-refused.CPM";
+    for (const char* text : {"0,0,2,3\r\n3,0\r\n4,1\r\n1\r\n", "0,0,2,1\r\n3,0\r\n-4,1\r\n1\r\n"}) {
+        SCOPED_TRACE(text);
+        h().transcript.clear();
+        std::ofstream(file, std::ios::binary) << text;
+        h().expectFile(file.string());
+        h().expectMessage(pf::vbOK);
+        frmMenu().mnuFileOpen_Click();
+        fs::remove(file);
+        EXPECT_EQ(countOf(refused), 1);
+        EXPECT_FALSE(pf::isLoaded<FrmPERT_CPM>());
+        EXPECT_EQ(qv::S().strProblemEntered, "NO");
+        EXPECT_FALSE(frmMenu().mnuSolution->Enabled());
+    }
 }
 
 }  // namespace
