@@ -1,6 +1,7 @@
-// Simplex engine timings: dense random linear programs up to the capacity and
-// an integer program whose search needs 40 branchings. Each iteration stores
-// the problem into a fresh block (as Solve does) and runs the engine.
+// Simplex engine timings: dense random linear programs up to the capacity, an
+// integer program whose search needs 40 branchings, and two searches of tens of
+// thousands of nodes. Each iteration stores the problem into a fresh block (as
+// Solve does) and runs the engine with its default limits.
 #include <benchmark/benchmark.h>
 
 #include "lp/core/LP_Engine.h"
@@ -12,14 +13,16 @@ namespace {
 
 void RunLP(benchmark::State& state, const Problem& p, int integerLP) {
     qv::LPBlock lp;
-    long iterations = 0;
+    long iterations = 0, nodes = 0;
     for (auto _ : state) {
-        qv::EngineResult r = SolveLP(lp, p, integerLP);
+        qv::EngineResult r = SolveLP(lp, p, integerLP, qv::EngineLimits{});
         if (!r.optimal()) state.SkipWithError("not optimal");
         iterations = r.iterations;
+        nodes = r.nodes;
         benchmark::DoNotOptimize(r.objectiveValue);
     }
     state.counters["simplex_iterations"] = static_cast<double>(iterations);
+    if (integerLP == 1) state.counters["nodes"] = static_cast<double>(nodes);
 }
 
 void BM_LP_25x50(benchmark::State& state) { RunLP(state, RandomOptimalLP(2550, 25, 50), 0); }
@@ -53,9 +56,17 @@ void BM_ILP_40Branchings(benchmark::State& state) {
     state.counters["branchings"] = static_cast<double>((lp.intNodeClosed.size() - 1) / 2);
 }
 
+// All binary, 15 rows by 30 variables: about 26,000 nodes.
+void BM_ILP_Binary15x30(benchmark::State& state) { RunLP(state, RandomBinaryIP(1, 15, 30), 1); }
+
+// All general integer, 10 rows by 15 variables: about 26,000 nodes.
+void BM_ILP_General10x15(benchmark::State& state) { RunLP(state, RandomGeneralIP(38, 10, 15), 1); }
+
 }  // namespace
 
 BENCHMARK(BM_LP_25x50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LP_50x100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LP_50x100_AllGreater)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ILP_40Branchings)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ILP_Binary15x30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ILP_General10x15)->Unit(benchmark::kMillisecond);

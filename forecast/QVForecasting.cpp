@@ -11,6 +11,7 @@
 #include "shell/AskNumber.h"
 #include "shell/CellChecks.h"
 #include "shell/MenuState.h"
+#include "shell/Modules.h"
 #include "shell/QVCommon.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
@@ -158,6 +159,16 @@ void DeleteTimePeriods() {
     auto& series = fc().dblTimeSeries;
     for (int i = 1; i <= left; ++i) series(i, 1) = series(d + i, 1);
     BuildTimeSeriesGrid();
+}
+
+void CommitPendingEntry() {
+    if (!qv::loadedWindow("frmProblem")) return;
+    FrmProblem& f = frmProblem();
+    pf::Grid& g = f.gridDisplayEdit;
+    auto& s = qv::S();
+    if (!g.Visible() || !s.blnTypingStarted) return;
+    if (g.Row() != static_cast<int>(s.intEditRow.num()) || g.Col() != s.intEditCol || g.Text().empty()) return;
+    if (!f.editor().checkCurrentCell() && g.canTakeFocus()) g.SetFocus();
 }
 
 void SolveForecasting() {

@@ -233,8 +233,10 @@ FrmQR_Prob::FrmQR_Prob()
     lookLabel(lblStdDev, 120, 540, kBoxLeft - kLeft - 240, "Standard Deviation:");
     lookBox(txtStdDev, kBoxLeft - kLeft, 540);
     advance(915 + 120);
-    lookLabel(lblService, kLeft, nextTop(), kBoxLeft - kLeft - 120, "Service Level Method:");
-    lookCombo(comboService, kBoxLeft - 600, nextTop(), kBoxWidth + 600);
+    // The list reaches left of the boxes, far enough to show its longer entry whole.
+    const int serviceLeft = kBoxLeft - 960;
+    lookLabel(lblService, kLeft, nextTop(), serviceLeft - kLeft - 120, "Service Level Method:");
+    lookCombo(comboService, serviceLeft, nextTop(), kBoxLeft + kBoxWidth - serviceLeft);
     advance(kRowStep);
     lookFrame(frmService, kLeft, nextTop(), kWidth - 2 * kLeft, 555, "");
     lookLabel(lblServiceType, 120, 180, kBoxLeft - kLeft - 240, "");

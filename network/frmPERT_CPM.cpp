@@ -1,5 +1,6 @@
 #include "network/frmPERT_CPM.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/ui/Host.h"
@@ -186,11 +187,22 @@ void FrmPERT_CPM::layOutGrid(int cols) {
     g.FixedCols(1);
     g.HighLight(true);
     g.ColWidth(0, 1000);
-    g.ColWidth(1, 3000);
+    // Wide enough for the longest list the problem can hold: the last activity after
+    // all the others.
+    std::string all;
+    for (int i = 1; i < P().intActivityCount; ++i) {
+        if (i > 1) all += ", ";
+        all += P().strActivityLetters(i);
+    }
+    g.ColWidth(1, std::max(3000, g.TextWidth(all)));
+    int width = g.ColWidth(0) + g.ColWidth(1);
     for (int c = 2; c < cols; ++c) {
         g.ColWidth(c, 1600);
         g.TextMatrix(1, c, "Time");
+        width += 1600;
     }
+    // The grid grows with its columns, keeping the room the design leaves for the bar.
+    g.Width(std::max(9255, width + 455));
 }
 
 void FrmPERT_CPM::SetupSingleTimeGrid() {

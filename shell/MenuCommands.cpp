@@ -254,7 +254,8 @@ void FrmMenu::mnuFileSave_Click() {
 
 void FrmMenu::mnudispedit_Click() {
     const int mod = currentModuleNumber();
-    if (mod == 1 || mod == 4) run(qv::currentModule().commitPendingEntry);
+    // Forecasting: Delete Time Periods lays the grid out again from the stored series.
+    if (mod == 1 || mod == 4 || mod == 11) run(qv::currentModule().commitPendingEntry);
 }
 
 void FrmMenu::mnudispeditsubs_Click(int index) {

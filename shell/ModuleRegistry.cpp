@@ -156,6 +156,7 @@ void registerMarkov() {
 void registerForecasting() {
     ModuleProcedures& p = modules(11);
     p.newProblem = [] { QVForecasting::NewForecastingProblem(); };
+    p.commitPendingEntry = [] { QVForecasting::CommitPendingEntry(); };
     p.sizeForFile = [] { QVForecasting::InitTimeSeriesArray(); };
     p.rebuildScreen = [] { QVForecasting::BuildTimeSeriesGrid(); };
     p.addTimePeriods = [] { QVForecasting::AddTimePeriods(); };

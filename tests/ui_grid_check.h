@@ -15,6 +15,8 @@
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/Grid.h"
+#include "shell/frmMenu.h"
+#include "shell/frmSolution.h"
 #include "tests/ui_layout_check.h"
 
 namespace qvtest {
@@ -89,6 +91,40 @@ inline std::vector<std::string> clippedItems(const pf::Control& c) {
                               std::to_string(need) + " px, has " + std::to_string(field.width()));
         }
     }
+    return out;
+}
+
+// The main window with its child window and the grids in it, faults found at the
+// designed size and with the main window as large as the screen allows; with
+// QV_SCREENSHOT_DIR set, a picture of each ("<picture>" and "<picture>_large").
+inline std::vector<std::string> clippedInMainWindow(const std::string& picture,
+                                                    std::initializer_list<const pf::Grid*> grids) {
+    std::vector<std::string> out;
+    QWidget* main = frmMenu().window();
+    const QSize designed = main->size();
+    for (bool large : {false, true}) {
+        if (large) main->resize(1280, 1000);
+        QApplication::processEvents();
+        const std::string name = picture + (large ? "_large" : "");
+        saveScreenshot(main, name);
+        for (const std::string& f : clippedTexts(frmMenu())) out.push_back(name + ": " + f);
+        for (const pf::Grid* g : grids)
+            for (const std::string& f : clippedCells(*g)) out.push_back(name + ": " + f);
+    }
+    main->resize(designed);
+    QApplication::processEvents();
+    return out;
+}
+
+// The solution window's faults: cut texts, and lines too wide to show without
+// scrolling sideways; with QV_SCREENSHOT_DIR set, a picture of the main window.
+inline std::vector<std::string> clippedSolution(const std::string& picture) {
+    FrmSolution& w = frmSolution();
+    saveScreenshot(frmMenu().window(), picture);
+    std::vector<std::string> out = clippedTexts(w);
+    QApplication::processEvents();
+    for (QScrollBar* b : w.gridSolution.widget()->findChildren<QScrollBar*>())
+        if (b->orientation() == Qt::Horizontal && b->isVisibleTo(w.window())) out.push_back("scrolls sideways");
     return out;
 }
 

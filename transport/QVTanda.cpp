@@ -95,6 +95,10 @@ void raiseDecimals(double cost) {
     }
 }
 
+// Wide enough for the widest value a cell takes, "-999999.99", in the faces used;
+// the caption above spans as many twips per column.
+constexpr int kValueColumnWidth = 930;
+
 // The text a tableau cell shows for a stored value: never an exponent.
 std::string valueText(double v) { return pf::EntryNumber(v); }
 
@@ -142,7 +146,7 @@ void buildTableau(bool withTotals) {
         g.HighLight(true);
         g.ColWidth(0, 1150);
         for (int c = 1; c < g.Cols(); ++c) {
-            g.ColWidth(c, 900);
+            g.ColWidth(c, kValueColumnWidth);
             g.ColAlignment(c, 1);
         }
         g.Height(g.Rows() - 1 < 18 ? 5800 : 8655);

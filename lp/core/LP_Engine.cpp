@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "lp/core/IntegerSection.h"
@@ -21,6 +23,10 @@ constexpr double kPruneTolerance = 1e-6;   // relative margin a node must beat t
 constexpr double kFeasibilityTolerance = 1e-9;  // relative; rounding is no bound violation
 constexpr double kDegenerateStep = 1e-9;   // steps this short do not move the objective
 constexpr int kDegenerateRun = 30;         // degenerate steps before the smallest-index rule
+constexpr double kDualZero = 1e-9;         // a reduced cost this small is zero (dual-feasible rules)
+// Work of one iteration besides its arithmetic (calls, loop set-up): on small
+// programs it is most of the time an iteration takes.
+constexpr long long kIterationOverhead = 1000;
 
 // Ends the run from anywhere inside it.
 struct RunEnd {
@@ -30,8 +36,8 @@ struct RunEnd {
 
 class Engine {
 public:
-    Engine(LPBlock& lp, int integerLP, const EngineLimits& limits)
-        : L(lp), integerLP_(integerLP), limits_(limits) {}
+    Engine(LPBlock& lp, int integerLP, const EngineLimits& limits, const LP_Engine::NodeObserver& onNode)
+        : L(lp), integerLP_(integerLP), limits_(limits), onNode_(onNode) {}
 
     EngineResult Run();
 
@@ -55,14 +61,19 @@ private:
     void TransformColumn(int j);
     void ComputeDualPrices();
     void ComputeBasisRow(int r);
+    void RecomputeBasicValues();
     void ChangeBasis();
 
     // Dual simplex.
     void DualSimplex();
+    void MakeCostsDualFeasible();
+    std::uint64_t BasisKey() const;
+    int BoundStatus(int k, double v) const;
     void MarkBoundViolations();
     void ChooseLeavingRow(bool smallestIndex);
-    void DualRatioTest(bool smallestIndex);
-    void DualStep();
+    void KeepLeavingRow(int position, bool smallestIndex);
+    void DualRatioTest(bool smallestIndex, bool keepDualFeasible);
+    void DualStep(bool keepDualFeasible);
 
     // Branch and bound.
     void BranchAndBound();
@@ -87,7 +98,8 @@ private:
 
     // The end of a run.
     void FinalSolve();
-    void CountIteration(long& counter);
+    void CountIteration(long& counter, long& runCount, long long work);
+    void CountWork(long long work);
     [[noreturn]] void Fail(int errorNumber) { throw RunEnd{EngineStatus::ArithmeticFailure, errorNumber}; }
     void CheckFinite(double v) {
         if (!std::isfinite(v)) Fail(pf::errOverflow);
@@ -105,6 +117,11 @@ private:
     LPBlock& L;
     int integerLP_;
     EngineLimits limits_;
+    const LP_Engine::NodeObserver& onNode_;
+    long long work_ = 0;         // counted against limits_.workBudget
+    long guard_ = 0;             // iterations allowed to one simplex run
+    long iterationLimit_ = 0;    // the limit an IterationLimit message names
+    long longestPrimalRun_ = 0, longestDualRun_ = 0;
     int m_ = 0, n_ = 0, N_ = 0;
     std::size_t ms_ = 0;        // stride of a column in a_
     std::vector<double> a_;     // rows 0..m of columns 0..capacity, column-major
@@ -339,6 +356,40 @@ void Engine::ComputeBasisRow(int r) {
     }
 }
 
+// x_B = B^-1 (b - sum of the nonbasic columns at their bounds), rounded to zero
+// below the tolerance as after every step. Values carried from step to step
+// drift by that rounding (up to the tolerance per step).
+void Engine::RecomputeBasicValues() {
+    CountWork(static_cast<long long>(m_) * (N_ + 2 * m_));
+    double rhs[kStride];
+    for (int i = 1; i <= m_; ++i) rhs[i] = L.dblRightHandSides(i);
+    for (int j = 1; j <= N_; ++j) {
+        if (status_[j] != -1 && status_[j] != 1) continue;
+        const double v = status_[j] == 1 ? ub_[j] : lb_[j];
+        if (v == 0.0) continue;
+        const double* a = Col(j);
+        for (int i = 1; i <= m_; ++i) rhs[i] -= a[i] * v;
+    }
+    double part[kStride];
+    for (int i = 1; i <= m_; ++i) {
+        const double* row = &li_[i * kStride];
+        double t = 0;
+        for (int k = 1; k <= m_; ++k) t += row[k] * rhs[k];
+        part[i] = t;
+    }
+    for (int i = m_; i >= 1; --i) {
+        const double* row = &u_[i * kStride];
+        double t = part[i];
+        for (int k = i + 1; k <= m_; ++k) t -= row[k] * x_[k];
+        if (row[i] == 0.0) Fail(pf::errDivisionByZero);
+        x_[i] = t / row[i];
+    }
+    for (int i = 1; i <= m_; ++i) {
+        CheckFinite(x_[i]);
+        if (std::fabs(x_[i]) < tol_) x_[i] = 0.0;
+    }
+}
+
 void Engine::ChangeBasis() {
     const int e = L.intEnteringColumn;
     const int dir = L.intEnteringDirection;
@@ -396,10 +447,22 @@ void Engine::ChangeBasis() {
 // ---------------------------------------------------------------------------
 // Primal simplex
 
-void Engine::CountIteration(long& counter) {
+void Engine::CountWork(long long work) {
+    work_ += work;
+    if (work_ <= limits_.workBudget) return;
+    if (integerLP_ == 1 && L.intIntegerCount > 0) throw RunEnd{EngineStatus::NodeLimit};
+    // Without a search only a simplex run can use the budget up.
+    iterationLimit_ = L.intIterationCount + L.intDualIterationCount;
+    throw RunEnd{EngineStatus::IterationLimit};
+}
+
+void Engine::CountIteration(long& counter, long& runCount, long long work) {
     ++counter;
-    if (L.intIterationCount + L.intDualIterationCount > limits_.maxIterations)
+    if (++runCount > guard_) {
+        iterationLimit_ = guard_;
         throw RunEnd{EngineStatus::IterationLimit};
+    }
+    CountWork(work);
 }
 
 void Engine::ComputeReducedCosts() {
@@ -509,10 +572,14 @@ void Engine::PrimalRatioTest(bool smallestIndex) {
 void Engine::PrimalSimplex() {
     bool smallestIndex = false;
     int degenerate = 0;
+    long run = 0;
+    // Pricing, one transformation and one factor update.
+    const long long iterationWork = static_cast<long long>(m_) * (N_ + 4 * m_) + N_ + kIterationOverhead;
+    CountWork(iterationWork);
     Price();
     ChooseEnteringColumn(false);
     while (L.dblBestReducedCost >= kPriceTolerance) {
-        CountIteration(L.intIterationCount);
+        CountIteration(L.intIterationCount, run, iterationWork);
         PrimalRatioTest(smallestIndex);
         ChangeBasis();
         if (L.dblStepLength <= kDegenerateStep) {
@@ -524,6 +591,7 @@ void Engine::PrimalSimplex() {
         Price();
         ChooseEnteringColumn(smallestIndex);
     }
+    longestPrimalRun_ = std::max(longestPrimalRun_, run);
     L.intNodeState = 1;
 }
 
@@ -533,14 +601,14 @@ void Engine::PrimalSimplex() {
 // A value outside its bound by rounding only (1e-9 relative) is not violated:
 // compared exactly, x = 1.9999999999999998 against the bound 2 closed feasible
 // nodes as infeasible.
+int Engine::BoundStatus(int k, double v) const {
+    const double lo = lb_[k] - kFeasibilityTolerance * std::max(1.0, std::fabs(lb_[k]));
+    const double hi = ub_[k] + kFeasibilityTolerance * std::max(1.0, std::fabs(ub_[k]));
+    return v < lo ? -2 : (v > hi ? 2 : 0);
+}
+
 void Engine::MarkBoundViolations() {
-    for (int i = 1; i <= m_; ++i) {
-        const int k = basis_[i];
-        const double v = x_[i];
-        const double lo = lb_[k] - kFeasibilityTolerance * std::max(1.0, std::fabs(lb_[k]));
-        const double hi = ub_[k] + kFeasibilityTolerance * std::max(1.0, std::fabs(ub_[k]));
-        status_[k] = v < lo ? -2 : (v > hi ? 2 : 0);
-    }
+    for (int i = 1; i <= m_; ++i) status_[basis_[i]] = BoundStatus(basis_[i], x_[i]);
 }
 
 void Engine::ChooseLeavingRow(bool smallestIndex) {
@@ -579,9 +647,25 @@ void Engine::ChooseLeavingRow(bool smallestIndex) {
     }
 }
 
+// After a bound flip the same row stays the leaving row: the flip is the first
+// part of one dual step, which ends when a column enters on that row (or when
+// no column can, which proves the problem infeasible). So does a row whose
+// values were recomputed: it is still the row to prove.
+void Engine::KeepLeavingRow(int i, bool smallestIndex) {
+    const int k = basis_[i];
+    if (status_[k] != -2 && status_[k] != 2) {
+        ChooseLeavingRow(smallestIndex);
+        return;
+    }
+    L.intLeavingPosition = i;
+    L.intBoundViolation = 1;
+    L.intLeavingBound = status_[k] == -2 ? 1 : 2;
+    L.dblLeavingGap = x_[i] - (status_[k] == -2 ? lb_[k] : ub_[k]);
+}
+
 // Standard ratio test: the column that keeps the reduced costs' signs longest
 // (smallest |d_j| / |a_rj|) enters, the lower column on ties.
-void Engine::DualRatioTest(bool smallestIndex) {
+void Engine::DualRatioTest(bool smallestIndex, bool keepDualFeasible) {
     const int r = L.intLeavingPosition;
     const int k = basis_[r];
     const bool below = x_[r] < lb_[k];
@@ -604,7 +688,11 @@ void Engine::DualRatioTest(bool smallestIndex) {
         else
             eligible = (arj < -tol_ && st == 1) || (arj > tol_ && st == -1);
         if (!eligible) continue;
-        const double ratio = std::fabs(d_[j]) / std::fabs(arj);
+        // Keeping the basis dual feasible, a reduced cost within rounding of
+        // zero is zero: the step is degenerate and counts towards the
+        // smallest-index rule, which noise of 1e-13 would otherwise keep off.
+        const double dj = keepDualFeasible && std::fabs(d_[j]) <= kDualZero ? 0.0 : std::fabs(d_[j]);
+        const double ratio = dj / std::fabs(arj);
         const bool better = smallestIndex ? ratio < best - 1e-12 * (1.0 + std::fabs(best))
                                           : ratio < best;
         if (!found || better) {
@@ -618,10 +706,10 @@ void Engine::DualRatioTest(bool smallestIndex) {
         L.intNodeState = 2;
         return;
     }
-    DualStep();
+    DualStep(keepDualFeasible);
 }
 
-void Engine::DualStep() {
+void Engine::DualStep(bool keepDualFeasible) {
     const int q = L.intEnteringColumn;
     const int r = L.intLeavingPosition;
     const int k = basis_[r];
@@ -635,7 +723,18 @@ void Engine::DualStep() {
     if (status_[q] == -1) {
         L.intEnteringDirection = 1;
         const double t = L.dblLeavingGap / a;
-        if (t < range) {
+        // Keeping the basis dual feasible, the rising column flips to its
+        // upper bound only when the row is still violated afterwards, so the
+        // dual step can go on along the same row. A flip that repairs the row
+        // would leave the column on its upper bound with a reduced cost of the
+        // wrong sign: the column enters instead.
+        bool enters = t < range;
+        if (!enters && keepDualFeasible) {
+            double after = x_[r] - range * a;
+            if (std::fabs(after) < tol_) after = 0.0;
+            enters = BoundStatus(k, after) == 0;
+        }
+        if (enters) {
             L.dblStepLength = t;
             L.intLeavingBound = below ? 1 : 2;
         }
@@ -647,28 +746,107 @@ void Engine::DualStep() {
     CheckFinite(L.dblStepLength);
 }
 
+// Gives every nonbasic column whose reduced cost has the wrong sign for its
+// bound the cost that makes it zero. The basis is then dual feasible for the
+// costs, which stay fixed for the rest of the run.
+void Engine::MakeCostsDualFeasible() {
+    for (int j = 1; j <= N_; ++j) {
+        if (kind_[j] >= 0) continue;
+        if ((status_[j] == -1 && d_[j] > 0) || (status_[j] == 1 && d_[j] < 0)) {
+            c_[j] -= d_[j];
+            d_[j] = 0;
+        }
+    }
+}
+
+// The basic columns and the columns at their upper bound, as one number (the
+// order of the positions does not count).
+std::uint64_t Engine::BasisKey() const {
+    auto mix = [](std::uint64_t z) {
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    };
+    std::uint64_t key = 0;
+    for (int j = 1; j <= N_; ++j) {
+        if (kind_[j] > 0) key += mix(2 * static_cast<std::uint64_t>(j));
+        else if (status_[j] == 1) key += mix(2 * static_cast<std::uint64_t>(j) + 1);
+    }
+    return key;
+}
+
+// Termination. The rules above end on almost every run, and a run keeps them
+// until it comes back to a basis it has had (with the same columns at their
+// upper bounds), or for at most 10 x (rows + columns) iterations. They can
+// cycle: a bound flip leaves the duals where they were, so the flipped column
+// sits on its new bound with a reduced cost of the wrong sign, and when the
+// next iteration picks another leaving row the basis is no longer dual
+// feasible; from there the loop can come back to the same bases for ever
+// without one degenerate step. Such a run goes on under rules that end:
+// - its costs are fixed for the rest of the run, shifted so that the basis is
+//   dual feasible (a nonbasic column whose reduced cost has the wrong sign for
+//   its bound gets the cost that makes it zero);
+// - a flip is taken only when its row stays violated, and that row stays the
+//   leaving row until a column enters on it (or none can: infeasible);
+// so the basis stays dual feasible, every step with a positive dual ratio
+// raises the dual objective and no basis comes back; a run of degenerate
+// steps (reduced costs within 1e-9 of zero count as zero) switches to the
+// smallest-index rule (leaving and entering), which cannot cycle either.
 void Engine::DualSimplex() {
     L.intNodeState = 1;
-    bool smallestIndex = false;
+    bool smallestIndex = false, fixedCosts = false, recomputed = false;
     int degenerate = 0;
+    long run = 0;
+    // Pricing, one row of B^-1 and its products, one transformation and one update.
+    const long long iterationWork = static_cast<long long>(m_) * (2 * N_ + 5 * m_) + N_ + kIterationOverhead;
+    const long fixCostsAfter = 10L * (m_ + N_);
+    std::unordered_set<std::uint64_t> seen;
     MarkBoundViolations();
     ChooseLeavingRow(false);
     while (L.intBoundViolation == 1 && L.intNodeState != 2) {
-        CountIteration(L.intDualIterationCount);
-        Price();
-        DualRatioTest(smallestIndex);
+        CountIteration(L.intDualIterationCount, run, iterationWork);
+        if (fixedCosts) {
+            ComputeDualPrices();
+            ComputeReducedCosts();
+        } else {
+            Price();
+            if (!seen.insert(BasisKey()).second || run > fixCostsAfter) {
+                fixedCosts = true;
+                MakeCostsDualFeasible();
+            }
+        }
+        DualRatioTest(smallestIndex, fixedCosts);
+        // A violation with no column to repair it proves infeasibility only
+        // if it is still there in values computed afresh from the basis.
+        if (L.intNodeState == 2 && !recomputed) {
+            recomputed = true;
+            RecomputeBasicValues();
+            MarkBoundViolations();
+            KeepLeavingRow(L.intLeavingPosition, smallestIndex);
+            L.intNodeState = 1;
+            continue;
+        }
         if (L.intNodeState == 2) break;
+        const int r = L.intLeavingPosition;
+        const bool flip = L.intLeavingBound == 0;
         // DualStep transformed the entering column: the partial column is ready.
         ChangeBasis();
-        if (L.dblBestDualRatio <= 1e-12) {
-            if (++degenerate >= kDegenerateRun) smallestIndex = true;
-        } else {
-            degenerate = 0;
-            smallestIndex = false;
+        recomputed = false;
+        if (!flip || !fixedCosts) {
+            if (L.dblBestDualRatio <= 1e-12) {
+                if (++degenerate >= kDegenerateRun) smallestIndex = true;
+            } else {
+                degenerate = 0;
+                smallestIndex = false;
+            }
         }
         MarkBoundViolations();
-        ChooseLeavingRow(smallestIndex);
+        if (flip && fixedCosts)
+            KeepLeavingRow(r, smallestIndex);
+        else
+            ChooseLeavingRow(smallestIndex);
     }
+    longestDualRun_ = std::max(longestDualRun_, run);
 }
 
 // ---------------------------------------------------------------------------
@@ -823,6 +1001,7 @@ void Engine::SaveRootLP() {
 }
 
 void Engine::RestoreRootLP() {
+    CountWork(2LL * m_ * m_ + 2LL * N_);
     for (int i = 1; i <= m_; ++i) {
         for (int k = 1; k <= m_; ++k) {
             U(i, k) = L.dblRootUMatrix(i, k);
@@ -851,6 +1030,7 @@ bool Engine::IsColumnBasic(int c) const {
 }
 
 void Engine::ShiftBasicValues(int column, double delta) {
+    CountWork(static_cast<long long>(m_) * (m_ + 1));
     TransformColumn(column);
     for (int i = 1; i <= m_; ++i) {
         double v = x_[i] - alpha_[i] * delta;
@@ -865,7 +1045,9 @@ void Engine::ReplayNodePath(int k) {
         ub_[j] = inf_;
         lb_[j] = 0;
     }
+    CountWork(N_);
     while (k > 0) {
+        CountWork(m_ + 4);  // finding the column among the basic ones, and the step up
         const auto s = static_cast<std::size_t>(k);
         const int col = L.intNodeColumns[s];
         const int c = std::abs(col);
@@ -886,13 +1068,14 @@ void Engine::ReplayNodePath(int k) {
 }
 
 void Engine::SolveNode() {
-    if (++L.intNodesSolved > limits_.maxNodes) throw RunEnd{EngineStatus::NodeLimit};
+    ++L.intNodesSolved;
     DualSimplex();
     if (L.intNodeState != 2) {
         PrimalSimplex();
         // A node whose simplex ends in phase 1 has no feasible point.
         if (L.intPhase == 1) L.intNodeState = 2;
     }
+    if (onNode_) onNode_(L, L.intNodeState != 2);
 }
 
 void Engine::BranchAndBoundStep() {
@@ -931,6 +1114,9 @@ EngineResult Engine::Outcome(EngineStatus status, int errorNumber) {
     res.status = status;
     res.iterations = L.intIterationCount + L.intDualIterationCount;
     res.nodes = L.intNodesSolved;
+    res.work = work_;
+    res.longestPrimalRun = longestPrimalRun_;
+    res.longestDualRun = longestDualRun_;
     res.title = LP_Engine::kSolutionTitle;
     res.icon = EngineIcon::Information;
     switch (status) {
@@ -946,12 +1132,13 @@ EngineResult Engine::Outcome(EngineStatus status, int errorNumber) {
         case EngineStatus::Infeasible: res.message = LP_Engine::kNoFeasibleSolution; break;
         case EngineStatus::Unbounded: res.message = LP_Engine::kUnbounded; break;
         case EngineStatus::IterationLimit:
-            res.message = "The limit of " + std::to_string(limits_.maxIterations) +
+            res.message = "The limit of " + std::to_string(iterationLimit_) +
                           " simplex iterations was reached before the problem was solved. "
                           "No solution is shown.";
             break;
         case EngineStatus::NodeLimit:
-            res.message = "The limit of " + std::to_string(limits_.maxNodes) +
+            // The budget is work, not nodes; the box names the nodes it allowed.
+            res.message = "The limit of " + std::to_string(L.intNodesSolved) +
                           " branch-and-bound nodes was reached before the search ended. "
                           "No solution is shown.";
             break;
@@ -987,6 +1174,7 @@ EngineResult Engine::Run() {
     L.intSearchDone = 1;
     L.intIncumbentNode = -1;
     L.intIntegerCount = 0;
+    guard_ = limits_.runIterationGuard > 0 ? limits_.runIterationGuard : 5000 + 50L * (m_ + n_ + 2 * m_);
 
     try {
         LoadMatrix();
@@ -1013,8 +1201,8 @@ EngineResult Engine::Run() {
 
 namespace LP_Engine {
 
-EngineResult Solve(LPBlock& lp, int integerLP, const EngineLimits& limits) {
-    Engine engine(lp, integerLP, limits);
+EngineResult Solve(LPBlock& lp, int integerLP, const EngineLimits& limits, const NodeObserver& onNode) {
+    Engine engine(lp, integerLP, limits, onNode);
     return engine.Run();
 }
 

@@ -102,8 +102,10 @@ void PrintSpanningTree(pf::ReportSink& out) {
     const char* pattern = TreePattern(NetworkDecimals());
     const auto& T = b.lngTreeArcTable;
     for (int k = 1; k <= n - 1; ++k) {
-        out.line(TreeArcLine(T(k, NetworkBlock::kTreeFrom), T(k, NetworkBlock::kTreeJoined),
-                             T(k, NetworkBlock::kTreeDistance), pattern));
+        // Four literal blanks before a field of 9: a wider distance keeps the blanks.
+        out.line(pf::FormatText(std::to_string(T(k, NetworkBlock::kTreeFrom)), "                  @@") +
+                 pf::FormatText(std::to_string(T(k, NetworkBlock::kTreeJoined)), "          @@") + pf::Spaces(4) +
+                 pf::RightAlignNumber(DistanceText(T(k, NetworkBlock::kTreeDistance), pattern), 9));
         out.line("");
     }
     blankLines(out, 2);

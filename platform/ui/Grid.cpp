@@ -62,7 +62,13 @@ public:
         if (last < grid->FixedCols()) return 0;
         return scrollingLeft(last) + colPx(last);
     }
-    int hOffset() const { return horizontalScrollBar()->value(); }
+    // A grid of several scrolling columns scrolls by whole columns, so a column is never
+    // shown cut at the fixed ones; a listing's single wide column scrolls by pixels.
+    bool byColumns() const { return grid->Cols() - grid->FixedCols() > 1; }
+    int hOffset() const {
+        const int v = horizontalScrollBar()->value();
+        return byColumns() ? scrollingLeft(grid->FixedCols() + v) : v;
+    }
 
     // Scroll bars only where the cells do not all fit; rows scroll by one row or a
     // page, columns by a few characters or a page.
@@ -73,9 +79,21 @@ public:
         verticalScrollBar()->setRange(0, std::max(0, grid->Rows() - fr - visibleRows));
         verticalScrollBar()->setPageStep(visibleRows);
         int avail = std::max(1, viewport()->width() - fixedWidth());
-        horizontalScrollBar()->setRange(0, std::max(0, scrollingWidth() - avail));
-        horizontalScrollBar()->setSingleStep(std::max(1, fontMetrics().averageCharWidth() * 4));
-        horizontalScrollBar()->setPageStep(avail);
+        if (byColumns()) {
+            // The first column that can lead while the last one still shows whole.
+            const int fc = grid->FixedCols(), total = scrollingWidth();
+            int first = 0;
+            while (fc + first < grid->Cols() - 1 && total - scrollingLeft(fc + first) > avail) ++first;
+            int fitting = 0;
+            while (fc + fitting < grid->Cols() && scrollingLeft(fc + fitting + 1) <= avail) ++fitting;
+            horizontalScrollBar()->setRange(0, first);
+            horizontalScrollBar()->setSingleStep(1);
+            horizontalScrollBar()->setPageStep(std::max(1, fitting));
+        } else {
+            horizontalScrollBar()->setRange(0, std::max(0, scrollingWidth() - avail));
+            horizontalScrollBar()->setSingleStep(std::max(1, fontMetrics().averageCharWidth() * 4));
+            horizontalScrollBar()->setPageStep(avail);
+        }
         topRow = verticalScrollBar()->value();
     }
 
@@ -96,8 +114,16 @@ public:
         if (c >= fc) {
             int avail = std::max(1, viewport()->width() - fixedWidth());
             int left = scrollingLeft(c), right = left + colPx(c);
-            if (left < hOffset()) horizontalScrollBar()->setValue(left);
-            else if (right > hOffset() + avail) horizontalScrollBar()->setValue(std::min(left, right - avail));
+            if (byColumns()) {
+                int first = horizontalScrollBar()->value();
+                if (c - fc < first) first = c - fc;
+                while (first < c - fc && right - scrollingLeft(fc + first) > avail) ++first;
+                horizontalScrollBar()->setValue(first);
+            } else if (left < hOffset()) {
+                horizontalScrollBar()->setValue(left);
+            } else if (right > hOffset() + avail) {
+                horizontalScrollBar()->setValue(std::min(left, right - avail));
+            }
         }
         topRow = verticalScrollBar()->value();
         viewport()->update();
@@ -291,6 +317,14 @@ void Grid::ColWidth(int c, int twips) {
     if (c < 0 || c >= cols_) raise(errSubscript);
     colWidths_[static_cast<std::size_t>(c)] = std::max(0, twips);
     refresh();
+}
+
+int Grid::TextWidth(const std::string& t) const {
+    if (!w_) return 0;
+    const int px = w_->fontMetrics().horizontalAdvance(qs(t)) + 6;  // the cell's margins
+    int tw = pixelsToTwips(px);
+    while (twipsToPixels(tw) < px) ++tw;
+    return tw;
 }
 
 int Grid::ColAlignment(int c) const {

@@ -38,6 +38,8 @@ public:
     int ColWidth(int c) const;
     void ColWidth(int c, int twips);
     int ColAlignment(int c) const;  // 0 left, 1 right, 2 centre
+    // Twips a column needs to show the text whole in the grid's font, margins included.
+    int TextWidth(const std::string& t) const;
     void ColAlignment(int c, int a);
     int RowHeight() const { return rowHeight_; }
 

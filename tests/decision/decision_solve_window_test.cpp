@@ -2,6 +2,10 @@
 // window, the status caption, the cursor and the menus around the solve.
 #include <gtest/gtest.h>
 
+#include <QMetaObject>
+#include <QWidget>
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +23,16 @@
 namespace {
 
 pf::ScriptedHost& h() { return pf::scriptedHost(); }
+
+// Remembers the status caption each time the busy cursor is switched.
+class CaptionHost : public pf::ScriptedHost {
+public:
+    std::vector<std::string> captions;
+    void setBusyCursor(bool busy) override {
+        captions.push_back((busy ? "busy: " : "normal: ") + frmMenu().lblmoduleindicator.Caption());
+        pf::ScriptedHost::setBusyCursor(busy);
+    }
+};
 
 class DecisionSolveTest : public ::testing::Test {
 protected:
@@ -116,6 +130,35 @@ TEST_F(DecisionSolveTest, TheCriterionDialogOpensEmptyAndOkWithNothingChosenMini
     EXPECT_EQ(frmSolution().lines()[4], "USING THE MINIMAX REGRET CRITERION");
 }
 
+// The solve shows its progress text with the busy cursor after the dialog, and puts
+// the kept caption back before the default cursor, whichever dialog asked.
+TEST_F(DecisionSolveTest, TheProgressCaptionFramesTheSolveAfterEitherDialog) {
+    for (bool probabilities : {true, false}) {
+        SCOPED_TRACE(probabilities ? "max/min dialog" : "criterion dialog");
+        pf::setHost(std::make_unique<CaptionHost>());
+        auto& host = static_cast<CaptionHost&>(pf::host());
+        workedExample(probabilities);
+        host.captions.clear();  // the layout's own busy cursor
+        const std::string form = probabilities ? "frmTransObj" : "frmdecnopt";
+        std::vector<std::string> seenInDialog;
+        h().expectModal(form, [&](pf::Form& f) {
+            seenInDialog = host.captions;
+            static_cast<pf::CommandButton*>(f.control("cmdOK"))->userClick();
+        });
+        QVDecisionAnalysis::SolveDecisionProblem();
+        EXPECT_TRUE(seenInDialog.empty());  // nothing shown before the answer
+        EXPECT_EQ(host.captions,
+                  (std::vector<std::string>{"busy: Solving Problem . . .", "normal: Decision Analysis Module"}));
+        EXPECT_EQ(frmMenu().lblmoduleindicator.Caption(), "Decision Analysis Module");
+        EXPECT_TRUE(frmSolution().Visible());
+        EXPECT_EQ(pf::focusedForm(), &frmMenu());
+        EXPECT_TRUE(h().allAnswersUsed());
+        pf::unloadAll();
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        SetUp();
+    }
+}
+
 // Cancel clears the result tables (they were cleared before the dialog) but keeps the
 // single results, and shows nothing.
 TEST_F(DecisionSolveTest, CancelAfterASolveLeavesEmptyTablesAndTheSingleResults) {
@@ -124,17 +167,24 @@ TEST_F(DecisionSolveTest, CancelAfterASolveLeavesEmptyTablesAndTheSingleResults)
     QVDecisionAnalysis::SolveDecisionProblem();
     ASSERT_NEAR(qv::S().dec.dblPerfectInfoValue, 20, 1e-12);
 
-    for (bool withProbabilities : {true, false}) {
-        SCOPED_TRACE(withProbabilities ? "max/min dialog" : "criterion dialog");
+    // Each dialog cancelled by its button and by the window's close command.
+    for (int variant = 0; variant < 4; ++variant) {
+        const bool withProbabilities = variant < 2, closeCommand = variant % 2 == 1;
+        SCOPED_TRACE(std::string(withProbabilities ? "max/min dialog" : "criterion dialog") +
+                     (closeCommand ? ", close command" : ", Cancel"));
         auto& d = qv::S().dec;
         d.strStateProbsGiven = withProbabilities ? "YES" : "NO";
         // As Solve does: the solution window is closed before the checks.
         pf::Unload<FrmSolution>();
         const std::string form = withProbabilities ? "frmTransObj" : "frmdecnopt";
-        h().expectModal(form, [](pf::Form& f) {
-            static_cast<pf::CommandButton*>(f.control("cmdCancel"))->userClick();
+        h().expectModal(form, [closeCommand](pf::Form& f) {
+            if (closeCommand)
+                QMetaObject::invokeMethod(f.window(), "reject");
+            else
+                static_cast<pf::CommandButton*>(f.control("cmdCancel"))->userClick();
         });
         h().transcript.clear();
+        qv::S().blnDialogCancelled = false;  // as the OK of the solve before left it
         QVDecisionAnalysis::SolveDecisionProblem();
         EXPECT_TRUE(qv::S().blnDialogCancelled);
         for (const auto* t : {&d.intRecommendedFlags, &d.dblCriterionValues, &d.dblIndicatorProbabilities,

@@ -298,6 +298,8 @@ TEST_F(NetworkWindowTest, ACancelledDimensionsDialogKeepsTheModel) {
     EXPECT_EQ(s.net.lngNetworkArcs(1, 3), 1500);
     EXPECT_EQ(s.net.lngNetworkArcs(2, 2), 3);
     EXPECT_FALSE(grid().Visible());
+    ASSERT_NE(pf::focusedForm(), nullptr);
+    EXPECT_EQ(pf::focusedForm()->Name(), "frmMenu");
 }
 
 TEST_F(NetworkWindowTest, OpenShowsTheDistancesByDecimals) {
@@ -451,6 +453,8 @@ TEST_F(NetworkWindowTest, RouteSolveWarnsOrEndsWithoutAWindow) {
     EXPECT_FALSE(printItems());
     EXPECT_EQ(s.net.lngNodeLabels(2, 2), qv::NetworkBlock::kNoConnection);
     EXPECT_EQ(s.net.lngNodeLabels(2, 3), 2);
+    ASSERT_NE(pf::focusedForm(), nullptr);
+    EXPECT_EQ(pf::focusedForm()->Name(), "frmMenu");
 
     // Node 3 cannot be reached although the end node can.
     h().transcript.clear();

@@ -45,11 +45,6 @@ using Texts = std::vector<std::string>;
 
 pf::ScriptedHost& h() { return pf::scriptedHost(); }
 
-Texts operator+(Texts a, const Texts& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 class ModuleTextFitTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -120,31 +115,12 @@ protected:
     // The main window with its child window, and the grids in it.
     // Also with the main window as large as the screen allows.
     static void expectWhole(const std::string& picture, std::initializer_list<const pf::Grid*> grids) {
-        QWidget* main = frmMenu().window();
-        const QSize designed = main->size();
-        for (bool large : {false, true}) {
-            if (large) main->resize(1280, 1000);
-            QApplication::processEvents();
-            const std::string name = picture + (large ? "_large" : "");
-            qvtest::saveScreenshot(main, name);
-            Texts found = qvtest::clippedTexts(frmMenu());
-            for (const pf::Grid* g : grids) found = found + qvtest::clippedCells(*g);
-            EXPECT_EQ(found, Texts{}) << name;
-        }
-        main->resize(designed);
-        QApplication::processEvents();
+        EXPECT_EQ(qvtest::clippedInMainWindow(picture, grids), Texts{});
     }
     // The solution window, shown with every line whole: no sideways scrolling.
     static void expectSolution(const std::string& picture) {
         ASSERT_TRUE(qv::solutionShown()) << picture;
-        FrmSolution& w = frmSolution();
-        qvtest::saveScreenshot(frmMenu().window(), picture);
-        EXPECT_EQ(qvtest::clippedTexts(w), Texts{}) << picture;
-        QApplication::processEvents();
-        for (QScrollBar* b : w.gridSolution.widget()->findChildren<QScrollBar*>()) {
-            if (b->orientation() != Qt::Horizontal) continue;
-            EXPECT_FALSE(b->isVisibleTo(w.window())) << picture;
-        }
+        EXPECT_EQ(qvtest::clippedSolution(picture), Texts{}) << picture;
     }
     // Solution Solve, and its window checked.
     static void solve(const std::string& picture) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
+
 #include "platform/core/Errors.h"
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/Controls.h"
@@ -102,6 +104,30 @@ TEST_F(PlatformUi, GridMovesOnArrowsUnlessTheKeyIsConsumed) {
     f.grid.userClickCell(0, 2);  // a heading does not become current
     EXPECT_EQ(f.grid.Row(), 1);
     EXPECT_THROW(f.grid.TextMatrix(4, 0), pf::RuntimeError);
+}
+
+// Columns that do not all fit scroll by whole columns, so none is shown cut where the
+// fixed ones stand; moving to the last column brings it whole into view.
+TEST_F(PlatformUi, GridOfManyColumnsScrollsByWholeColumns) {
+    auto& f = frmTest();
+    f.Show();
+    f.grid.Move(0, 0, 4000, 2000);
+    f.grid.Rows(3);
+    f.grid.Cols(31);
+    f.grid.FixedRows(1);
+    f.grid.FixedCols(1);
+    for (int c = 0; c < 31; ++c) f.grid.ColWidth(c, 900);
+    QScrollBar* bar = nullptr;
+    for (QScrollBar* b : f.grid.widget()->findChildren<QScrollBar*>())
+        if (b->orientation() == Qt::Horizontal) bar = b;
+    ASSERT_NE(bar, nullptr);
+    f.grid.SetFocus();
+    f.grid.Row(1);
+    f.grid.Col(30);
+    EXPECT_EQ(bar->singleStep(), 1);
+    EXPECT_GT(bar->maximum(), 20);
+    EXPECT_LT(bar->maximum(), 30) << "counted in columns, not pixels";
+    EXPECT_EQ(bar->value(), bar->maximum()) << "the last column is in view";
 }
 
 TEST_F(PlatformUi, QueuedKeystrokesWaitForPendingEvents) {

@@ -50,7 +50,7 @@ TEST_F(TableauTest, NewTransportationProblemLaysOutAnEmptyTableau) {
     EXPECT_EQ(g.FixedCols(), 1);
     EXPECT_EQ(g.ColWidth(0), 1150);
     for (int c = 1; c <= 5; ++c) {
-        EXPECT_EQ(g.ColWidth(c), 900);
+        EXPECT_EQ(g.ColWidth(c), 930);
         EXPECT_EQ(g.ColAlignment(c), 1);
     }
     EXPECT_EQ(g.Height(), 5800);

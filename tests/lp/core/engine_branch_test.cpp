@@ -77,7 +77,7 @@ class EngineBranchCatalogue : public ::testing::TestWithParam<NamedIP> {};
 TEST_P(EngineBranchCatalogue, SolvesToKnownOutcome) {
     const NamedIP& c = GetParam();
     qv::LPBlock lp;
-    qv::EngineResult r = SolveLP(lp, c.p, 1, qv::EngineLimits{100000, 2000});
+    qv::EngineResult r = SolveLP(lp, c.p, 1, TestLimits());
     ASSERT_EQ(r.status, c.status) << r.message;
     if (c.status != EngineStatus::Optimal) {
         EXPECT_FALSE(r.printEnabled);
@@ -133,22 +133,25 @@ TEST(EngineBranch, IncumbentIsSolvedAgainFromTheRootBasis) {
 }
 
 // A search far deeper than 14 levels and wider than 49 branchings: only the
-// node limit may end it, and a search that meets the limit says so.
+// work budget may end it, and a search that meets it says so.
 TEST(EngineBranch, DeepSearchesRunPastTheOldStoreAndStopAtTheNodeLimit) {
     // max x1 s.t. 2 x1 - 2 x2 = 1 has no integer point; the relaxation moves
     // along the line forever, one level deeper per branching.
     Problem p = Make(0, {1, 1}, {{{2, -2}, EQ, 1}, {{1, 0}, LE, 60}}, kAllGeneral);
     qv::LPBlock lp;
-    qv::EngineResult r = SolveLP(lp, p, 1, qv::EngineLimits{1000000, 300});
+    qv::EngineResult r = SolveLP(lp, p, 1);
     EXPECT_EQ(r.status, EngineStatus::Infeasible);
     EXPECT_GT(r.nodes, 100);
-    qv::EngineResult limited = SolveLP(lp, p, 1, qv::EngineLimits{1000000, 40});
+    // A tenth of the work the whole search needs.
+    qv::EngineResult limited = SolveLP(lp, p, 1, TestLimits(r.work / 10));
     EXPECT_EQ(limited.status, EngineStatus::NodeLimit);
     EXPECT_FALSE(limited.printEnabled);
     EXPECT_EQ(limited.title, "Solution");
     EXPECT_EQ(limited.icon, qv::EngineIcon::Information);
-    EXPECT_NE(limited.message.find("node"), std::string::npos);
-    EXPECT_NE(limited.message.find("No solution is shown."), std::string::npos);
+    EXPECT_LT(limited.nodes, r.nodes / 5);
+    EXPECT_EQ(limited.message, "The limit of " + std::to_string(limited.nodes) +
+                                   " branch-and-bound nodes was reached before the search ended. "
+                                   "No solution is shown.");
 }
 
 // --- Random small integer programs against enumeration --------------------
@@ -229,7 +232,7 @@ TEST(EngineBranch, RandomSmallIntegerProgramsMatchEnumeration) {
         SmallIP s = RandomSmallIP(seed);
         std::optional<double> best = Enumerate(s);
         qv::LPBlock lp;
-        qv::EngineResult r = SolveLP(lp, s.p, 1, qv::EngineLimits{200000, 5000});
+        qv::EngineResult r = SolveLP(lp, s.p, 1, TestLimits());
         if (!best) {
             EXPECT_EQ(r.status, EngineStatus::Infeasible) << "seed " << seed << ": " << r.message;
             ++infeasible;
@@ -254,12 +257,13 @@ TEST(EngineBranch, RandomCapacityIntegerProgramsEndWithinLimits) {
         Problem p = RandomOptimalLP(500 + seed, 50, 100);
         p.integerSection = {seed % 2 ? "DIN" : "DBI"};
         qv::LPBlock lp;
-        const qv::EngineLimits limits{30000, 60};
+        const qv::EngineLimits limits = TestLimits(30'000'000);
         qv::EngineResult r = SolveLP(lp, p, 1, limits);
         EXPECT_NE(r.status, EngineStatus::Unbounded) << "seed " << seed;
         EXPECT_NE(r.status, EngineStatus::ArithmeticFailure) << "seed " << seed << ": " << r.message;
-        EXPECT_LE(r.iterations, limits.maxIterations + 1);
-        EXPECT_LE(r.nodes, limits.maxNodes + 1);
+        EXPECT_NE(r.status, EngineStatus::IterationLimit) << "seed " << seed;
+        // The budget is checked at every step; one step at capacity is far below 1e6.
+        EXPECT_LE(r.work, limits.workBudget + 1'000'000);
         if (r.optimal()) {
             std::vector<double> x = Solution(lp);
             EXPECT_EQ(PrimalViolation(p, x), "") << "seed " << seed;

@@ -57,10 +57,20 @@ inline void Fill(qv::LPBlock& lp, const Problem& p) {
         lp.strModelLines(p.m() + 3 + static_cast<long>(k)) = p.integerSection[k];
 }
 
+// A budget far above what any test program needs (a tenth of a second of
+// work in a release build), so that a broken change cannot hang the suite.
+inline qv::EngineLimits TestLimits(long long workBudget = 100'000'000, long runIterationGuard = 0) {
+    qv::EngineLimits limits;
+    limits.workBudget = workBudget;
+    limits.runIterationGuard = runIterationGuard;
+    return limits;
+}
+
 inline qv::EngineResult SolveLP(qv::LPBlock& lp, const Problem& p, int integerLP = 0,
-                            const qv::EngineLimits& limits = {}) {
+                            const qv::EngineLimits& limits = TestLimits(),
+                            const qv::LP_Engine::NodeObserver& onNode = {}) {
     Fill(lp, p);
-    return qv::LP_Engine::Solve(lp, integerLP, limits);
+    return qv::LP_Engine::Solve(lp, integerLP, limits, onNode);
 }
 
 // Value of decision variable j (1-based) in the engine's final state.
@@ -82,10 +92,10 @@ inline double Objective(const Problem& p, const std::vector<double>& x) {
     return v;
 }
 
-// Empty when x satisfies every row (within 1e-7 scaled) and x >= 0.
-inline std::string PrimalViolation(const Problem& p, const std::vector<double>& x) {
+// Empty when x satisfies every row (within tol scaled) and x >= 0.
+inline std::string PrimalViolation(const Problem& p, const std::vector<double>& x, double tol = 1e-7) {
     for (int j = 0; j < p.n(); ++j)
-        if (!(x[static_cast<std::size_t>(j)] >= -1e-7)) return "x" + std::to_string(j + 1) + " < 0";
+        if (!(x[static_cast<std::size_t>(j)] >= -tol)) return "x" + std::to_string(j + 1) + " < 0";
     for (int i = 0; i < p.m(); ++i) {
         const auto& a = p.A[static_cast<std::size_t>(i)];
         double lhs = 0, scale = 1 + std::fabs(p.b[static_cast<std::size_t>(i)]);
@@ -93,9 +103,9 @@ inline std::string PrimalViolation(const Problem& p, const std::vector<double>& 
             lhs += a[static_cast<std::size_t>(j)] * x[static_cast<std::size_t>(j)];
             scale += std::fabs(a[static_cast<std::size_t>(j)] * x[static_cast<std::size_t>(j)]);
         }
-        const double r = lhs - p.b[static_cast<std::size_t>(i)], tol = 1e-7 * scale;
+        const double r = lhs - p.b[static_cast<std::size_t>(i)], t = tol * scale;
         const int rel = p.rel[static_cast<std::size_t>(i)];
-        if ((rel == LE && r > tol) || (rel == GE && r < -tol) || (rel == EQ && std::fabs(r) > tol))
+        if ((rel == LE && r > t) || (rel == GE && r < -t) || (rel == EQ && std::fabs(r) > t))
             return "row " + std::to_string(i + 1) + " violated by " + std::to_string(r);
     }
     return {};
@@ -229,6 +239,71 @@ inline Problem RandomUnboundedLP(std::uint32_t seed, int m, int n) {
     // Improve along d: c.d > 0 when maximizing, < 0 when minimizing.
     double sgn = p.opt == 1 ? -1.0 : 1.0;
     p.c[static_cast<std::size_t>(k)] += sgn * (1 + std::fabs(cd));
+    return p;
+}
+
+// --- Seeded random integer programs -----------------------------------------
+
+// All binary ("DBI"), in the shape of classroom selection problems: one
+// budget row over every variable, then sparse rows with one decimal and mixed
+// relations. The right-hand sides come from a random 0/1 point, so most are
+// feasible; some are not.
+inline Problem RandomBinaryIP(std::uint32_t seed, int m, int n) {
+    std::mt19937 g(seed);
+    std::uniform_int_distribution<int> cost(-8, 8), weight(1, 5);
+    std::uniform_real_distribution<double> coef(-9, 9), unit(0, 1);
+    Problem p;
+    p.opt = static_cast<int>(g() % 2);
+    std::vector<int> x0(static_cast<std::size_t>(n));
+    for (auto& v : x0) v = unit(g) < 0.4 ? 1 : 0;
+    for (int j = 0; j < n; ++j) p.c.push_back(cost(g));
+    for (int i = 0; i < m; ++i) {
+        std::vector<double> a(static_cast<std::size_t>(n), 0.0);
+        int rel = i == 0 ? LE : RandomRel(g);
+        for (int j = 0; j < n; ++j) {
+            if (i == 0)
+                a[static_cast<std::size_t>(j)] = weight(g);
+            else if (unit(g) < 0.35)
+                a[static_cast<std::size_t>(j)] = std::round(coef(g) * 10) / 10;
+        }
+        double ax = 0;
+        for (int j = 0; j < n; ++j) ax += a[static_cast<std::size_t>(j)] * x0[static_cast<std::size_t>(j)];
+        const double slack = std::round(unit(g) * 60) / 10;
+        p.row(a, rel, std::round((rel == LE ? ax + slack : rel == GE ? ax - slack : ax) * 10) / 10);
+    }
+    p.integerSection = {"DBI"};
+    return p;
+}
+
+// All general integer ("DIN"), no upper bounds: the first row has positive
+// coefficients on every variable and bounds the program; the others have
+// mixed signs and relations. Right-hand sides from a random integer point,
+// with decimals, so that some programs have no integer solution at all.
+inline Problem RandomGeneralIP(std::uint32_t seed, int m, int n) {
+    std::mt19937 g(seed);
+    std::uniform_int_distribution<int> cost(-3, 12), pos(1, 9), coef(-6, 9);
+    std::uniform_real_distribution<double> unit(0, 1);
+    Problem p;
+    p.opt = static_cast<int>(g() % 2);
+    std::vector<int> x0(static_cast<std::size_t>(n));
+    for (auto& v : x0) v = static_cast<int>(g() % 4);
+    for (int j = 0; j < n; ++j) p.c.push_back(p.opt == 1 ? -cost(g) : cost(g));
+    for (int i = 0; i < m; ++i) {
+        std::vector<double> a(static_cast<std::size_t>(n), 0.0);
+        int rel = i == 0 ? LE : RandomRel(g);
+        for (int j = 0; j < n; ++j) {
+            if (i == 0)
+                a[static_cast<std::size_t>(j)] = pos(g);
+            else if (unit(g) < 0.5)
+                a[static_cast<std::size_t>(j)] = coef(g);
+        }
+        double ax = 0;
+        for (int j = 0; j < n; ++j) ax += a[static_cast<std::size_t>(j)] * x0[static_cast<std::size_t>(j)];
+        const double slack = std::round(unit(g) * 80) / 10;
+        const double offset = rel == EQ && unit(g) < 0.1 ? 0.5 : 0.0;
+        p.row(a, rel, rel == LE ? ax + slack : rel == GE ? ax - slack : ax + offset);
+    }
+    p.integerSection = {"DIN"};
     return p;
 }
 

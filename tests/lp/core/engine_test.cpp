@@ -190,16 +190,22 @@ TEST(EngineSimplex, ArithmeticOverflowIsAFailureNotASolution) {
     EXPECT_FALSE(r.printEnabled);
 }
 
+// The guard on one simplex run, and a budget used up by a linear program:
+// both end the run with the iteration message naming the iterations allowed.
 TEST(EngineSimplex, IterationLimitEndsTheRunWithItsMessage) {
     Problem p = RandomOptimalLP(77, 40, 80);
-    qv::LPBlock lp;
-    qv::EngineResult r = SolveLP(lp, p, 0, qv::EngineLimits{5, 10});
-    EXPECT_EQ(r.status, EngineStatus::IterationLimit);
-    EXPECT_FALSE(r.printEnabled);
-    EXPECT_EQ(r.title, "Solution");
-    EXPECT_NE(r.message.find("iteration"), std::string::npos);
-    EXPECT_NE(r.message.find("No solution is shown."), std::string::npos);
-    EXPECT_LE(r.iterations, 6);
+    struct Case { qv::EngineLimits limits; long maxIterations; };
+    for (Case c : {Case{TestLimits(100'000'000, 5), 5}, Case{TestLimits(30'000), 5}}) {
+        qv::LPBlock lp;
+        qv::EngineResult r = SolveLP(lp, p, 0, c.limits);
+        EXPECT_EQ(r.status, EngineStatus::IterationLimit);
+        EXPECT_FALSE(r.printEnabled);
+        EXPECT_EQ(r.title, "Solution");
+        EXPECT_EQ(r.icon, qv::EngineIcon::Information);
+        EXPECT_LE(r.iterations, c.maxIterations + 1);
+        EXPECT_EQ(r.message, "The limit of " + std::to_string(c.limits.runIterationGuard > 0 ? c.limits.runIterationGuard : r.iterations) +
+                                 " simplex iterations was reached before the problem was solved. No solution is shown.");
+    }
 }
 
 // Seeded random programs, feasible and bounded by construction, mixed relations.
@@ -210,7 +216,7 @@ TEST(EngineSimplex, RandomFeasibleProgramsHaveCertificates) {
             const std::uint32_t seed = static_cast<std::uint32_t>(1000 * s.m + k);
             Problem p = RandomOptimalLP(seed, s.m, s.n);
             qv::LPBlock lp;
-            qv::EngineResult r = SolveLP(lp, p, 0, qv::EngineLimits{20000, 10});
+            qv::EngineResult r = SolveLP(lp, p, 0, TestLimits());
             ASSERT_TRUE(r.optimal()) << s.m << "x" << s.n << " seed " << seed << ": " << r.message;
             ASSERT_EQ(CertificateFailure(lp, p), "") << s.m << "x" << s.n << " seed " << seed;
             EXPECT_NEAR(r.objectiveValue, Objective(p, Solution(lp)), 1e-9 * std::max(1.0, std::fabs(r.objectiveValue)));
@@ -224,9 +230,9 @@ TEST(EngineSimplex, RandomInfeasibleAndUnboundedProgramsAreReported) {
         for (int k = 0; k < 8; ++k) {
             const std::uint32_t seed = static_cast<std::uint32_t>(7000 + 100 * s.m + k);
             qv::LPBlock lp;
-            qv::EngineResult inf = SolveLP(lp, RandomInfeasibleLP(seed, s.m, s.n), 0, qv::EngineLimits{20000, 10});
+            qv::EngineResult inf = SolveLP(lp, RandomInfeasibleLP(seed, s.m, s.n), 0, TestLimits());
             EXPECT_EQ(inf.status, EngineStatus::Infeasible) << s.m << "x" << s.n << " seed " << seed;
-            qv::EngineResult unb = SolveLP(lp, RandomUnboundedLP(seed, s.m, s.n), 0, qv::EngineLimits{20000, 10});
+            qv::EngineResult unb = SolveLP(lp, RandomUnboundedLP(seed, s.m, s.n), 0, TestLimits());
             EXPECT_EQ(unb.status, EngineStatus::Unbounded) << s.m << "x" << s.n << " seed " << seed;
         }
     }

@@ -108,7 +108,7 @@ class EngineTies : public ::testing::TestWithParam<TieCase> {};
 TEST_P(EngineTies, ShowsTheOptimumTheRulesYield) {
     const TieCase& c = GetParam();
     qv::LPBlock lp;
-    qv::EngineResult r = SolveLP(lp, c.p, c.integerLP, qv::EngineLimits{100000, 2000});
+    qv::EngineResult r = SolveLP(lp, c.p, c.integerLP, TestLimits());
     ASSERT_TRUE(r.optimal()) << r.message;
     EXPECT_NEAR(r.objectiveValue, c.objective, 1e-9);
     if (c.integerLP == 0) {

@@ -346,4 +346,57 @@ TEST(TreeReport, DescriptionDistancesAreNeverCut) {
     EXPECT_EQ(lines.back(), "                    TOTAL LENGTH" + sp(4) + "123456.78");
 }
 
+TEST(NetworkReports, ADistanceOf12600ThousandthsByDecimals) {
+    struct Case {
+        double decimals;
+        const char* shown;
+    } cases[] = {{0, "13"}, {1, "12.6"}, {2, "12.60"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        const std::string text = c.shown;
+        const std::string arcLine = sp(13) + "1" + sp(9) + "1" + sp(11) + "2" + sp(4) + sp(8 - text.size()) + text;
+
+        setNetwork(2, {{1, 2, 12600}}, c.decimals);
+        ASSERT_TRUE(solveRoute(1, 2));
+        Lines lines = printed(qvhrtrt::PrintShortestRoute);
+        ASSERT_EQ(lines.size(), 26u);
+        EXPECT_EQ(lines[14], arcLine);
+        EXPECT_EQ(lines[23], sp(17) + "1" + sp(15) + "2" + sp(16 - text.size()) + text);
+        EXPECT_EQ(lines[25], "                    TOTAL DISTANCE" + sp(16 - text.size()) + text);
+
+        setNetwork(2, {{1, 2, 12600}}, c.decimals, false);
+        ASSERT_TRUE(qvhrtrt::GrowSpanningTree());
+        lines = printed(qvhrtrt::PrintSpanningTree);
+        ASSERT_EQ(lines.size(), 29u);
+        EXPECT_EQ(lines[14], arcLine);
+        EXPECT_EQ(lines[24], sp(19) + "1" + sp(11) + "2" + sp(13 - text.size()) + text);
+        EXPECT_EQ(lines[28], "                    TOTAL LENGTH" + sp(13 - text.size()) + text);
+    }
+}
+
+TEST(TreeReport, AWideTreeDistanceKeepsItsFourBlanks) {
+    // The report's tree line is two node fields, four blanks and a field of 9: a wider
+    // distance widens the line after the blanks (the window's field of 13 just fills up).
+    struct Case {
+        double decimals;
+        std::int64_t thousandths;
+        std::string printed;
+    } cases[] = {
+        {2, units(1000000), sp(4) + "1000000.00"},
+        {2, 2147483640, sp(4) + "2147483.64"},
+        {2, 999999990, sp(4) + "999999.99"},
+        {1, 2147483647, sp(4) + "2147483.6"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.printed);
+        setNetwork(2, {{1, 2, c.thousandths}}, c.decimals, false);
+        ASSERT_TRUE(qvhrtrt::GrowSpanningTree());
+        const Lines lines = printed(qvhrtrt::PrintSpanningTree);
+        const std::string row = sp(19) + "1" + sp(11) + "2" + c.printed;
+        ASSERT_EQ(lines.size(), 29u);
+        EXPECT_EQ(lines[24], row);
+        EXPECT_EQ(lines[25], "");
+    }
+}
+
 }  // namespace
