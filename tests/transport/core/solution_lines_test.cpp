@@ -249,4 +249,47 @@ TEST(AssignmentWindow, AllZeroCostsStillAssign) {
     EXPECT_EQ(lines.size(), 13u);
 }
 
+// A final tree given arc by arc: node v hangs on arcs[v - 1] (signed) with flows[v - 1].
+void setTree(qv::SharedState& s, const std::vector<std::int32_t>& arcs, const std::vector<std::int32_t>& flows) {
+    const int m = s.tr.intOriginCount, n = s.tr.intDestinationCount;
+    s.tr.lngTreeArcs.ReDim(m + n + 1);
+    s.tr.lngTreeArcFlows.ReDim(m * n + 1);
+    for (int v = 1; v <= m + n; ++v) {
+        s.tr.lngTreeArcs(v) = arcs[static_cast<std::size_t>(v - 1)];
+        s.tr.lngTreeArcFlows(v) = flows[static_cast<std::size_t>(v - 1)];
+    }
+    const long mn = static_cast<long>(m) * n;
+    for (int v = 1; v <= m + n; ++v) {
+        s.tr.lngArcTails(mn + v) = v <= m ? v : m + n + 1;
+        s.tr.intArcHeads(mn + v) = v <= m ? m + n + 1 : v;
+    }
+}
+
+// Degenerate trees: a tree arc carrying nothing is no assignment and no excess.
+TEST(AssignmentWindow, ATreeArcWithoutFlowGivesNoLine) {
+    // Agent 1 hangs below task 2 on the real arc 1-2 with flow 0.
+    qv::SharedState s;
+    trtest::load(s, Problem{true, false, {}, {}, {{3, 5}, {7, 2}}});
+    setTree(s, {+2, +6, -1, -4}, {0, 0, 1, 1});
+    const Lines lines = AssnOut::BuildAssignmentLines(s);
+    EXPECT_EQ(Lines(lines.begin() + 2, lines.end()),
+              (Lines{assign(1, 1, "3"), assign(2, 2, "2"), "                                        ---------- ",
+                     "         TOTAL COST/REVENUE                     5"}));
+}
+
+TEST(TransportationWindow, AnArtificialArcWithoutFlowListsNoExcess) {
+    // Origin 1 ships its 5 and stays on its own arc with 0; origin 2 keeps 3.
+    qv::SharedState s;
+    trtest::load(s, Problem{false, false, {5, 3}, {5}, {{1}, {2}}});
+    setTree(s, {+3, +4, -1}, {0, 3, 5});
+    s.tr.dblTotalSupply = 8;
+    s.tr.dblTotalDemand = 5;
+    const Lines lines = transout::BuildTransportationLines(s);
+    EXPECT_EQ(Lines(lines.end() - 3, lines.end()),
+              (Lines{"       ORIGIN       EXCESS SUPPLY", "       ------       -------------",
+                     "         2                    3"}));
+    EXPECT_EQ(s.tr.dblNodeImbalances(1).num(), 0);
+    EXPECT_EQ(s.tr.lngShipmentMatrix(1, 1), 5);
+}
+
 }  // namespace
