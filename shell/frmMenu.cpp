@@ -34,6 +34,7 @@ FrmMenu::FrmMenu() : pf::Form("frmMenu", pf::FormKind::Main) {
     Move(600, 300, kClientWidth, kClientHeight + kStripHeight + menuBar);
     Picture1.Move(0, kClientHeight, kClientWidth, kStripHeight);
     pf::dockBottom(*this, Picture1, kStripHeight);
+    pf::keepClientAtLeast(*this, kClientWidth, kClientHeight + kStripHeight);
 }
 
 FrmMenu::~FrmMenu() = default;

@@ -55,4 +55,8 @@ void dockBottom(Form& mainForm, Control& strip, int heightTwips) {
     dock->place();
 }
 
+void keepClientAtLeast(Form& mainForm, int widthTwips, int heightTwips) {
+    mainForm.canvas()->setMinimumSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
 }  // namespace pf

@@ -13,5 +13,8 @@ void attachMenuBar(Form& mainForm, const std::vector<std::unique_ptr<MenuItem>>&
 int menuBarHeightTwips(Form& mainForm);
 // Keeps the control along the bottom edge of the window's client area, full width.
 void dockBottom(Form& mainForm, Control& strip, int heightTwips);
+// The client area never shrinks below this size, so the windows inside it, which keep
+// their designed size, are never cut.
+void keepClientAtLeast(Form& mainForm, int widthTwips, int heightTwips);
 
 }  // namespace pf

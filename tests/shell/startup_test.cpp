@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QWidget>
+
 #include "tests/ui_test_support.h"
 
 #include <string>
@@ -45,6 +48,20 @@ TEST_F(StartupTest, ContinueOpensMainWindowWithOnlyFileUsable) {
     EXPECT_TRUE(pf::isLoaded<FrmModuleSelection>());
     EXPECT_EQ(m.lblmoduleindicator.Caption(), "");
     EXPECT_EQ(pf::focusedForm(), &m);
+}
+
+// The module windows keep their designed size, so the main window cannot be made
+// smaller than they are.
+TEST_F(StartupTest, MainWindowKeepsRoomForTheModuleWindows) {
+    qv::startProgram();
+    frmStartup().cmdOK.userClick();
+    pf::collectUnloaded();
+    QWidget* w = frmMenu().window();
+    QApplication::processEvents();
+    w->resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_GE(frmMenu().canvas()->width(), pf::twipsToPixels(15270));
+    EXPECT_GE(frmMenu().canvas()->height(), pf::twipsToPixels(10065 + 375));
 }
 
 TEST_F(StartupTest, ChooserRecordsModuleAndRefusesOkWithoutChoice) {
