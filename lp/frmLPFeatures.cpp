@@ -30,17 +30,6 @@ bool wholeNumber(const std::string& text) {
     return s.strNumericOK != "NO" && s.strDecimalPointSeen != "YES";
 }
 
-// Leading number of the box's own text; digits beyond the double range are beyond
-// every limit.
-double boxValue(const std::string& text) {
-    try {
-        return pf::ValLeading(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return !text.empty() && text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
-    }
-}
-
 void selectAll(pf::TextBox& box) {
     box.SelStart(0);
     box.SelLength(static_cast<int>(box.Text().size()));
@@ -121,13 +110,13 @@ void FrmLPFeatures::cmdOK_Click() {
     const std::string variables = txtVariables.Text();
     if (!wholeNumber(constraints)) return refuse(&txtConstraints, "Number of Constraints Must be an Integer.");
     if (!wholeNumber(variables)) return refuse(&txtVariables, "Number of Variables Must be an Integer.");
-    const double m = boxValue(constraints);
+    const double m = pf::ValLeadingOrInfinite(constraints);
     if (m > QVLP::kMaxConstraints)
         return refuse(&txtConstraints, "You may only solve a problem with a maximum of 50 constraints.");
     // A problem needs one constraint and one variable to be laid out and solved.
     if (m < 1) return refuse(&txtConstraints, "You may only solve a problem with a minimum of 1 constraint.");
     s.lp.intConstraintCount = static_cast<int>(m);
-    const double n = boxValue(variables);
+    const double n = pf::ValLeadingOrInfinite(variables);
     if (n > QVLP::kMaxVariables)
         return refuse(&txtVariables, "You may only solve a problem with a maximum of 100 variables.");
     if (n < 1) return refuse(&txtVariables, "You may only solve a problem with a minimum of 1 variable.");

@@ -16,17 +16,6 @@ namespace {
 
 constexpr const char* kTitle = "Data Input Error";
 
-// The number the text begins with, read as typed (a comma ends it). Digits beyond
-// the double range count as infinite, outside every node range.
-double leadingNumber(const std::string& text) {
-    try {
-        return pf::ValLeading(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return std::numeric_limits<double>::infinity();
-    }
-}
-
 void selectAll(pf::TextBox& t) {
     t.SelStart(0);
     t.SelLength(static_cast<int>(t.Text().size()));
@@ -86,7 +75,7 @@ bool Frminputnodes::readNode(int index, const char* notInteger, int& node) {
         refuse(index, notInteger);
         return false;
     }
-    const double v = std::floor(leadingNumber(text));
+    const double v = std::floor(pf::ValLeadingOrInfinite(text));
     if (!(v >= 1 && v <= s.intNodeCount)) {
         refuse(index, "You may only select a number between 1 and " + std::to_string(s.intNodeCount) +
                           ".  PLEASE TRY AGAIN.");

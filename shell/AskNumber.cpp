@@ -1,7 +1,5 @@
 #include "shell/AskNumber.h"
 
-#include <limits>
-
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Host.h"
@@ -10,16 +8,6 @@
 #include "shell/frmMenu.h"
 
 namespace qv {
-
-double leadingNumberOrInfinite(const std::string& text) {
-    try {
-        return pf::ValLeading(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        const bool negative = !text.empty() && text[0] == '-';
-        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-    }
-}
 
 namespace {
 
@@ -44,7 +32,7 @@ bool askWholeNumber(const char* prompt, const char* title, const char* notWhole,
             refuse(notWhole);
             continue;
         }
-        const double v = leadingNumberOrInfinite(reading == AnswerReading::AsTyped ? answer : s.strNumericText);
+        const double v = pf::ValLeadingOrInfinite(reading == AnswerReading::AsTyped ? answer : s.strNumericText);
         if (v < 1) {
             refuse(notPositive);
             continue;

@@ -42,18 +42,6 @@ bool numericCheck(const std::string& text) {
     return qv::S().strNumericOK == "YES";
 }
 
-// Leading number of a text; false when the digits do not fit a double, so that such
-// a text is refused instead of failing the command.
-bool leadingValue(const std::string& s, double& v) {
-    try {
-        v = pf::ValLeading(s);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(v);
-}
-
 void raiseDecimals(int places) {
     auto& dp = qv::S().intDecimalPlaces;
     if (dp.num() < places) dp = places;
@@ -100,7 +88,7 @@ int networkCell(Pass pass, int arc, int col, const std::string& text) {
     auto& arcs = s.net.lngNetworkArcs;
     if (col == qv::NetworkBlock::kArcStart || col == qv::NetworkBlock::kArcEnd) {
         double v = 0;
-        bool fits = leadingValue(text, v);
+        bool fits = pf::TryValLeading(text, v);
         if (fits && v >= 1 && v <= s.intNodeCount) {
             arcs(arc, col) = static_cast<std::int32_t>(std::floor(v));
             return kAccepted;
@@ -118,7 +106,7 @@ int networkCell(Pass pass, int arc, int col, const std::string& text) {
             return refuse(kDistanceNotNumber);
         }
         double v = 0;
-        if (!leadingValue(s.strNumericText, v)) return refuse(kDistanceNotNumber);
+        if (!pf::TryValLeading(s.strNumericText, v)) return refuse(kDistanceNotNumber);
         if (v < 0) return refuse(kDistanceNegative);
         // Stored in thousandths; a distance beyond that range is no usable number.
         double thousandths = pf::RoundHalfEven(1000 * v);
@@ -141,7 +129,7 @@ int seriesCell(Pass pass, int period, const std::string& text) {
         return emptyAnswer();
     }
     double v = 0;
-    if (!numericCheck(upper) || !leadingValue(s.strNumericText, v)) {
+    if (!numericCheck(upper) || !pf::TryValLeading(s.strNumericText, v)) {
         resetVerdicts();
         return refuse(kSeriesNotNumber);
     }
@@ -164,7 +152,7 @@ int transitionCell(Pass pass, int i, int j, const std::string& text) {
     }
     s.mk.strTransitionTexts(i, j) = s.strNumericText;
     double p = 0;
-    if (!leadingValue(s.strNumericText, p) || p < 0 || p > 1) return refuse(kTransitionRange);
+    if (!pf::TryValLeading(s.strNumericText, p) || p < 0 || p > 1) return refuse(kTransitionRange);
     s.mk.dblTransitionMatrix(i, j) = p;
     return kAccepted;
 }
@@ -216,7 +204,7 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
     double v = 0;
     switch (gridIndex) {
         case 0:
-            if (!numericCheck(pf::UCase(text)) || !leadingValue(s.strNumericText, v)) {
+            if (!numericCheck(pf::UCase(text)) || !pf::TryValLeading(s.strNumericText, v)) {
                 resetVerdicts();
                 return refuse(kPayoffNotNumber);
             }
@@ -228,7 +216,7 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
             if (col == 0) return kAccepted;
             // No numeric check here: a text counts as a number when it starts like one
             // (a point or a zero) or has a value other than 0.
-            bool fits = leadingValue(text, v);
+            bool fits = pf::TryValLeading(text, v);
             bool taken = fits && (text[0] == '.' || text[0] == '0' || v != 0);
             if (!taken) return refuse(kProbabilityRange);
             d.dblStateProbabilities(col) = v;  // kept even when out of range, until corrected
@@ -240,7 +228,7 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
                 resetVerdicts();
                 return refuse(kProbabilityRange);
             }
-            if (!leadingValue(s.strNumericText, v) || v < 0 || v > 1) return refuse(kProbabilityRange);
+            if (!pf::TryValLeading(s.strNumericText, v) || v < 0 || v > 1) return refuse(kProbabilityRange);
             d.dblIndicatorGivenStateTable(row, col) = v;
             return kAccepted;
     }

@@ -41,15 +41,7 @@ void inputError(const char* message) { pf::MsgBox(message, pf::vbCritical + pf::
 
 // Value of the comma-free text the numeric-entry check left; false when its digits
 // do not fit a double.
-bool enteredValue(double& v) {
-    try {
-        v = pf::ValLeading(St().strNumericText);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(v);
-}
+bool enteredValue(double& v) { return pf::TryValLeading(St().strNumericText, v); }
 
 void runNumericCheck(const std::string& text) {
     St().strNumericText = text;
@@ -421,12 +413,7 @@ struct AddingFlag {
 
 bool DeleteNumber(const std::string& answer, int count, int& number) {
     double v = 0;
-    try {
-        v = pf::ValLeading(pf::LTrim(answer));
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;  // beyond any double: out of range
-    }
+    if (!pf::TryValLeading(pf::LTrim(answer), v)) return false;  // beyond any double: out of range
     const double d = pf::RoundHalfEven(v);
     if (!(d >= 1 && d <= count)) return false;
     number = static_cast<int>(d);

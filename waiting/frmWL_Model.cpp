@@ -55,14 +55,7 @@ bool numericEntry(pf::TextBox& box, double& value) {
     s.strNumericText = pf::UCase(box.Text());
     tanumchk::CheckNumericText();
     bool ok = s.strNumericOK != "NO";
-    if (ok) {
-        try {
-            value = pf::ValText(s.strNumericText);
-        } catch (const pf::RuntimeError& e) {
-            if (e.number() != pf::errOverflow) throw;
-            ok = false;
-        }
-    }
+    if (ok) ok = pf::TryValText(s.strNumericText, value);
     if (!ok) {
         s.strNumericOK = "YES";
         s.strDecimalPointSeen = "NO";
@@ -74,18 +67,7 @@ bool numericEntry(pf::TextBox& box, double& value) {
 
 // The leading number of a box's comma-free text. False when its digits do not fit a
 // double: such a number is beyond every limit and is refused, not stored.
-bool leadingValue(const std::string& text, double& value) {
-    std::string plain;
-    for (char c : text)
-        if (c != ',') plain += c;
-    try {
-        value = pf::ValText(plain);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(value);
-}
+bool leadingValue(const std::string& text, double& value) { return pf::TryValText(pf::WithoutCommas(text), value); }
 
 void selectAll(pf::TextBox& box) {
     box.SelStart(0);

@@ -10,26 +10,11 @@ namespace QVInvent {
 
 namespace {
 
-bool leading(const std::string& text, double& value) {
-    try {
-        value = pf::ValText(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(value);
-}
-
-std::string withoutCommas(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        if (c != ',') out += c;
-    return out;
-}
+bool leading(const std::string& text, double& value) { return pf::TryValText(text, value); }
 
 }  // namespace
 
-bool BoxValue(const std::string& text, double& value) { return leading(withoutCommas(text), value); }
+bool BoxValue(const std::string& text, double& value) { return leading(pf::WithoutCommas(text), value); }
 
 bool Satisfies(EntryRule rule, double v) {
     switch (rule) {
