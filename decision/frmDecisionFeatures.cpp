@@ -14,11 +14,6 @@ namespace {
 
 using QVDecisionAnalysis::CountBox;
 
-void selectAll(pf::TextBox& box) {
-    box.SelStart(0);
-    box.SelLength(static_cast<int>(box.Text().size()));
-}
-
 void tell(pf::TextBox& box, const std::string& text, const std::string& title) {
     pf::MsgBox(text, pf::vbCritical + pf::vbOKOnly, title);
     if (box.canTakeFocus()) box.SetFocus();
@@ -130,9 +125,9 @@ void FrmDecisionFeatures::chkStrategy_Click() {
     lblIndicator.Visible(outcomes);
 }
 
-void FrmDecisionFeatures::txtNumAlternatives_GotFocus() { selectAll(txtNumAlternatives); }
-void FrmDecisionFeatures::txtNumStates_GotFocus() { selectAll(txtNumStates); }
-void FrmDecisionFeatures::txtIndicator_GotFocus() { selectAll(txtIndicator); }
+void FrmDecisionFeatures::txtNumAlternatives_GotFocus() { qv::selectAllText(txtNumAlternatives); }
+void FrmDecisionFeatures::txtNumStates_GotFocus() { qv::selectAllText(txtNumStates); }
+void FrmDecisionFeatures::txtIndicator_GotFocus() { qv::selectAllText(txtIndicator); }
 
 void FrmDecisionFeatures::leaveBox(pf::TextBox& box, QVDecisionAnalysis::CountBox kind) {
     refusedOnLeave_ = false;

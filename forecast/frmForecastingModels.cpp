@@ -118,9 +118,7 @@ void FrmForecastingModels::Option1_Click(int index) {
 }
 
 void FrmForecastingModels::txtValue_GotFocus(int index) {
-    pf::TextBox& t = *txtValue[static_cast<std::size_t>(index)];
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
+    qv::selectAllText(*txtValue[static_cast<std::size_t>(index)]);
 }
 
 void FrmForecastingModels::refuse(int box, const std::string& message) {

@@ -56,13 +56,13 @@ FrmInventoryForm::FrmInventoryForm(const char* formName, const char* title, cons
         lookLabel(*lblframe1, 120, 240, kBoxLeft - kLeft - 240, kPercentLabel);
         txtFrame1 = std::make_unique<pf::TextBox>(this, "txtFrame1", -1, f);
         lookBox(*txtFrame1, kBoxLeft - kLeft, 240);
-        txtFrame1->GotFocus = [this] { entryRefused_ = false; selectAll(*txtFrame1); };
+        txtFrame1->GotFocus = [this] { entryRefused_ = false; qv::selectAllText(*txtFrame1); };
         txtFrame1->LostFocus = [this] { txtFrame1_LostFocus(); };
         lblframe2 = std::make_unique<pf::Label>(this, "lblframe2", -1, f);
         lookLabel(*lblframe2, 120, 630, kBoxLeft - kLeft - 240, kUnitCostLabel);
         txtframe2 = std::make_unique<pf::TextBox>(this, "txtframe2", -1, f);
         lookBox(*txtframe2, kBoxLeft - kLeft, 630);
-        txtframe2->GotFocus = [this] { entryRefused_ = false; selectAll(*txtframe2); };
+        txtframe2->GotFocus = [this] { entryRefused_ = false; qv::selectAllText(*txtframe2); };
         txtframe2->LostFocus = [this] { txtframe2_LostFocus(); };
         top_ += 1035 + 120;
     }
@@ -139,11 +139,6 @@ void FrmInventoryForm::lookCombo(pf::ComboBox& c, int left, int top, int width) 
     c.FontName("MS Sans Serif");
     c.FontSize(9.75);
     c.TabIndex = nextTab();
-}
-
-void FrmInventoryForm::selectAll(pf::TextBox& t) {
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
 }
 
 // ---------------------------------------------------------------- Load and Unload
@@ -265,7 +260,7 @@ bool FrmInventoryForm::leftBox(pf::TextBox& box, QVInvent::EntryRule rule, const
 
 void FrmInventoryForm::mainBox_GotFocus(int index) {
     entryRefused_ = false;
-    selectAll(*mainBoxes[static_cast<std::size_t>(index)]);
+    qv::selectAllText(*mainBoxes[static_cast<std::size_t>(index)]);
 }
 
 void FrmInventoryForm::mainBox_LostFocus(int index) {

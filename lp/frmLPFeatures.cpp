@@ -30,11 +30,6 @@ bool wholeNumber(const std::string& text) {
     return s.strNumericOK != "NO" && s.strDecimalPointSeen != "YES";
 }
 
-void selectAll(pf::TextBox& box) {
-    box.SelStart(0);
-    box.SelLength(static_cast<int>(box.Text().size()));
-}
-
 }  // namespace
 
 FrmLPFeatures::FrmLPFeatures() : pf::Form("frmLPFeatures", pf::FormKind::Dialog) {
@@ -101,8 +96,8 @@ void FrmLPFeatures::Form_Load() {
     txtVariables.SetFocus();
 }
 
-void FrmLPFeatures::txtVariables_GotFocus() { selectAll(txtVariables); }
-void FrmLPFeatures::txtConstraints_GotFocus() { selectAll(txtConstraints); }
+void FrmLPFeatures::txtVariables_GotFocus() { qv::selectAllText(txtVariables); }
+void FrmLPFeatures::txtConstraints_GotFocus() { qv::selectAllText(txtConstraints); }
 
 void FrmLPFeatures::cmdOK_Click() {
     auto& s = qv::S();

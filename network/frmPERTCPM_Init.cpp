@@ -52,8 +52,7 @@ void FrmPERTCPM_Init::Form_Load() {
 
 void FrmPERTCPM_Init::txtNumActivities_GotFocus() {
     refusalPending_ = false;
-    txtNumActivities.SelStart(0);
-    txtNumActivities.SelLength(static_cast<int>(txtNumActivities.Text().size()));
+    qv::selectAllText(txtNumActivities);
 }
 
 void FrmPERTCPM_Init::refuse(const char* message, const std::string& text) {

@@ -16,11 +16,6 @@ namespace {
 
 constexpr const char* kTitle = "Data Input Error";
 
-void selectAll(pf::TextBox& t) {
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
-}
-
 }  // namespace
 
 Frminputnodes::Frminputnodes() : pf::Form("frminputnodes", pf::FormKind::Dialog) {
@@ -54,7 +49,7 @@ void Frminputnodes::Form_Load() {
     txtAnswer[0]->SetFocus();
 }
 
-void Frminputnodes::txtAnswer_GotFocus(int index) { selectAll(*txtAnswer[static_cast<std::size_t>(index)]); }
+void Frminputnodes::txtAnswer_GotFocus(int index) { qv::selectAllText(*txtAnswer[static_cast<std::size_t>(index)]); }
 
 void Frminputnodes::refuse(int index, const std::string& message) {
     pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, kTitle);
@@ -62,7 +57,7 @@ void Frminputnodes::refuse(int index, const std::string& message) {
     s.strNumericOK = "YES";
     s.strDecimalPointSeen = "NO";
     pf::TextBox& t = *txtAnswer[static_cast<std::size_t>(index)];
-    selectAll(t);
+    qv::selectAllText(t);
     t.SetFocus();
 }
 

@@ -61,4 +61,9 @@ void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double f
     }
 }
 
+void selectAllText(pf::TextBox& box) {
+    box.SelStart(0);
+    box.SelLength(static_cast<int>(box.Text().size()));
+}
+
 }  // namespace qv

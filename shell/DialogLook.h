@@ -30,4 +30,7 @@ void dialogButton(pf::CommandButton& b, const char* caption, int left, int top, 
 // Option buttons of a shell dialog: navy bold Century Gothic on the grey.
 void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double fontSize);
 
+// Selects a box's whole text, so that what the user types next replaces it.
+void selectAllText(pf::TextBox& box);
+
 }  // namespace qv

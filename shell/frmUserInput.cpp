@@ -113,9 +113,7 @@ void FrmUserInput::fillTextsFor(int module) {
 }
 
 void FrmUserInput::txtAnswer_GotFocus(int index) {
-    pf::TextBox& t = *txtAnswer[static_cast<std::size_t>(index)];
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
+    qv::selectAllText(*txtAnswer[static_cast<std::size_t>(index)]);
 }
 
 void FrmUserInput::refuse(int index, const std::string& message) {
@@ -124,8 +122,7 @@ void FrmUserInput::refuse(int index, const std::string& message) {
     s.strNumericOK = "YES";
     s.strDecimalPointSeen = "NO";
     pf::TextBox& t = *txtAnswer[static_cast<std::size_t>(index)];
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
+    qv::selectAllText(t);
     t.SetFocus();
 }
 

@@ -69,11 +69,6 @@ bool numericEntry(pf::TextBox& box, double& value) {
 // double: such a number is beyond every limit and is refused, not stored.
 bool leadingValue(const std::string& text, double& value) { return pf::TryValText(pf::WithoutCommas(text), value); }
 
-void selectAll(pf::TextBox& box) {
-    box.SelStart(0);
-    box.SelLength(static_cast<int>(box.Text().size()));
-}
-
 void boxLook(pf::TextBox& box) {
     box.FontName("MS Sans Serif");
     box.FontSize(9.75);
@@ -193,8 +188,8 @@ void FrmWLModel::refuse(pf::TextBox& box, const std::string& message, const char
     if (box.canTakeFocus()) box.SetFocus();
 }
 
-void FrmWLModel::txt_WL_GotFocus(int index) { selectAll(*txt_WL[index]); }
-void FrmWLModel::txtECONAnal_GotFocus(int index) { selectAll(*txtECONAnal[index]); }
+void FrmWLModel::txt_WL_GotFocus(int index) { qv::selectAllText(*txt_WL[index]); }
+void FrmWLModel::txtECONAnal_GotFocus(int index) { qv::selectAllText(*txtECONAnal[index]); }
 
 void FrmWLModel::txt_WL_LostFocus(int index) {
     auto& s = qv::S();
