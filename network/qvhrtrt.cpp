@@ -173,12 +173,7 @@ void BuildNetworkInputGrid() {
         // Only as wide as its columns and a scroll bar.
         g.Move(g.Left(), 1080, 4140, g.Height());
         g.Visible(true);
-        if (s.blnNewProblem) {
-            f.editor().moveTo(1, 1);
-            if (g.canTakeFocus()) g.SetFocus();
-        } else {
-            frmMenu().SetFocus();
-        }
+        qv::focusLaidOutGrid(f, s.blnNewProblem);
     } catch (const pf::RuntimeError&) {
         // The layout ends quietly where it failed.
     }

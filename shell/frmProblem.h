@@ -62,6 +62,10 @@ void layoutHomeInfoLabels(pf::Label& description, pf::Label& prompt);
 // The description with the start prompt below it.
 void showHomePrompt(pf::Label& description, pf::Label& prompt);
 
+// The end of a grid layout: a new problem starts at the first cell with the focus in
+// the grid (when it can take it); an opened one leaves the focus to the main window.
+void focusLaidOutGrid(FrmProblem& f, bool newProblem);
+
 // The start prompt of every home screen.
 inline constexpr const char* kHomePrompt =
     "  Select 'File' and click 'New' or 'Open' to work with a problem.";

@@ -225,13 +225,7 @@ void NewProblem() {
         else
             BuildAssignmentTableau();
         editItem(0).Enabled(false);
-        FrmProblem& f = frmProblem();
-        if (s.blnNewProblem) {
-            f.editor().moveTo(1, 1);
-            if (f.gridDisplayEdit.canTakeFocus()) f.gridDisplayEdit.SetFocus();
-        } else {
-            frmMenu().SetFocus();
-        }
+        qv::focusLaidOutGrid(frmProblem(), s.blnNewProblem);
     } catch (const pf::RuntimeError& e) {
         qverror::ReportError(e);
     }
