@@ -9,6 +9,7 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/qverror.h"
+#include "shell/SolvingCaption.h"
 
 namespace {
 const char* const kInputError = "Data Input Error";
@@ -394,8 +395,7 @@ void FrmInventoryForm::cmdCancel_Click() {
             return;
         }
         s.inv.intInventoryModel = 0;
-        frmMenu().lblmoduleindicator.Caption("Inventory Module");
-        frmMenu().lblmoduleindicator.Refresh();
+        qv::showStatusCaption("Inventory Module");
         s.strProblemEntered = "NO";
         s.blnNewProblem = true;
         qv::menuEvent(qv::MenuEvent::ModelFormNewCancelled);

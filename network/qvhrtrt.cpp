@@ -17,12 +17,12 @@
 #include "shell/frmSolution.h"
 #include "shell/frmUserInput.h"
 #include "shell/qverror.h"
+#include "shell/SolvingCaption.h"
 
 namespace qvhrtrt {
 
 namespace {
 
-constexpr const char* kSolvingCaption = "Solving Problem . . .";
 
 // A step that goes on when its object reports that it is loaded already.
 template <typename F>
@@ -44,11 +44,6 @@ void showLines(const char* title, const std::vector<std::string>& lines) {
 
 void warn(const char* text) { pf::MsgBox(text, pf::vbCritical + pf::vbOKOnly, kWarningTitle); }
 
-void showCaption(const std::string& caption) {
-    frmMenu().lblmoduleindicator.Caption(caption);
-    frmMenu().lblmoduleindicator.Refresh();
-}
-
 void solveShortestRoute() {
     auto& s = qv::S();
     PrepareRouteLabels();
@@ -61,12 +56,12 @@ void solveShortestRoute() {
     FrmMenu& menu = frmMenu();
     (*menu.mnudispeditsubs)(0).Enabled(true);
     const std::string kept = menu.lblmoduleindicator.Caption();
-    showCaption(kSolvingCaption);
+    qv::showStatusCaption(qv::kSolvingCaption);
     pf::SetBusyCursor(true);
     if (!LabelRoute()) {
         warn(kUnreachableWarning);
         pf::SetBusyCursor(false);
-        showCaption(kept);
+        qv::showStatusCaption(kept);
         menu.SetFocus();
         return;
     }
@@ -74,7 +69,7 @@ void solveShortestRoute() {
     pf::SetBusyCursor(false);
     qv::enablePrintItems(true);
     menu.SetFocus();
-    showCaption(kept);
+    qv::showStatusCaption(kept);
 }
 
 void solveSpanningTree() {

@@ -11,20 +11,15 @@
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
 #include "shell/qverror.h"
+#include "shell/SolvingCaption.h"
 
 namespace {
 
-constexpr const char* kSolvingCaption = "Solving Problem . . .";
 constexpr long kOpenFlags = 0x1804;  // file and path must exist, no read-only box
 constexpr long kSaveFlags = 0x806;   // ask before overwriting, no read-only box, path must exist
 
 qv::SharedState& St() { return qv::S(); }
 int currentModuleNumber() { return qv::S().intCurrentModule; }
-
-void showCaption(const std::string& caption) {
-    frmMenu().lblmoduleindicator.Caption(caption);
-    frmMenu().lblmoduleindicator.Refresh();
-}
 
 // A window or object loaded twice (error 360) lets the command go on with its next step.
 template <typename F>
@@ -70,9 +65,9 @@ void resetModuleWindows(bool forOpen) {
     tolerateLoaded([mod] { qv::unloadWindow(qv::homeScreenName(mod)); });
     tolerateLoaded([] { openHomeScreen(); });
     tolerateLoaded([] { hideLoadInfo(); });
-    if (mod == 11) showCaption("Forecasting Module");
-    if (mod == 8) showCaption("Inventory Module");
-    if (mod == 9) showCaption("Waiting Lines Module");
+    if (mod == 11) qv::showStatusCaption("Forecasting Module");
+    if (mod == 8) qv::showStatusCaption("Inventory Module");
+    if (mod == 9) qv::showStatusCaption("Waiting Lines Module");
 }
 
 bool confirm(const char* text, const char* title) {
@@ -245,7 +240,7 @@ void FrmMenu::mnuFileSave_Click() {
     } catch (const pf::RuntimeError& e) {
         if (e.number() == pf::errCancel) return;
         pf::SetBusyCursor(false);
-        showCaption(entryCaption);
+        qv::showStatusCaption(entryCaption);
         qverror::ReportError(e);
     }
 }
@@ -380,7 +375,7 @@ void FrmMenu::mnuSolutionSolve_Click() {
                 qv::menuEvent(qv::MenuEvent::Solved);
                 qv::enablePrintItems(false);
             }
-            showCaption(kSolvingCaption);
+            qv::showStatusCaption(qv::kSolvingCaption);
             pf::SetBusyCursor(true);
         }
         if (mod == 7) {
@@ -396,12 +391,12 @@ void FrmMenu::mnuSolutionSolve_Click() {
         SetFocus();
         // Forecasting keeps the caption its method dialog set, unless nothing was solved.
         if (mod != 11)
-            showCaption(saved);
-        else if (lblmoduleindicator.Caption() == kSolvingCaption)
-            showCaption(saved);
+            qv::showStatusCaption(saved);
+        else if (lblmoduleindicator.Caption() == qv::kSolvingCaption)
+            qv::showStatusCaption(saved);
     } catch (const pf::RuntimeError& e) {
         pf::SetBusyCursor(false);
-        showCaption(entryCaption);
+        qv::showStatusCaption(entryCaption);
         qverror::ReportError(e);
     }
 }

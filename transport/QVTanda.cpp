@@ -22,6 +22,7 @@
 #include "transport/core/TransportSolution.h"
 #include "transport/core/taengine.h"
 #include "transport/frmErrorMsg.h"
+#include "shell/SolvingCaption.h"
 
 namespace QVTanda {
 
@@ -487,8 +488,7 @@ void SolveProblem() {
     if (!qv::askOptimizationCriterion()) return;
     FrmMenu& menu = frmMenu();
     const std::string caption = menu.lblmoduleindicator.Caption();
-    menu.lblmoduleindicator.Caption("Solving Problem . . .");
-    menu.lblmoduleindicator.Refresh();
+    qv::showStatusCaption(qv::kSolvingCaption);
     editItem(0).Enabled(true);
     editItem(2).Enabled(false);
     pf::SetBusyCursor(true);
@@ -498,8 +498,7 @@ void SolveProblem() {
     else
         AssnOut::ShowAssignmentSolution();
     qv::enablePrintItems(true);
-    menu.lblmoduleindicator.Caption(caption);
-    menu.lblmoduleindicator.Refresh();
+    qv::showStatusCaption(caption);
     pf::SetBusyCursor(false);
 }
 
