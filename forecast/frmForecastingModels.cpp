@@ -157,8 +157,7 @@ void FrmForecastingModels::CmdSolve_Click() {
             s.strNumericText = pf::UCase(first);
             tanumchk::CheckNumericText();
             if (s.strNumericOK == "NO") {
-                s.strNumericOK = "YES";
-                s.strDecimalPointSeen = "NO";
+                tanumchk::ResetVerdicts();
                 return refuse(0, kSmoothingRange);
             }
             // Kept as checked: commas are no decimal point, so "0,5" is 5, not 0.

@@ -55,8 +55,7 @@ bool numericCell(const std::string& text) {
     bool ok = s.strNumericOK != "NO";
     if (ok && std::isinf(pf::ValLeadingOrInfinite(text))) ok = false;
     if (!ok) {
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+        tanumchk::ResetVerdicts();
     }
     return ok;
 }

@@ -21,15 +21,6 @@ void refuse(pf::TextBox* box, const char* text) {
     if (box && box->canTakeFocus()) box->SetFocus();
 }
 
-// The numeric-entry check on a box's text: a whole number (the verdicts are left
-// as the check set them).
-bool wholeNumber(const std::string& text) {
-    auto& s = qv::S();
-    s.strNumericText = text;
-    tanumchk::CheckNumericText();
-    return s.strNumericOK != "NO" && s.strDecimalPointSeen != "YES";
-}
-
 }  // namespace
 
 FrmLPFeatures::FrmLPFeatures() : pf::Form("frmLPFeatures", pf::FormKind::Dialog) {
@@ -103,8 +94,8 @@ void FrmLPFeatures::cmdOK_Click() {
     auto& s = qv::S();
     const std::string constraints = txtConstraints.Text();
     const std::string variables = txtVariables.Text();
-    if (!wholeNumber(constraints)) return refuse(&txtConstraints, "Number of Constraints Must be an Integer.");
-    if (!wholeNumber(variables)) return refuse(&txtVariables, "Number of Variables Must be an Integer.");
+    if (!tanumchk::IsWholeNumber(constraints)) return refuse(&txtConstraints, "Number of Constraints Must be an Integer.");
+    if (!tanumchk::IsWholeNumber(variables)) return refuse(&txtVariables, "Number of Variables Must be an Integer.");
     const double m = pf::ValLeadingOrInfinite(constraints);
     if (m > QVLP::kMaxConstraints)
         return refuse(&txtConstraints, "You may only solve a problem with a maximum of 50 constraints.");

@@ -53,9 +53,7 @@ void Frminputnodes::txtAnswer_GotFocus(int index) { qv::selectAllText(*txtAnswer
 
 void Frminputnodes::refuse(int index, const std::string& message) {
     pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, kTitle);
-    auto& s = qv::S();
-    s.strNumericOK = "YES";
-    s.strDecimalPointSeen = "NO";
+    tanumchk::ResetVerdicts();
     pf::TextBox& t = *txtAnswer[static_cast<std::size_t>(index)];
     qv::selectAllText(t);
     t.SetFocus();
@@ -64,9 +62,7 @@ void Frminputnodes::refuse(int index, const std::string& message) {
 bool Frminputnodes::readNode(int index, const char* notInteger, int& node) {
     auto& s = qv::S();
     const std::string text = txtAnswer[static_cast<std::size_t>(index)]->Text();
-    s.strNumericText = text;
-    tanumchk::CheckNumericText();
-    if (s.strNumericOK == "NO" || s.strDecimalPointSeen == "YES") {
+    if (!tanumchk::IsWholeNumber(text)) {
         refuse(index, notInteger);
         return false;
     }

@@ -24,11 +24,8 @@ bool askWholeNumber(const char* prompt, const char* title, const char* notWhole,
             frmMenu().SetFocus();
             return false;
         }
-        s.strNumericText = pf::UCase(answer);
-        tanumchk::CheckNumericText();
-        if (s.strNumericOK == "NO" || s.strDecimalPointSeen == "YES") {
-            s.strNumericOK = "YES";
-            s.strDecimalPointSeen = "NO";
+        if (!tanumchk::IsWholeNumber(pf::UCase(answer))) {
+            tanumchk::ResetVerdicts();
             refuse(notWhole);
             continue;
         }

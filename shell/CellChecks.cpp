@@ -29,19 +29,6 @@ int refuse(const std::string& message) {
     return kRejected;
 }
 
-// The verdicts go back to their neutral state after a refused text, so that the next
-// check starts clean.
-void resetVerdicts() {
-    qv::S().strNumericOK = "YES";
-    qv::S().strDecimalPointSeen = "NO";
-}
-
-bool numericCheck(const std::string& text) {
-    qv::S().strNumericText = text;
-    tanumchk::CheckNumericText();
-    return qv::S().strNumericOK == "YES";
-}
-
 void raiseDecimals(int places) {
     auto& dp = qv::S().intDecimalPlaces;
     if (dp.num() < places) dp = places;
@@ -101,8 +88,8 @@ int networkCell(Pass pass, int arc, int col, const std::string& text) {
             if (pass == Pass::CheckPass) arcs(arc, col) = 0;
             return kAccepted;
         }
-        if (!numericCheck(pf::UCase(pf::Trim(text)))) {
-            resetVerdicts();
+        if (!tanumchk::IsNumeric(pf::UCase(pf::Trim(text)))) {
+            tanumchk::ResetVerdicts();
             return refuse(kDistanceNotNumber);
         }
         double v = 0;
@@ -129,8 +116,8 @@ int seriesCell(Pass pass, int period, const std::string& text) {
         return emptyAnswer();
     }
     double v = 0;
-    if (!numericCheck(upper) || !pf::TryValLeading(s.strNumericText, v)) {
-        resetVerdicts();
+    if (!tanumchk::IsNumeric(upper) || !pf::TryValLeading(s.strNumericText, v)) {
+        tanumchk::ResetVerdicts();
         return refuse(kSeriesNotNumber);
     }
     series(period, 1) = v;
@@ -146,8 +133,8 @@ int transitionCell(Pass pass, int i, int j, const std::string& text) {
         s.mk.dblTransitionMatrix(i, j) = 0;
         return pass == Pass::CheckPass ? emptyAnswer() : kAccepted;
     }
-    if (!numericCheck(pf::UCase(text))) {
-        resetVerdicts();
+    if (!tanumchk::IsNumeric(pf::UCase(text))) {
+        tanumchk::ResetVerdicts();
         return refuse(kTransitionRange);
     }
     s.mk.strTransitionTexts(i, j) = s.strNumericText;
@@ -204,8 +191,8 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
     double v = 0;
     switch (gridIndex) {
         case 0:
-            if (!numericCheck(pf::UCase(text)) || !pf::TryValLeading(s.strNumericText, v)) {
-                resetVerdicts();
+            if (!tanumchk::IsNumeric(pf::UCase(text)) || !pf::TryValLeading(s.strNumericText, v)) {
+                tanumchk::ResetVerdicts();
                 return refuse(kPayoffNotNumber);
             }
             d.dblPayoffTable(row, col) = v;
@@ -224,8 +211,8 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
             return kAccepted;
         }
         default:
-            if (!numericCheck(pf::UCase(text))) {
-                resetVerdicts();
+            if (!tanumchk::IsNumeric(pf::UCase(text))) {
+                tanumchk::ResetVerdicts();
                 return refuse(kProbabilityRange);
             }
             if (!pf::TryValLeading(s.strNumericText, v) || v < 0 || v > 1) return refuse(kProbabilityRange);

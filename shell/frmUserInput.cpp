@@ -16,12 +16,6 @@ namespace {
 
 const char* const kTitle = "Data Input Error";
 
-bool isWholeNumberText(const std::string& text) {
-    auto& s = qv::S();
-    s.strNumericText = text;
-    tanumchk::CheckNumericText();
-    return s.strNumericOK == "YES" && s.strDecimalPointSeen == "NO";
-}
 
 }  // namespace
 
@@ -118,9 +112,7 @@ void FrmUserInput::txtAnswer_GotFocus(int index) {
 
 void FrmUserInput::refuse(int index, const std::string& message) {
     pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, kTitle);
-    auto& s = qv::S();
-    s.strNumericOK = "YES";
-    s.strDecimalPointSeen = "NO";
+    tanumchk::ResetVerdicts();
     pf::TextBox& t = *txtAnswer[static_cast<std::size_t>(index)];
     qv::selectAllText(t);
     t.SetFocus();
@@ -135,9 +127,9 @@ void FrmUserInput::cmdOK_Click() {
         case 2: case 3: {
             // The check takes commas for thousands separators, so the value is read
             // without them: "1,000" is a thousand origins, not one.
-            if (!isWholeNumberText(a0)) return refuse(0, "Number of origins must be an integer.");
+            if (!tanumchk::IsWholeNumber(a0)) return refuse(0, "Number of origins must be an integer.");
             const std::string origins = s.strNumericText;
-            if (!isWholeNumberText(a1)) return refuse(1, "Number of destinations must be an integer.");
+            if (!tanumchk::IsWholeNumber(a1)) return refuse(1, "Number of destinations must be an integer.");
             const std::string destinations = s.strNumericText;
             s.tr.strOriginCountText = a0;
             s.tr.strDestinationCountText = a1;

@@ -288,8 +288,7 @@ int checkNodeCell(int node, const std::string& text, bool supply) {
     double v = 0;
     bool rejected = true;
     if (s.strNumericOK == "NO" || s.strDecimalPointSeen == "YES" || !enteredValue(v)) {
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+        tanumchk::ResetVerdicts();
         inputError(supply ? "Supply Must Have A Numeric Value." : "DEMAND Must Have A Numeric Value.");
     } else if (v >= qv::kTransportValueLimit) {
         ShowSupplyDemandTooLarge(v);

@@ -57,8 +57,7 @@ bool numericEntry(pf::TextBox& box, double& value) {
     bool ok = s.strNumericOK != "NO";
     if (ok) ok = pf::TryValText(s.strNumericText, value);
     if (!ok) {
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+        tanumchk::ResetVerdicts();
         return false;
     }
     box.Text(s.strNumericText);

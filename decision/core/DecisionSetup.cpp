@@ -80,8 +80,7 @@ CountVerdict judgeCount(CountBox box, const std::string& text) {
         tanumchk::CheckNumericText();
         const bool valid = s.strNumericOK == "YES";
         // The verdicts go back to neutral whatever the outcome, for the next check.
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+        tanumchk::ResetVerdicts();
         if (!valid) return refuse(texts.notInteger);
         v = pf::ValLeadingOrInfinite(s.strNumericText);
     } else {

@@ -40,8 +40,7 @@ bool AcceptsCheckedEntry(qv::SharedState& s, const std::string& text, double& va
         s.strNumericText = pf::UCase(text);
         tanumchk::CheckNumericText();
         if (s.strNumericOK == "NO") {
-            s.strNumericOK = "YES";
-            s.strDecimalPointSeen = "NO";
+            tanumchk::ResetVerdicts();
             ok = false;
         }
     }

@@ -92,8 +92,7 @@ TimeEntry EnterTime(qv::PertBlock& P, TimeBox box, int c, const std::string& tex
     // The check has taken the grouping commas out: "1,500" is 1500.
     if (valid) valid = pf::TryValLeading(s.strNumericText, v);
     if (!valid) {
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+        tanumchk::ResetVerdicts();
         r.verdict = TimeVerdict::Invalid;
         return r;
     }

@@ -41,4 +41,19 @@ void CheckNumericText() {
     }
 }
 
+bool IsNumeric(const std::string& text) {
+    qv::S().strNumericText = text;
+    CheckNumericText();
+    return qv::S().strNumericOK == "YES";
+}
+
+bool IsWholeNumber(const std::string& text) {
+    return IsNumeric(text) && qv::S().strDecimalPointSeen == "NO";
+}
+
+void ResetVerdicts() {
+    qv::S().strNumericOK = "YES";
+    qv::S().strDecimalPointSeen = "NO";
+}
+
 }  // namespace tanumchk

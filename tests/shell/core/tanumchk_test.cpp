@@ -55,4 +55,22 @@ TEST(NumericEntryCheck, CasesTable) {
     }
 }
 
+// The verdict helpers agree with the verdicts the check leaves, on the same table.
+TEST(NumericEntryCheck, VerdictHelpersFollowTheCheck) {
+    for (const NumericCase& c : kCases) {
+        SCOPED_TRACE(std::string("text: '") + c.before + "'");
+        qv::resetState();
+        qv::SharedState& s = qv::S();
+        s.strDecimalPointSeen = "KEEP";  // an empty text leaves it: never whole then
+        const std::string ok = c.ok;
+        EXPECT_EQ(tanumchk::IsNumeric(c.before), ok == "YES");
+        EXPECT_EQ(s.strNumericText, c.after);
+        EXPECT_EQ(tanumchk::IsWholeNumber(c.before), ok == "YES" && std::string(c.point) == "NO");
+        EXPECT_EQ(s.strNumericOK, c.ok);
+        tanumchk::ResetVerdicts();
+        EXPECT_EQ(s.strNumericOK, "YES");
+        EXPECT_EQ(s.strDecimalPointSeen, "NO");
+    }
+}
+
 }  // namespace
