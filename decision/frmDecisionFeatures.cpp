@@ -14,17 +14,12 @@ namespace {
 
 using QVDecisionAnalysis::CountBox;
 
-void tell(pf::TextBox& box, const std::string& text, const std::string& title) {
-    pf::MsgBox(text, pf::vbCritical + pf::vbOKOnly, title);
-    if (box.canTakeFocus()) box.SetFocus();
-}
-
 // Judges a box that is not empty; on refusal the user is told and the box gets the
 // focus back. Returns the accepted count, or 0.
 int judge(pf::TextBox& box, CountBox kind) {
     const QVDecisionAnalysis::CountVerdict v = QVDecisionAnalysis::judgeCount(kind, box.Text());
     if (v.accepted) return v.value;
-    tell(box, v.message, v.title);
+    qv::refuseEntry(box, v.message, v.title);
     return 0;
 }
 
@@ -164,7 +159,7 @@ void FrmDecisionFeatures::cmdOK_Click() {
         if (!boxes[i].asked) continue;
         pf::TextBox& box = *boxes[i].box;
         if (box.Text().empty()) {
-            tell(box, QVDecisionAnalysis::emptyCountMessage(boxes[i].kind), "Data Input Error");
+            qv::refuseEntry(box, QVDecisionAnalysis::emptyCountMessage(boxes[i].kind), "Data Input Error");
             return;
         }
         counts[i] = judge(box, boxes[i].kind);

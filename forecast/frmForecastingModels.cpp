@@ -122,9 +122,7 @@ void FrmForecastingModels::txtValue_GotFocus(int index) {
 }
 
 void FrmForecastingModels::refuse(int box, const std::string& message) {
-    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, "Data Input Error");
-    pf::TextBox& t = *txtValue[static_cast<std::size_t>(box)];
-    if (t.canTakeFocus()) t.SetFocus();
+    qv::refuseEntry(*txtValue[static_cast<std::size_t>(box)], message);
     txtValue_GotFocus(box);
 }
 

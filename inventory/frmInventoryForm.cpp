@@ -245,8 +245,7 @@ void FrmInventoryForm::chkreorderpoint_Click() {
 // ---------------------------------------------------------------- leaving a box
 
 void FrmInventoryForm::refuse(pf::TextBox& box, const std::string& message, const std::string& title) {
-    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, title);
-    if (box.canTakeFocus()) box.SetFocus();
+    qv::refuseEntry(box, message, title);
     entryRefused_ = true;
 }
 

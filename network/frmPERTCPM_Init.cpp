@@ -56,8 +56,7 @@ void FrmPERTCPM_Init::txtNumActivities_GotFocus() {
 }
 
 void FrmPERTCPM_Init::refuse(const char* message, const std::string& text) {
-    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, "Data Input Error");
-    if (txtNumActivities.canTakeFocus()) txtNumActivities.SetFocus();
+    qv::refuseEntry(txtNumActivities, message);
     txtNumActivities_GotFocus();
     refusedText_ = text;
     refusalPending_ = true;

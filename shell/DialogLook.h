@@ -1,5 +1,6 @@
 #pragma once
 #include <initializer_list>
+#include <string>
 // The one look of the program's modal dialogs: no title bar, light grey, a navy
 // header line in white Century Gothic across the top with a small icon at its left,
 // centred on the main window when shown. Every dialog calls this instead of repeating it.
@@ -32,5 +33,9 @@ void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double f
 
 // Selects a box's whole text, so that what the user types next replaces it.
 void selectAllText(pf::TextBox& box);
+
+// A refused entry: the message in a critical box, then the focus back to the box
+// when it can take it.
+void refuseEntry(pf::TextBox& box, const std::string& message, const std::string& title = "Data Input Error");
 
 }  // namespace qv

@@ -183,8 +183,7 @@ void FrmWLModel::Form_Unload(int& /*cancel*/) { qv::menuEvent(qv::MenuEvent::Mod
 
 void FrmWLModel::refuse(pf::TextBox& box, const std::string& message, const char* title) {
     refusedBox_ = &box;
-    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, title);
-    if (box.canTakeFocus()) box.SetFocus();
+    qv::refuseEntry(box, message, title);
 }
 
 void FrmWLModel::txt_WL_GotFocus(int index) { qv::selectAllText(*txt_WL[index]); }
