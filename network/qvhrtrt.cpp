@@ -24,16 +24,6 @@ namespace qvhrtrt {
 namespace {
 
 
-// A step that goes on when its object reports that it is loaded already.
-template <typename F>
-void passLoaded(F&& step) {
-    try {
-        step();
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errObjectAlreadyLoaded) throw;
-    }
-}
-
 void showLines(const char* title, const std::vector<std::string>& lines) {
     FrmSolution& w = frmSolution();
     w.startLines(lines.front());
@@ -103,7 +93,7 @@ void NewNetworkProblem() {
 void EnableNetworkMenus() {
     qv::S().strProblemEntered = "YES";
     try {
-        passLoaded([] { qv::menuEvent(qv::MenuEvent::NetworkLaidOut); });
+        qv::tolerateLoaded([] { qv::menuEvent(qv::MenuEvent::NetworkLaidOut); });
     } catch (const pf::RuntimeError& e) {
         qverror::ReportError(e);
     }
@@ -129,7 +119,7 @@ void BuildNetworkInputGrid() {
         s.blnCellEdited = false;
         s.strCellBuffer.clear();
 
-        passLoaded([&] {
+        qv::tolerateLoaded([&] {
             long colour = f.BackColor();
             f.BackColor(QVCommon::PaletteColor(colour));
         });
@@ -164,7 +154,7 @@ void BuildNetworkInputGrid() {
         }
         g.HighLight(true);
 
-        passLoaded([] { pf::Unload<FrmSolution>(); });
+        qv::tolerateLoaded([] { pf::Unload<FrmSolution>(); });
         // Only as wide as its columns and a scroll bar.
         g.Move(g.Left(), 1080, 4140, g.Height());
         g.Visible(true);

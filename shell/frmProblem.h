@@ -52,6 +52,17 @@ bool loadStep(F&& fn) {
     return true;
 }
 
+// A step that goes on when its window or object reports that it is loaded already;
+// any other failure passes on.
+template <typename F>
+void tolerateLoaded(F&& fn) {
+    try {
+        fn();
+    } catch (const pf::RuntimeError& e) {
+        if (e.number() != pf::errObjectAlreadyLoaded) throw;
+    }
+}
+
 // The first steps of every home screen's Load: the window at the top left, its
 // labels' colours through the palette, and the module's menus. False ends the Load.
 bool startHomeScreenLoad(pf::Form& window, std::initializer_list<pf::Control*> paletteLabels);
