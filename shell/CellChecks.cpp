@@ -116,10 +116,7 @@ int seriesCell(Pass pass, int period, const std::string& text) {
         return emptyAnswer();
     }
     double v = 0;
-    if (!tanumchk::IsNumeric(upper) || !pf::TryValLeading(s.strNumericText, v)) {
-        tanumchk::ResetVerdicts();
-        return refuse(kSeriesNotNumber);
-    }
+    if (!tanumchk::CheckedValue(upper, v)) return refuse(kSeriesNotNumber);
     series(period, 1) = v;
     tolerantDecimalsTest(v);
     return kAccepted;
@@ -191,10 +188,7 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
     double v = 0;
     switch (gridIndex) {
         case 0:
-            if (!tanumchk::IsNumeric(pf::UCase(text)) || !pf::TryValLeading(s.strNumericText, v)) {
-                tanumchk::ResetVerdicts();
-                return refuse(kPayoffNotNumber);
-            }
+            if (!tanumchk::CheckedValue(pf::UCase(text), v)) return refuse(kPayoffNotNumber);
             d.dblPayoffTable(row, col) = v;
             tolerantDecimalsTest(d.dblPayoffTable(row, col));
             return kAccepted;

@@ -85,14 +85,9 @@ TimeEntry EnterTime(qv::PertBlock& P, TimeBox box, int c, const std::string& tex
     TimeEntry r;
     if (text.empty()) return r;
     qv::SharedState& s = qv::S();
-    s.strNumericText = pf::UCase(text);
-    tanumchk::CheckNumericText();
-    bool valid = s.strNumericOK != "NO";
     double v = 0;
-    // The check has taken the grouping commas out: "1,500" is 1500.
-    if (valid) valid = pf::TryValLeading(s.strNumericText, v);
-    if (!valid) {
-        tanumchk::ResetVerdicts();
+    // The check takes the grouping commas out: "1,500" is 1500.
+    if (!tanumchk::CheckedValue(pf::UCase(text), v)) {
         r.verdict = TimeVerdict::Invalid;
         return r;
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/core/Format.h"
 #include "shell/core/State.h"
 
 namespace tanumchk {
@@ -49,6 +50,12 @@ bool IsNumeric(const std::string& text) {
 
 bool IsWholeNumber(const std::string& text) {
     return IsNumeric(text) && qv::S().strDecimalPointSeen == "NO";
+}
+
+bool CheckedValue(const std::string& text, double& v) {
+    if (IsNumeric(text) && pf::TryValLeading(qv::S().strNumericText, v)) return true;
+    ResetVerdicts();
+    return false;
 }
 
 void ResetVerdicts() {

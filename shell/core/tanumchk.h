@@ -16,6 +16,11 @@ void CheckNumericText();
 bool IsNumeric(const std::string& text);
 bool IsWholeNumber(const std::string& text);
 
+// The check on `text`, then the number of the checked (comma-free) text into v;
+// false, with the verdicts reset, when the check refuses the text or its digits do
+// not fit a double.
+bool CheckedValue(const std::string& text, double& v);
+
 // The verdicts back to their neutral state after a refused text, so that the next
 // check starts clean.
 void ResetVerdicts();

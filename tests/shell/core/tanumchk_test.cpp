@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/core/Format.h"
 #include "shell/core/State.h"
 
 namespace {
@@ -70,7 +71,21 @@ TEST(NumericEntryCheck, VerdictHelpersFollowTheCheck) {
         tanumchk::ResetVerdicts();
         EXPECT_EQ(s.strNumericOK, "YES");
         EXPECT_EQ(s.strDecimalPointSeen, "NO");
+        double v = -7;
+        const bool taken = tanumchk::CheckedValue(c.before, v);
+        EXPECT_EQ(taken, ok == "YES");
+        EXPECT_EQ(v, taken ? pf::ValLeading(c.after) : -7);
+        if (!taken) {
+            EXPECT_EQ(s.strNumericOK, "YES");  // reset for the next check
+        }
     }
+    // Passed by the check, but too many digits for a double: refused and reset.
+    double v = -7;
+    EXPECT_FALSE(tanumchk::CheckedValue(std::string(400, '9'), v));
+    EXPECT_EQ(v, -7);
+    EXPECT_EQ(qv::S().strNumericOK, "YES");
+    EXPECT_TRUE(tanumchk::CheckedValue("1,500", v));
+    EXPECT_EQ(v, 1500);
 }
 
 }  // namespace
