@@ -51,16 +51,8 @@ bool oneChannel(int model) { return model == 2 || model == 3; }
 // The numeric-entry check on a box's upper-cased text; on success the box shows the
 // comma-free text and `value` its number. A number beyond the double range fails.
 bool numericEntry(pf::TextBox& box, double& value) {
-    auto& s = qv::S();
-    s.strNumericText = pf::UCase(box.Text());
-    tanumchk::CheckNumericText();
-    bool ok = s.strNumericOK != "NO";
-    if (ok) ok = pf::TryValText(s.strNumericText, value);
-    if (!ok) {
-        tanumchk::ResetVerdicts();
-        return false;
-    }
-    box.Text(s.strNumericText);
+    if (!tanumchk::CheckedValue(pf::UCase(box.Text()), value)) return false;
+    box.Text(qv::S().strNumericText);
     return true;
 }
 
