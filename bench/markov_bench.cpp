@@ -6,23 +6,11 @@
 
 #include "markov/core/MarkovAnalysis.h"
 #include "markov/core/MarkovBlock.h"
+#include "tests/markov/core/markov_chain.h"
 
 namespace {
 
-struct Chain {
-    qv::MarkovBlock mk;
-    pf::Array2<double> table;
-};
-
-Chain Make(const std::vector<std::vector<double>>& p) {
-    Chain c;
-    Markov::InitMarkovArrays(c.mk, c.table);
-    const int n = static_cast<int>(p.size());
-    c.mk.intStateCount = n;
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) c.mk.dblTransitionMatrix(i, j) = p[i - 1][j - 1];
-    return c;
-}
+using markovtest::Chain;
 
 // State 1 absorbing; the other nine leak to it slowly and wander among themselves.
 void BM_SlowAbsorption10(benchmark::State& state) {
@@ -33,7 +21,7 @@ void BM_SlowAbsorption10(benchmark::State& state) {
         p[i][i] = 0.99;
         p[i][1 + i % 9] += 0.009;
     }
-    Chain c = Make(p);
+    Chain c = markovtest::MakeChain(p);
     for (auto _ : state) {
         Markov::AnalyzeChain(c.mk, c.table);
         benchmark::DoNotOptimize(c.table(1, 1));
@@ -47,7 +35,7 @@ void BM_PeriodicSteadyState10(benchmark::State& state) {
     for (int i = 0; i < 10; ++i) p[i][(i + 1) % 10] = 1;
     p[0][1] = 0.5;
     p[0][3] = 0.5;
-    Chain c = Make(p);
+    Chain c = markovtest::MakeChain(p);
     for (auto _ : state) {
         Markov::AnalyzeChain(c.mk, c.table);
         benchmark::DoNotOptimize(c.mk.dblStateDistribution(1));

@@ -15,6 +15,7 @@
 #include "shell/frmMenu.h"
 #include "shell/frmSolution.h"
 #include "shell/frmTransObj.h"
+#include "shell/SolvingCaption.h"
 
 namespace QVDecisionAnalysis {
 
@@ -23,7 +24,6 @@ namespace {
 constexpr int kHeadingWidth = 1700;
 constexpr int kDataWidth = 1180;
 constexpr int kCaptionWidthPerState = 1220;
-constexpr const char* kSolvingCaption = "Solving Problem . . .";
 
 // A stored value as a cell shows it; an element never set stays an empty cell.
 std::string cellText(const pf::Value& v) { return v.IsEmpty() ? std::string() : pf::EntryNumber(v.num()); }
@@ -161,8 +161,7 @@ void SolveDecisionProblem() {
 
     pf::Label& status = frmMenu().lblmoduleindicator;
     const std::string saved = status.Caption();
-    status.Caption(kSolvingCaption);
-    status.Refresh();
+    qv::showStatusCaption(qv::kSolvingCaption);
     pf::SetBusyCursor(true);
 
     FrmSolution& window = frmSolution();
@@ -181,8 +180,7 @@ void SolveDecisionProblem() {
 
     // Edit item 0, Print and Save As Text File.
     qv::menuEvent(qv::MenuEvent::Solved);
-    status.Caption(saved);
-    status.Refresh();
+    qv::showStatusCaption(saved);
     pf::SetBusyCursor(false);
     window.showSolution();
 }

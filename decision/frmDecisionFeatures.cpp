@@ -14,22 +14,12 @@ namespace {
 
 using QVDecisionAnalysis::CountBox;
 
-void selectAll(pf::TextBox& box) {
-    box.SelStart(0);
-    box.SelLength(static_cast<int>(box.Text().size()));
-}
-
-void tell(pf::TextBox& box, const std::string& text, const std::string& title) {
-    pf::MsgBox(text, pf::vbCritical + pf::vbOKOnly, title);
-    if (box.canTakeFocus()) box.SetFocus();
-}
-
 // Judges a box that is not empty; on refusal the user is told and the box gets the
 // focus back. Returns the accepted count, or 0.
 int judge(pf::TextBox& box, CountBox kind) {
     const QVDecisionAnalysis::CountVerdict v = QVDecisionAnalysis::judgeCount(kind, box.Text());
     if (v.accepted) return v.value;
-    tell(box, v.message, v.title);
+    qv::refuseEntry(box, v.message, v.title);
     return 0;
 }
 
@@ -130,9 +120,9 @@ void FrmDecisionFeatures::chkStrategy_Click() {
     lblIndicator.Visible(outcomes);
 }
 
-void FrmDecisionFeatures::txtNumAlternatives_GotFocus() { selectAll(txtNumAlternatives); }
-void FrmDecisionFeatures::txtNumStates_GotFocus() { selectAll(txtNumStates); }
-void FrmDecisionFeatures::txtIndicator_GotFocus() { selectAll(txtIndicator); }
+void FrmDecisionFeatures::txtNumAlternatives_GotFocus() { qv::selectAllText(txtNumAlternatives); }
+void FrmDecisionFeatures::txtNumStates_GotFocus() { qv::selectAllText(txtNumStates); }
+void FrmDecisionFeatures::txtIndicator_GotFocus() { qv::selectAllText(txtIndicator); }
 
 void FrmDecisionFeatures::leaveBox(pf::TextBox& box, QVDecisionAnalysis::CountBox kind) {
     refusedOnLeave_ = false;
@@ -169,7 +159,7 @@ void FrmDecisionFeatures::cmdOK_Click() {
         if (!boxes[i].asked) continue;
         pf::TextBox& box = *boxes[i].box;
         if (box.Text().empty()) {
-            tell(box, QVDecisionAnalysis::emptyCountMessage(boxes[i].kind), "Data Input Error");
+            qv::refuseEntry(box, QVDecisionAnalysis::emptyCountMessage(boxes[i].kind), "Data Input Error");
             return;
         }
         counts[i] = judge(box, boxes[i].kind);

@@ -93,12 +93,7 @@ void BuildTimeSeriesGrid() {
         g.TextMatrix(t, 1, s.blnNewProblem || v.IsEmpty() ? std::string() : pf::EntryNumber(v.num()));
     }
     g.Visible(true);
-    if (s.blnNewProblem) {
-        f.editor().moveTo(1, 1);
-        if (g.canTakeFocus()) g.SetFocus();
-    } else {
-        frmMenu().SetFocus();
-    }
+    qv::focusLaidOutGrid(f, s.blnNewProblem);
 }
 
 void AddTimePeriods() {

@@ -118,15 +118,11 @@ void FrmForecastingModels::Option1_Click(int index) {
 }
 
 void FrmForecastingModels::txtValue_GotFocus(int index) {
-    pf::TextBox& t = *txtValue[static_cast<std::size_t>(index)];
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
+    qv::selectAllText(*txtValue[static_cast<std::size_t>(index)]);
 }
 
 void FrmForecastingModels::refuse(int box, const std::string& message) {
-    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, "Data Input Error");
-    pf::TextBox& t = *txtValue[static_cast<std::size_t>(box)];
-    if (t.canTakeFocus()) t.SetFocus();
+    qv::refuseEntry(*txtValue[static_cast<std::size_t>(box)], message);
     txtValue_GotFocus(box);
 }
 
@@ -159,8 +155,7 @@ void FrmForecastingModels::CmdSolve_Click() {
             s.strNumericText = pf::UCase(first);
             tanumchk::CheckNumericText();
             if (s.strNumericOK == "NO") {
-                s.strNumericOK = "YES";
-                s.strDecimalPointSeen = "NO";
+                tanumchk::ResetVerdicts();
                 return refuse(0, kSmoothingRange);
             }
             // Kept as checked: commas are no decimal point, so "0,5" is 5, not 0.

@@ -1,6 +1,7 @@
 #include "inventory/InventoryForms.h"
 
 #include "platform/core/Format.h"
+#include "shell/DialogLook.h"
 #include "shell/core/State.h"
 
 namespace {
@@ -139,11 +140,11 @@ FrmQtyDiscounts::FrmQtyDiscounts()
         lookLabel(*label, columns[0] + 360, top, 600, std::to_string(r + 1));
         auto cost = std::make_unique<pf::TextBox>(this, "txtUnitCost", r, &Frame1);
         lookBox(*cost, columns[1], top, 1455);
-        cost->GotFocus = [this, r] { selectAll(*txtUnitCost[static_cast<std::size_t>(r)]); };
+        cost->GotFocus = [this, r] { qv::selectAllText(*txtUnitCost[static_cast<std::size_t>(r)]); };
         cost->LostFocus = [this, r] { txtUnitCost_LostFocus(r); };
         auto minimum = std::make_unique<pf::TextBox>(this, "txtMinQty", r, &Frame1);
         lookBox(*minimum, columns[2], top, 1455);
-        minimum->GotFocus = [this, r] { selectAll(*txtMinQty[static_cast<std::size_t>(r)]); };
+        minimum->GotFocus = [this, r] { qv::selectAllText(*txtMinQty[static_cast<std::size_t>(r)]); };
         minimum->LostFocus = [this, r] { txtMinQty_LostFocus(r); };
         if (r == 0) minimum->Text("0");
         lblCategory.push_back(std::move(label));
@@ -243,7 +244,7 @@ FrmQR_Prob::FrmQR_Prob()
     lookBox(txtStockout, kBoxLeft - kLeft, 180);
     advance(555 + 120);
     comboService.Click = [this] { comboService_Click(); };
-    for (pf::TextBox* t : {&txtMean, &txtStdDev, &txtStockout}) t->GotFocus = [this, t] { selectAll(*t); };
+    for (pf::TextBox* t : {&txtMean, &txtStdDev, &txtStockout}) t->GotFocus = [t] { qv::selectAllText(*t); };
     txtMean.LostFocus = [this] { txtMean_LostFocus(); };
     txtStdDev.LostFocus = [this] { txtStdDev_LostFocus(); };
     txtStockout.LostFocus = [this] { txtStockout_LostFocus(); };
@@ -352,7 +353,7 @@ FrmOnePeriodProb::FrmOnePeriodProb()
     lookBox(txtLargeValue, kBoxLeft - kLeft, 540);
     advance(915 + 120);
     comboDistribution.Click = [this] { comboDistribution_Click(); };
-    for (pf::TextBox* t : {&txtSmallValue, &txtLargeValue}) t->GotFocus = [this, t] { selectAll(*t); };
+    for (pf::TextBox* t : {&txtSmallValue, &txtLargeValue}) t->GotFocus = [t] { qv::selectAllText(*t); };
     txtSmallValue.LostFocus = [this] { txtSmallValue_LostFocus(); };
     txtLargeValue.LostFocus = [this] { txtLargeValue_LostFocus(); };
     finishLayout();

@@ -9,6 +9,7 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/qverror.h"
+#include "shell/SolvingCaption.h"
 
 namespace {
 const char* const kInputError = "Data Input Error";
@@ -56,13 +57,13 @@ FrmInventoryForm::FrmInventoryForm(const char* formName, const char* title, cons
         lookLabel(*lblframe1, 120, 240, kBoxLeft - kLeft - 240, kPercentLabel);
         txtFrame1 = std::make_unique<pf::TextBox>(this, "txtFrame1", -1, f);
         lookBox(*txtFrame1, kBoxLeft - kLeft, 240);
-        txtFrame1->GotFocus = [this] { entryRefused_ = false; selectAll(*txtFrame1); };
+        txtFrame1->GotFocus = [this] { entryRefused_ = false; qv::selectAllText(*txtFrame1); };
         txtFrame1->LostFocus = [this] { txtFrame1_LostFocus(); };
         lblframe2 = std::make_unique<pf::Label>(this, "lblframe2", -1, f);
         lookLabel(*lblframe2, 120, 630, kBoxLeft - kLeft - 240, kUnitCostLabel);
         txtframe2 = std::make_unique<pf::TextBox>(this, "txtframe2", -1, f);
         lookBox(*txtframe2, kBoxLeft - kLeft, 630);
-        txtframe2->GotFocus = [this] { entryRefused_ = false; selectAll(*txtframe2); };
+        txtframe2->GotFocus = [this] { entryRefused_ = false; qv::selectAllText(*txtframe2); };
         txtframe2->LostFocus = [this] { txtframe2_LostFocus(); };
         top_ += 1035 + 120;
     }
@@ -139,11 +140,6 @@ void FrmInventoryForm::lookCombo(pf::ComboBox& c, int left, int top, int width) 
     c.FontName("MS Sans Serif");
     c.FontSize(9.75);
     c.TabIndex = nextTab();
-}
-
-void FrmInventoryForm::selectAll(pf::TextBox& t) {
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
 }
 
 // ---------------------------------------------------------------- Load and Unload
@@ -249,8 +245,7 @@ void FrmInventoryForm::chkreorderpoint_Click() {
 // ---------------------------------------------------------------- leaving a box
 
 void FrmInventoryForm::refuse(pf::TextBox& box, const std::string& message, const std::string& title) {
-    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, title);
-    if (box.canTakeFocus()) box.SetFocus();
+    qv::refuseEntry(box, message, title);
     entryRefused_ = true;
 }
 
@@ -265,7 +260,7 @@ bool FrmInventoryForm::leftBox(pf::TextBox& box, QVInvent::EntryRule rule, const
 
 void FrmInventoryForm::mainBox_GotFocus(int index) {
     entryRefused_ = false;
-    selectAll(*mainBoxes[static_cast<std::size_t>(index)]);
+    qv::selectAllText(*mainBoxes[static_cast<std::size_t>(index)]);
 }
 
 void FrmInventoryForm::mainBox_LostFocus(int index) {
@@ -399,8 +394,7 @@ void FrmInventoryForm::cmdCancel_Click() {
             return;
         }
         s.inv.intInventoryModel = 0;
-        frmMenu().lblmoduleindicator.Caption("Inventory Module");
-        frmMenu().lblmoduleindicator.Refresh();
+        qv::showStatusCaption("Inventory Module");
         s.strProblemEntered = "NO";
         s.blnNewProblem = true;
         qv::menuEvent(qv::MenuEvent::ModelFormNewCancelled);

@@ -85,7 +85,6 @@ protected:
     void lookBox(pf::TextBox& t, int left, int top, int width = kBoxWidth);
     void lookFrame(pf::Frame& f, int left, int top, int width, int height, const std::string& caption);
     void lookCombo(pf::ComboBox& c, int left, int top, int width);
-    void selectAll(pf::TextBox& t);
 
     // Shows the message, hands the box back and stops a Save or Solve that the
     // leaving was part of.

@@ -46,10 +46,6 @@ std::string rightAligned(const std::string& text, int width) {
     return pf::Spaces(width - static_cast<int>(text.size())) + text;
 }
 
-// Leading number of a typed text; digits beyond the double range count as an
-// infinite value of their sign, which every limit refuses.
-double leadingValue(const std::string& text) { return qv::leadingNumberOrInfinite(text); }
-
 // The numeric-entry check on a cell text; a refused text resets the verdicts.
 // Digits beyond the double range cannot be stored and are refused as well.
 bool numericCell(const std::string& text) {
@@ -57,10 +53,9 @@ bool numericCell(const std::string& text) {
     s.strNumericText = pf::UCase(text);
     tanumchk::CheckNumericText();
     bool ok = s.strNumericOK != "NO";
-    if (ok && std::isinf(leadingValue(text))) ok = false;
+    if (ok && std::isinf(pf::ValLeadingOrInfinite(text))) ok = false;
     if (!ok) {
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+        tanumchk::ResetVerdicts();
     }
     return ok;
 }
@@ -271,7 +266,7 @@ int ValidateCell(int index) {
             inputError("Constraint Values Must Be Numeric.");
             return 999;
         }
-        if (col == g.Cols() - 1 && leadingValue(t) < 0) {
+        if (col == g.Cols() - 1 && pf::ValLeadingOrInfinite(t) < 0) {
             inputError("Right Hand Sides Must be Positive");
             return 999;
         }

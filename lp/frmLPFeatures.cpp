@@ -21,31 +21,6 @@ void refuse(pf::TextBox* box, const char* text) {
     if (box && box->canTakeFocus()) box->SetFocus();
 }
 
-// The numeric-entry check on a box's text: a whole number (the verdicts are left
-// as the check set them).
-bool wholeNumber(const std::string& text) {
-    auto& s = qv::S();
-    s.strNumericText = text;
-    tanumchk::CheckNumericText();
-    return s.strNumericOK != "NO" && s.strDecimalPointSeen != "YES";
-}
-
-// Leading number of the box's own text; digits beyond the double range are beyond
-// every limit.
-double boxValue(const std::string& text) {
-    try {
-        return pf::ValLeading(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return !text.empty() && text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
-    }
-}
-
-void selectAll(pf::TextBox& box) {
-    box.SelStart(0);
-    box.SelLength(static_cast<int>(box.Text().size()));
-}
-
 }  // namespace
 
 FrmLPFeatures::FrmLPFeatures() : pf::Form("frmLPFeatures", pf::FormKind::Dialog) {
@@ -112,22 +87,22 @@ void FrmLPFeatures::Form_Load() {
     txtVariables.SetFocus();
 }
 
-void FrmLPFeatures::txtVariables_GotFocus() { selectAll(txtVariables); }
-void FrmLPFeatures::txtConstraints_GotFocus() { selectAll(txtConstraints); }
+void FrmLPFeatures::txtVariables_GotFocus() { qv::selectAllText(txtVariables); }
+void FrmLPFeatures::txtConstraints_GotFocus() { qv::selectAllText(txtConstraints); }
 
 void FrmLPFeatures::cmdOK_Click() {
     auto& s = qv::S();
     const std::string constraints = txtConstraints.Text();
     const std::string variables = txtVariables.Text();
-    if (!wholeNumber(constraints)) return refuse(&txtConstraints, "Number of Constraints Must be an Integer.");
-    if (!wholeNumber(variables)) return refuse(&txtVariables, "Number of Variables Must be an Integer.");
-    const double m = boxValue(constraints);
+    if (!tanumchk::IsWholeNumber(constraints)) return refuse(&txtConstraints, "Number of Constraints Must be an Integer.");
+    if (!tanumchk::IsWholeNumber(variables)) return refuse(&txtVariables, "Number of Variables Must be an Integer.");
+    const double m = pf::ValLeadingOrInfinite(constraints);
     if (m > QVLP::kMaxConstraints)
         return refuse(&txtConstraints, "You may only solve a problem with a maximum of 50 constraints.");
     // A problem needs one constraint and one variable to be laid out and solved.
     if (m < 1) return refuse(&txtConstraints, "You may only solve a problem with a minimum of 1 constraint.");
     s.lp.intConstraintCount = static_cast<int>(m);
-    const double n = boxValue(variables);
+    const double n = pf::ValLeadingOrInfinite(variables);
     if (n > QVLP::kMaxVariables)
         return refuse(&txtVariables, "You may only solve a problem with a maximum of 100 variables.");
     if (n < 1) return refuse(&txtVariables, "You may only solve a problem with a minimum of 1 variable.");

@@ -52,13 +52,11 @@ void FrmPERTCPM_Init::Form_Load() {
 
 void FrmPERTCPM_Init::txtNumActivities_GotFocus() {
     refusalPending_ = false;
-    txtNumActivities.SelStart(0);
-    txtNumActivities.SelLength(static_cast<int>(txtNumActivities.Text().size()));
+    qv::selectAllText(txtNumActivities);
 }
 
 void FrmPERTCPM_Init::refuse(const char* message, const std::string& text) {
-    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, "Data Input Error");
-    if (txtNumActivities.canTakeFocus()) txtNumActivities.SetFocus();
+    qv::refuseEntry(txtNumActivities, message);
     txtNumActivities_GotFocus();
     refusedText_ = text;
     refusalPending_ = true;

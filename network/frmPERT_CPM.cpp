@@ -5,6 +5,7 @@
 
 #include "platform/ui/Host.h"
 #include "platform/ui/Keys.h"
+#include "shell/DialogLook.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
 #include "shell/core/State.h"
@@ -28,11 +29,6 @@ void captionLook(pf::Label& l, long back) {
     l.FontBold(true);
     l.ForeColor(kNavy);
     l.BackColor(back);
-}
-
-void selectAll(pf::TextBox& box) {
-    box.SelStart(0);
-    box.SelLength(static_cast<int>(box.Text().size()));
 }
 
 qv::PertBlock& P() { return qv::S().pert; }
@@ -116,10 +112,10 @@ FrmPERT_CPM::FrmPERT_CPM() : pf::Form("frmPERT_CPM", pf::FormKind::Child) {
     gridDisplayEdit.Click = [this] { gridDisplayEdit_Click(); };
     gridDisplayEdit.KeyDown = [this](int& k, int s) { gridDisplayEdit_KeyDown(k, s); };
 
-    txtExpectedTime.GotFocus = [this] { selectAll(txtExpectedTime); };
-    txtOptimistic.GotFocus = [this] { selectAll(txtOptimistic); };
-    txtProbable.GotFocus = [this] { selectAll(txtProbable); };
-    txtPessimistic.GotFocus = [this] { selectAll(txtPessimistic); };
+    txtExpectedTime.GotFocus = [this] { qv::selectAllText(txtExpectedTime); };
+    txtOptimistic.GotFocus = [this] { qv::selectAllText(txtOptimistic); };
+    txtProbable.GotFocus = [this] { qv::selectAllText(txtProbable); };
+    txtPessimistic.GotFocus = [this] { qv::selectAllText(txtPessimistic); };
     txtExpectedTime.LostFocus = [this] { txtExpectedTime_LostFocus(); };
     txtOptimistic.LostFocus = [this] { txtOptimistic_LostFocus(); };
     txtProbable.LostFocus = [this] { txtProbable_LostFocus(); };
@@ -264,7 +260,7 @@ void FrmPERT_CPM::lstActivityName_Click() {
     // A box that kept the focus (its text was refused as the list was clicked) shows
     // the new activity's time ready to be typed over.
     for (TimeBox b : {TimeBox::Expected, TimeBox::Optimistic, TimeBox::Probable, TimeBox::Pessimistic})
-        if (pf::focusedControl() == &timeBox(b)) selectAll(timeBox(b));
+        if (pf::focusedControl() == &timeBox(b)) qv::selectAllText(timeBox(b));
 }
 
 void FrmPERT_CPM::showPredecessors(int c) {
@@ -318,7 +314,7 @@ void FrmPERT_CPM::checkTimeBox(pf::TextBox& box, TimeBox kind) {
     }
     // Back to the box with its text selected, also when it kept the focus (Enter).
     if (box.canTakeFocus()) box.SetFocus();
-    selectAll(box);
+    qv::selectAllText(box);
 }
 
 void FrmPERT_CPM::txtExpectedTime_LostFocus() { checkTimeBox(txtExpectedTime, TimeBox::Expected); }

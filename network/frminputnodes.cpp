@@ -16,22 +16,6 @@ namespace {
 
 constexpr const char* kTitle = "Data Input Error";
 
-// The number the text begins with, read as typed (a comma ends it). Digits beyond
-// the double range count as infinite, outside every node range.
-double leadingNumber(const std::string& text) {
-    try {
-        return pf::ValLeading(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return std::numeric_limits<double>::infinity();
-    }
-}
-
-void selectAll(pf::TextBox& t) {
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
-}
-
 }  // namespace
 
 Frminputnodes::Frminputnodes() : pf::Form("frminputnodes", pf::FormKind::Dialog) {
@@ -65,28 +49,24 @@ void Frminputnodes::Form_Load() {
     txtAnswer[0]->SetFocus();
 }
 
-void Frminputnodes::txtAnswer_GotFocus(int index) { selectAll(*txtAnswer[static_cast<std::size_t>(index)]); }
+void Frminputnodes::txtAnswer_GotFocus(int index) { qv::selectAllText(*txtAnswer[static_cast<std::size_t>(index)]); }
 
 void Frminputnodes::refuse(int index, const std::string& message) {
     pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, kTitle);
-    auto& s = qv::S();
-    s.strNumericOK = "YES";
-    s.strDecimalPointSeen = "NO";
+    tanumchk::ResetVerdicts();
     pf::TextBox& t = *txtAnswer[static_cast<std::size_t>(index)];
-    selectAll(t);
+    qv::selectAllText(t);
     t.SetFocus();
 }
 
 bool Frminputnodes::readNode(int index, const char* notInteger, int& node) {
     auto& s = qv::S();
     const std::string text = txtAnswer[static_cast<std::size_t>(index)]->Text();
-    s.strNumericText = text;
-    tanumchk::CheckNumericText();
-    if (s.strNumericOK == "NO" || s.strDecimalPointSeen == "YES") {
+    if (!tanumchk::IsWholeNumber(text)) {
         refuse(index, notInteger);
         return false;
     }
-    const double v = std::floor(leadingNumber(text));
+    const double v = std::floor(pf::ValLeadingOrInfinite(text));
     if (!(v >= 1 && v <= s.intNodeCount)) {
         refuse(index, "You may only select a number between 1 and " + std::to_string(s.intNodeCount) +
                           ".  PLEASE TRY AGAIN.");

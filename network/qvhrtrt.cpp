@@ -17,22 +17,12 @@
 #include "shell/frmSolution.h"
 #include "shell/frmUserInput.h"
 #include "shell/qverror.h"
+#include "shell/SolvingCaption.h"
 
 namespace qvhrtrt {
 
 namespace {
 
-constexpr const char* kSolvingCaption = "Solving Problem . . .";
-
-// A step that goes on when its object reports that it is loaded already.
-template <typename F>
-void passLoaded(F&& step) {
-    try {
-        step();
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errObjectAlreadyLoaded) throw;
-    }
-}
 
 void showLines(const char* title, const std::vector<std::string>& lines) {
     FrmSolution& w = frmSolution();
@@ -43,11 +33,6 @@ void showLines(const char* title, const std::vector<std::string>& lines) {
 }
 
 void warn(const char* text) { pf::MsgBox(text, pf::vbCritical + pf::vbOKOnly, kWarningTitle); }
-
-void showCaption(const std::string& caption) {
-    frmMenu().lblmoduleindicator.Caption(caption);
-    frmMenu().lblmoduleindicator.Refresh();
-}
 
 void solveShortestRoute() {
     auto& s = qv::S();
@@ -61,12 +46,12 @@ void solveShortestRoute() {
     FrmMenu& menu = frmMenu();
     (*menu.mnudispeditsubs)(0).Enabled(true);
     const std::string kept = menu.lblmoduleindicator.Caption();
-    showCaption(kSolvingCaption);
+    qv::showStatusCaption(qv::kSolvingCaption);
     pf::SetBusyCursor(true);
     if (!LabelRoute()) {
         warn(kUnreachableWarning);
         pf::SetBusyCursor(false);
-        showCaption(kept);
+        qv::showStatusCaption(kept);
         menu.SetFocus();
         return;
     }
@@ -74,7 +59,7 @@ void solveShortestRoute() {
     pf::SetBusyCursor(false);
     qv::enablePrintItems(true);
     menu.SetFocus();
-    showCaption(kept);
+    qv::showStatusCaption(kept);
 }
 
 void solveSpanningTree() {
@@ -108,7 +93,7 @@ void NewNetworkProblem() {
 void EnableNetworkMenus() {
     qv::S().strProblemEntered = "YES";
     try {
-        passLoaded([] { qv::menuEvent(qv::MenuEvent::NetworkLaidOut); });
+        qv::tolerateLoaded([] { qv::menuEvent(qv::MenuEvent::NetworkLaidOut); });
     } catch (const pf::RuntimeError& e) {
         qverror::ReportError(e);
     }
@@ -134,7 +119,7 @@ void BuildNetworkInputGrid() {
         s.blnCellEdited = false;
         s.strCellBuffer.clear();
 
-        passLoaded([&] {
+        qv::tolerateLoaded([&] {
             long colour = f.BackColor();
             f.BackColor(QVCommon::PaletteColor(colour));
         });
@@ -169,16 +154,11 @@ void BuildNetworkInputGrid() {
         }
         g.HighLight(true);
 
-        passLoaded([] { pf::Unload<FrmSolution>(); });
+        qv::tolerateLoaded([] { pf::Unload<FrmSolution>(); });
         // Only as wide as its columns and a scroll bar.
         g.Move(g.Left(), 1080, 4140, g.Height());
         g.Visible(true);
-        if (s.blnNewProblem) {
-            f.editor().moveTo(1, 1);
-            if (g.canTakeFocus()) g.SetFocus();
-        } else {
-            frmMenu().SetFocus();
-        }
+        qv::focusLaidOutGrid(f, s.blnNewProblem);
     } catch (const pf::RuntimeError&) {
         // The layout ends quietly where it failed.
     }

@@ -1,7 +1,5 @@
 #include "shell/AskNumber.h"
 
-#include <limits>
-
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Host.h"
@@ -10,16 +8,6 @@
 #include "shell/frmMenu.h"
 
 namespace qv {
-
-double leadingNumberOrInfinite(const std::string& text) {
-    try {
-        return pf::ValLeading(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        const bool negative = !text.empty() && text[0] == '-';
-        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-    }
-}
 
 namespace {
 
@@ -36,15 +24,12 @@ bool askWholeNumber(const char* prompt, const char* title, const char* notWhole,
             frmMenu().SetFocus();
             return false;
         }
-        s.strNumericText = pf::UCase(answer);
-        tanumchk::CheckNumericText();
-        if (s.strNumericOK == "NO" || s.strDecimalPointSeen == "YES") {
-            s.strNumericOK = "YES";
-            s.strDecimalPointSeen = "NO";
+        if (!tanumchk::IsWholeNumber(pf::UCase(answer))) {
+            tanumchk::ResetVerdicts();
             refuse(notWhole);
             continue;
         }
-        const double v = leadingNumberOrInfinite(reading == AnswerReading::AsTyped ? answer : s.strNumericText);
+        const double v = pf::ValLeadingOrInfinite(reading == AnswerReading::AsTyped ? answer : s.strNumericText);
         if (v < 1) {
             refuse(notPositive);
             continue;

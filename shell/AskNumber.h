@@ -6,10 +6,6 @@
 
 namespace qv {
 
-// Leading number of a text as typed (a comma ends it); digits beyond the double
-// range give an infinite value of their sign, which every limit refuses.
-double leadingNumberOrInfinite(const std::string& text);
-
 // Which number a checked answer stands for: its leading number as typed (a comma
 // ends it), or the number of the checked text (commas removed, "1,000" is 1000).
 enum class AnswerReading { AsTyped, AsChecked };

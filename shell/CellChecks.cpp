@@ -29,31 +29,6 @@ int refuse(const std::string& message) {
     return kRejected;
 }
 
-// The verdicts go back to their neutral state after a refused text, so that the next
-// check starts clean.
-void resetVerdicts() {
-    qv::S().strNumericOK = "YES";
-    qv::S().strDecimalPointSeen = "NO";
-}
-
-bool numericCheck(const std::string& text) {
-    qv::S().strNumericText = text;
-    tanumchk::CheckNumericText();
-    return qv::S().strNumericOK == "YES";
-}
-
-// Leading number of a text; false when the digits do not fit a double, so that such
-// a text is refused instead of failing the command.
-bool leadingValue(const std::string& s, double& v) {
-    try {
-        v = pf::ValLeading(s);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(v);
-}
-
 void raiseDecimals(int places) {
     auto& dp = qv::S().intDecimalPlaces;
     if (dp.num() < places) dp = places;
@@ -100,7 +75,7 @@ int networkCell(Pass pass, int arc, int col, const std::string& text) {
     auto& arcs = s.net.lngNetworkArcs;
     if (col == qv::NetworkBlock::kArcStart || col == qv::NetworkBlock::kArcEnd) {
         double v = 0;
-        bool fits = leadingValue(text, v);
+        bool fits = pf::TryValLeading(text, v);
         if (fits && v >= 1 && v <= s.intNodeCount) {
             arcs(arc, col) = static_cast<std::int32_t>(std::floor(v));
             return kAccepted;
@@ -113,12 +88,12 @@ int networkCell(Pass pass, int arc, int col, const std::string& text) {
             if (pass == Pass::CheckPass) arcs(arc, col) = 0;
             return kAccepted;
         }
-        if (!numericCheck(pf::UCase(pf::Trim(text)))) {
-            resetVerdicts();
+        if (!tanumchk::IsNumeric(pf::UCase(pf::Trim(text)))) {
+            tanumchk::ResetVerdicts();
             return refuse(kDistanceNotNumber);
         }
         double v = 0;
-        if (!leadingValue(s.strNumericText, v)) return refuse(kDistanceNotNumber);
+        if (!pf::TryValLeading(s.strNumericText, v)) return refuse(kDistanceNotNumber);
         if (v < 0) return refuse(kDistanceNegative);
         // Stored in thousandths; a distance beyond that range is no usable number.
         double thousandths = pf::RoundHalfEven(1000 * v);
@@ -141,10 +116,7 @@ int seriesCell(Pass pass, int period, const std::string& text) {
         return emptyAnswer();
     }
     double v = 0;
-    if (!numericCheck(upper) || !leadingValue(s.strNumericText, v)) {
-        resetVerdicts();
-        return refuse(kSeriesNotNumber);
-    }
+    if (!tanumchk::CheckedValue(upper, v)) return refuse(kSeriesNotNumber);
     series(period, 1) = v;
     tolerantDecimalsTest(v);
     return kAccepted;
@@ -158,13 +130,13 @@ int transitionCell(Pass pass, int i, int j, const std::string& text) {
         s.mk.dblTransitionMatrix(i, j) = 0;
         return pass == Pass::CheckPass ? emptyAnswer() : kAccepted;
     }
-    if (!numericCheck(pf::UCase(text))) {
-        resetVerdicts();
+    if (!tanumchk::IsNumeric(pf::UCase(text))) {
+        tanumchk::ResetVerdicts();
         return refuse(kTransitionRange);
     }
     s.mk.strTransitionTexts(i, j) = s.strNumericText;
     double p = 0;
-    if (!leadingValue(s.strNumericText, p) || p < 0 || p > 1) return refuse(kTransitionRange);
+    if (!pf::TryValLeading(s.strNumericText, p) || p < 0 || p > 1) return refuse(kTransitionRange);
     s.mk.dblTransitionMatrix(i, j) = p;
     return kAccepted;
 }
@@ -216,10 +188,7 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
     double v = 0;
     switch (gridIndex) {
         case 0:
-            if (!numericCheck(pf::UCase(text)) || !leadingValue(s.strNumericText, v)) {
-                resetVerdicts();
-                return refuse(kPayoffNotNumber);
-            }
+            if (!tanumchk::CheckedValue(pf::UCase(text), v)) return refuse(kPayoffNotNumber);
             d.dblPayoffTable(row, col) = v;
             tolerantDecimalsTest(d.dblPayoffTable(row, col));
             return kAccepted;
@@ -228,7 +197,7 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
             if (col == 0) return kAccepted;
             // No numeric check here: a text counts as a number when it starts like one
             // (a point or a zero) or has a value other than 0.
-            bool fits = leadingValue(text, v);
+            bool fits = pf::TryValLeading(text, v);
             bool taken = fits && (text[0] == '.' || text[0] == '0' || v != 0);
             if (!taken) return refuse(kProbabilityRange);
             d.dblStateProbabilities(col) = v;  // kept even when out of range, until corrected
@@ -236,11 +205,11 @@ int checkDecisionCell(Pass pass, int row, int col, const std::string& text, int 
             return kAccepted;
         }
         default:
-            if (!numericCheck(pf::UCase(text))) {
-                resetVerdicts();
+            if (!tanumchk::IsNumeric(pf::UCase(text))) {
+                tanumchk::ResetVerdicts();
                 return refuse(kProbabilityRange);
             }
-            if (!leadingValue(s.strNumericText, v) || v < 0 || v > 1) return refuse(kProbabilityRange);
+            if (!pf::TryValLeading(s.strNumericText, v) || v < 0 || v > 1) return refuse(kProbabilityRange);
             d.dblIndicatorGivenStateTable(row, col) = v;
             return kAccepted;
     }

@@ -6,6 +6,7 @@
 #include "shell/Modules.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
+#include "shell/SolvingCaption.h"
 
 namespace qv {
 
@@ -33,18 +34,13 @@ pf::Grid* gridOf(const char* window, const std::string& control) {
     return f ? dynamic_cast<pf::Grid*>(f->control(control)) : nullptr;
 }
 
-void showCaption(const std::string& caption) {
-    frmMenu().lblmoduleindicator.Caption(caption);
-    frmMenu().lblmoduleindicator.Refresh();
-}
-
 // Ends the pass at one cell: selected, the caption back, the grid focused.
 bool stopAt(pf::Grid& g, int row, int col, const std::string& saved) {
     g.SelStartRow(row);
     g.SelEndRow(row);
     g.SelStartCol(col);
     g.SelEndCol(col);
-    showCaption(saved);
+    qv::showStatusCaption(saved);
     g.SetFocus();
     return false;
 }
@@ -109,7 +105,7 @@ bool checkLinearProgram(const std::string& saved) {
                 return dataInputError(*constraints, r, rhs, "RHS Value Not Entered.", saved);
         }
     }
-    showCaption(saved);
+    qv::showStatusCaption(saved);
     return true;
 }
 
@@ -127,7 +123,7 @@ bool checkProblemGrid(const std::string& saved) {
                 int result = 0;
                 if (validate) validate(r, c, text, result);
                 switch (afterValidation(result)) {
-                    case Verdict::Cancelled: showCaption(saved); return false;
+                    case Verdict::Cancelled: qv::showStatusCaption(saved); return false;
                     case Verdict::Stop: return stopAt(*g, r, c, saved);
                     case Verdict::Next: break;
                 }
@@ -140,7 +136,7 @@ bool checkProblemGrid(const std::string& saved) {
             }
         }
     }
-    showCaption(saved);
+    qv::showStatusCaption(saved);
     return true;
 }
 
@@ -163,7 +159,7 @@ bool checkDecision(const std::string& saved) {
                 int result = 0;
                 if (validate) validate(r, c, text, gi, result);
                 switch (afterValidation(result)) {
-                    case Verdict::Cancelled: showCaption(saved); return false;
+                    case Verdict::Cancelled: qv::showStatusCaption(saved); return false;
                     case Verdict::Stop: return stopAt(*g, gridRow, c, saved);
                     case Verdict::Next: break;
                 }
@@ -178,7 +174,7 @@ bool checkDecision(const std::string& saved) {
             }
         }
     }
-    showCaption(saved);
+    qv::showStatusCaption(saved);
     return true;
 }
 
@@ -191,13 +187,13 @@ bool FrmMenu::CheckProblemData() {
     switch (S.intCurrentModule) {
         case 1:
         case 4:
-            showCaption(qv::kCheckingCaption);
+            qv::showStatusCaption(qv::kCheckingCaption);
             return checkLinearProgram(saved);
         case 2: case 3: case 5: case 6: case 11: case 12:
-            showCaption(qv::kCheckingCaption);
+            qv::showStatusCaption(qv::kCheckingCaption);
             return checkProblemGrid(saved);
         case 10:
-            showCaption(qv::kCheckingCaption);
+            qv::showStatusCaption(qv::kCheckingCaption);
             return checkDecision(saved);
         default:
             return true;  // PERT/CPM, inventory and waiting lines check as they are typed

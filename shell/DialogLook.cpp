@@ -1,5 +1,7 @@
 #include "shell/DialogLook.h"
 
+#include "platform/ui/Host.h"
+
 namespace qv {
 
 void applyDialogLook(pf::Form& dialog, int clientWidth, int clientHeight, pf::PictureBox& iconBox,
@@ -59,6 +61,16 @@ void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double f
         o->FontSize(fontSize);
         o->FontBold(true);
     }
+}
+
+void selectAllText(pf::TextBox& box) {
+    box.SelStart(0);
+    box.SelLength(static_cast<int>(box.Text().size()));
+}
+
+void refuseEntry(pf::TextBox& box, const std::string& message, const std::string& title) {
+    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, title);
+    if (box.canTakeFocus()) box.SetFocus();
 }
 
 }  // namespace qv

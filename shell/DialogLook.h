@@ -1,5 +1,6 @@
 #pragma once
 #include <initializer_list>
+#include <string>
 // The one look of the program's modal dialogs: no title bar, light grey, a navy
 // header line in white Century Gothic across the top with a small icon at its left,
 // centred on the main window when shown. Every dialog calls this instead of repeating it.
@@ -29,5 +30,12 @@ void redrawGridWindow();
 void dialogButton(pf::CommandButton& b, const char* caption, int left, int top, int width, int tabIndex);
 // Option buttons of a shell dialog: navy bold Century Gothic on the grey.
 void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double fontSize);
+
+// Selects a box's whole text, so that what the user types next replaces it.
+void selectAllText(pf::TextBox& box);
+
+// A refused entry: the message in a critical box, then the focus back to the box
+// when it can take it.
+void refuseEntry(pf::TextBox& box, const std::string& message, const std::string& title = "Data Input Error");
 
 }  // namespace qv

@@ -10,31 +10,17 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
+#include "shell/frmProblem.h"
 #include "shell/qverror.h"
+#include "shell/SolvingCaption.h"
 
 namespace {
 
-constexpr const char* kSolvingCaption = "Solving Problem . . .";
 constexpr long kOpenFlags = 0x1804;  // file and path must exist, no read-only box
 constexpr long kSaveFlags = 0x806;   // ask before overwriting, no read-only box, path must exist
 
 qv::SharedState& St() { return qv::S(); }
 int currentModuleNumber() { return qv::S().intCurrentModule; }
-
-void showCaption(const std::string& caption) {
-    frmMenu().lblmoduleindicator.Caption(caption);
-    frmMenu().lblmoduleindicator.Refresh();
-}
-
-// A window or object loaded twice (error 360) lets the command go on with its next step.
-template <typename F>
-void tolerateLoaded(F&& step) {
-    try {
-        step();
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errObjectAlreadyLoaded) throw;
-    }
-}
 
 void run(const std::function<void()>& procedure) {
     if (procedure) procedure();
@@ -64,15 +50,15 @@ void openHomeScreen() {
 // module's windows close, and an empty home screen comes back.
 void resetModuleWindows(bool forOpen) {
     const int mod = currentModuleNumber();
-    if (mod == 7 && !forOpen) tolerateLoaded([] { qv::unloadWindow("frmPERT_CPM"); });
-    tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
-    if (mod == 7 && forOpen) tolerateLoaded([] { qv::unloadWindow("frmPERT_CPM"); });
-    tolerateLoaded([mod] { qv::unloadWindow(qv::homeScreenName(mod)); });
-    tolerateLoaded([] { openHomeScreen(); });
-    tolerateLoaded([] { hideLoadInfo(); });
-    if (mod == 11) showCaption("Forecasting Module");
-    if (mod == 8) showCaption("Inventory Module");
-    if (mod == 9) showCaption("Waiting Lines Module");
+    if (mod == 7 && !forOpen) qv::tolerateLoaded([] { qv::unloadWindow("frmPERT_CPM"); });
+    qv::tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
+    if (mod == 7 && forOpen) qv::tolerateLoaded([] { qv::unloadWindow("frmPERT_CPM"); });
+    qv::tolerateLoaded([mod] { qv::unloadWindow(qv::homeScreenName(mod)); });
+    qv::tolerateLoaded([] { openHomeScreen(); });
+    qv::tolerateLoaded([] { hideLoadInfo(); });
+    if (mod == 11) qv::showStatusCaption("Forecasting Module");
+    if (mod == 8) qv::showStatusCaption("Inventory Module");
+    if (mod == 9) qv::showStatusCaption("Waiting Lines Module");
 }
 
 bool confirm(const char* text, const char* title) {
@@ -168,15 +154,15 @@ void FrmMenu::StartNewProblem() {
 
 void FrmMenu::mnuFileNew_Click() {
     try {
-        tolerateLoaded([] { hideLoadInfo(); });
+        qv::tolerateLoaded([] { hideLoadInfo(); });
         if (St().strProblemEntered != "YES") {
-            tolerateLoaded([this] { StartNewProblem(); });
+            qv::tolerateLoaded([this] { StartNewProblem(); });
             return;
         }
         if (!confirm("Are you sure you wish to create a new problem?", "Create New Problem")) return;
         St().strProblemEntered = "NO";
         resetModuleWindows(false);
-        tolerateLoaded([this] { StartNewProblem(); });
+        qv::tolerateLoaded([this] { StartNewProblem(); });
     } catch (const pf::RuntimeError&) {
         // New ends quietly on a failure, keeping what was done so far.
     }
@@ -185,7 +171,7 @@ void FrmMenu::mnuFileNew_Click() {
 void FrmMenu::mnuFileOpen_Click() {
     qv::SharedState& S = St();
     try {
-        tolerateLoaded([] { hideLoadInfo(); });
+        qv::tolerateLoaded([] { hideLoadInfo(); });
         if (S.strProblemEntered == "YES") {
             if (!confirm("Are you sure you wish to retrieve another problem?", "Retrieve Another Problem")) return;
             S.strProblemEntered = "NO";
@@ -199,7 +185,7 @@ void FrmMenu::mnuFileOpen_Click() {
         dialogFile.InitDir = S.strProblemFolder;
         dialogFile.ShowOpen();
         S.strProblemFileName = dialogFile.FileName;
-        tolerateLoaded([this] { ReadProblemFile(); });
+        qv::tolerateLoaded([this] { ReadProblemFile(); });
     } catch (const pf::RuntimeError& e) {
         if (e.number() == pf::errCancel) return;
         qverror::ReportError(e);
@@ -209,7 +195,7 @@ void FrmMenu::mnuFileOpen_Click() {
 void FrmMenu::mnuFileChangeModules_Click() {
     qv::SharedState& S = St();
     try {
-        tolerateLoaded([] { hideLoadInfo(); });
+        qv::tolerateLoaded([] { hideLoadInfo(); });
         if (S.strProblemEntered == "YES") {
             if (!confirm("Are you sure you wish to select a new module?", "Select New Module")) return;
             S.strProblemEntered = "NO";
@@ -217,10 +203,10 @@ void FrmMenu::mnuFileChangeModules_Click() {
             S.blnNewProblem = false;
         }
         const int mod = S.intCurrentModule;
-        if (mod == 7) tolerateLoaded([] { qv::unloadWindow("frmPERT_CPM"); });
-        tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
-        tolerateLoaded([mod] { qv::unloadWindow(qv::homeScreenName(mod)); });
-        tolerateLoaded([] { frmModuleSelection().Show(); });
+        if (mod == 7) qv::tolerateLoaded([] { qv::unloadWindow("frmPERT_CPM"); });
+        qv::tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
+        qv::tolerateLoaded([mod] { qv::unloadWindow(qv::homeScreenName(mod)); });
+        qv::tolerateLoaded([] { frmModuleSelection().Show(); });
         SetFocus();
     } catch (const pf::RuntimeError&) {
         // Change Modules ends quietly on a failure, keeping what was done so far.
@@ -245,7 +231,7 @@ void FrmMenu::mnuFileSave_Click() {
     } catch (const pf::RuntimeError& e) {
         if (e.number() == pf::errCancel) return;
         pf::SetBusyCursor(false);
-        showCaption(entryCaption);
+        qv::showStatusCaption(entryCaption);
         qverror::ReportError(e);
     }
 }
@@ -270,7 +256,7 @@ void FrmMenu::mnudispeditsubs_Click(int index) {
                     EditInProgress editing;
                     const std::function<void()>* ops[] = {&p.addConstraints, &p.deleteConstraint, &p.addVariables,
                                                           &p.deleteVariable, &p.changeOptimizationType};
-                    tolerateLoaded([&] { run(*ops[index - 3]); });
+                    qv::tolerateLoaded([&] { run(*ops[index - 3]); });
                 }
                 SetFocus();
                 break;
@@ -281,24 +267,24 @@ void FrmMenu::mnudispeditsubs_Click(int index) {
                     displayEditOverSolution();
                 break;
             case 7:
-                tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
-                tolerateLoaded([&] { run(p.showInputForm); });
+                qv::tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
+                qv::tolerateLoaded([&] { run(p.showInputForm); });
                 qv::menuEvent(qv::MenuEvent::DisplayEditChosen);
                 SetFocus();
                 break;
             case 8:
             case 9:
-                tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
-                tolerateLoaded([&] { run(p.showInputForm); });
+                qv::tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
+                qv::tolerateLoaded([&] { run(p.showInputForm); });
                 break;
             case 11:
                 if (index == 0) {
                     displayEditOverSolution();
                 } else if (index == 3) {
                     EditInProgress editing;
-                    tolerateLoaded([&] { run(p.addTimePeriods); });
+                    qv::tolerateLoaded([&] { run(p.addTimePeriods); });
                 } else if (index == 4) {
-                    tolerateLoaded([] { deleteTimePeriods(); });
+                    qv::tolerateLoaded([] { deleteTimePeriods(); });
                 }
                 break;
             default: break;
@@ -354,14 +340,14 @@ void FrmMenu::mnuSolutionSolve_Click() {
     const bool shellFrames = linear || mod == 6 || mod == 7 || mod == 11 || mod == 12;
     const std::string entryCaption = lblmoduleindicator.Caption();
     try {
-        tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
+        qv::tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
         if (!CheckProblemData()) return;
         if (linear) {
             pf::SetBusyCursor(true);
-            tolerateLoaded([&] { run(p.storeInputScreen); });
+            qv::tolerateLoaded([&] { run(p.storeInputScreen); });
             if (S.intIntegerLP == 1 && p.integerDialog) {
                 pf::SetBusyCursor(false);
-                tolerateLoaded([&] { p.integerDialog(); });
+                qv::tolerateLoaded([&] { p.integerDialog(); });
                 if (S.blnDialogCancelled) {
                     SetFocus();
                     return;
@@ -380,14 +366,14 @@ void FrmMenu::mnuSolutionSolve_Click() {
                 qv::menuEvent(qv::MenuEvent::Solved);
                 qv::enablePrintItems(false);
             }
-            showCaption(kSolvingCaption);
+            qv::showStatusCaption(qv::kSolvingCaption);
             pf::SetBusyCursor(true);
         }
         if (mod == 7) {
             S.blnNewProblem = false;
-            tolerateLoaded([] { qv::unloadWindow("frmPERT_CPM"); });
+            qv::tolerateLoaded([] { qv::unloadWindow("frmPERT_CPM"); });
         }
-        tolerateLoaded([&] { p.solve(); });
+        qv::tolerateLoaded([&] { p.solve(); });
         if (!shellFrames) return;  // the solve procedure restored cursor, caption and menus
         pf::SetBusyCursor(false);
         // Print and Save As Text File follow a solution that was shown (the LP engine
@@ -396,12 +382,12 @@ void FrmMenu::mnuSolutionSolve_Click() {
         SetFocus();
         // Forecasting keeps the caption its method dialog set, unless nothing was solved.
         if (mod != 11)
-            showCaption(saved);
-        else if (lblmoduleindicator.Caption() == kSolvingCaption)
-            showCaption(saved);
+            qv::showStatusCaption(saved);
+        else if (lblmoduleindicator.Caption() == qv::kSolvingCaption)
+            qv::showStatusCaption(saved);
     } catch (const pf::RuntimeError& e) {
         pf::SetBusyCursor(false);
-        showCaption(entryCaption);
+        qv::showStatusCaption(entryCaption);
         qverror::ReportError(e);
     }
 }

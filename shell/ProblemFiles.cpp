@@ -6,6 +6,7 @@
 #include "shell/Modules.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
+#include "shell/SolvingCaption.h"
 
 namespace qv {
 
@@ -15,10 +16,7 @@ ProblemFileHooks problemFileHooks() {
     h.sizeModule = p.sizeForFile;
     h.parseModel = p.parseModel;
     h.rebuildScreen = p.rebuildScreen;
-    h.setStatusCaption = [](const std::string& caption) {
-        frmMenu().lblmoduleindicator.Caption(caption);
-        frmMenu().lblmoduleindicator.Refresh();
-    };
+    h.setStatusCaption = showStatusCaption;
     h.showModelForm = p.showInputForm;
     return h;
 }

@@ -5,16 +5,14 @@
 
 namespace qv {
 
-namespace {
-void show(const std::string& text) {
+void showStatusCaption(const std::string& caption) {
     FrmMenu& m = frmMenu();
-    m.lblmoduleindicator.Caption(text);
+    m.lblmoduleindicator.Caption(caption);
     m.lblmoduleindicator.Refresh();
 }
-}  // namespace
 
 SolvingCaption::SolvingCaption() : saved_(frmMenu().lblmoduleindicator.Caption()) {
-    show("Solving Problem . . .");
+    showStatusCaption(kSolvingCaption);
     pf::SetBusyCursor(true);
 }
 
@@ -29,7 +27,7 @@ SolvingCaption::~SolvingCaption() {
 void SolvingCaption::restore() {
     if (restored_) return;
     restored_ = true;
-    show(saved_);
+    showStatusCaption(saved_);
 }
 
 }  // namespace qv

@@ -1,9 +1,15 @@
 #pragma once
-// "Solving Problem . . ." in the status caption with the busy cursor while a solve
-// procedure runs; the caption and the default cursor come back however it ends.
+// The main window's status caption: a text shown in it at once, and "Solving
+// Problem . . ." with the busy cursor while a solve procedure runs (SolvingCaption),
+// the caption and the default cursor coming back however it ends.
 #include <string>
 
 namespace qv {
+
+inline constexpr const char* kSolvingCaption = "Solving Problem . . .";
+
+// Shows a text in the main window's status caption at once.
+void showStatusCaption(const std::string& caption);
 
 class SolvingCaption {
 public:

@@ -153,4 +153,13 @@ bool startHomeScreenLoad(pf::Form& window, std::initializer_list<pf::Control*> p
     return loadStep([] { menuEvent(MenuEvent::HomeScreenLoaded); });
 }
 
+void focusLaidOutGrid(FrmProblem& f, bool newProblem) {
+    if (newProblem) {
+        f.editor().moveTo(1, 1);
+        if (f.gridDisplayEdit.canTakeFocus()) f.gridDisplayEdit.SetFocus();
+    } else {
+        frmMenu().SetFocus();
+    }
+}
+
 }  // namespace qv

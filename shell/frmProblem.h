@@ -52,6 +52,17 @@ bool loadStep(F&& fn) {
     return true;
 }
 
+// A step that goes on when its window or object reports that it is loaded already;
+// any other failure passes on.
+template <typename F>
+void tolerateLoaded(F&& fn) {
+    try {
+        fn();
+    } catch (const pf::RuntimeError& e) {
+        if (e.number() != pf::errObjectAlreadyLoaded) throw;
+    }
+}
+
 // The first steps of every home screen's Load: the window at the top left, its
 // labels' colours through the palette, and the module's menus. False ends the Load.
 bool startHomeScreenLoad(pf::Form& window, std::initializer_list<pf::Control*> paletteLabels);
@@ -61,6 +72,10 @@ void homeInfoLabel(pf::Label& l);
 void layoutHomeInfoLabels(pf::Label& description, pf::Label& prompt);
 // The description with the start prompt below it.
 void showHomePrompt(pf::Label& description, pf::Label& prompt);
+
+// The end of a grid layout: a new problem starts at the first cell with the focus in
+// the grid (when it can take it); an opened one leaves the focus to the main window.
+void focusLaidOutGrid(FrmProblem& f, bool newProblem);
 
 // The start prompt of every home screen.
 inline constexpr const char* kHomePrompt =

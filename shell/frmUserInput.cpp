@@ -16,24 +16,6 @@ namespace {
 
 const char* const kTitle = "Data Input Error";
 
-// Value of an answer's leading number. False when the digits do not fit a double:
-// such an answer is out of every range and is refused, not converted.
-bool answerValue(const std::string& text, double& v) {
-    try {
-        v = pf::ValLeading(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(v);
-}
-
-bool isWholeNumberText(const std::string& text) {
-    auto& s = qv::S();
-    s.strNumericText = text;
-    tanumchk::CheckNumericText();
-    return s.strNumericOK == "YES" && s.strDecimalPointSeen == "NO";
-}
 
 }  // namespace
 
@@ -125,19 +107,14 @@ void FrmUserInput::fillTextsFor(int module) {
 }
 
 void FrmUserInput::txtAnswer_GotFocus(int index) {
-    pf::TextBox& t = *txtAnswer[static_cast<std::size_t>(index)];
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
+    qv::selectAllText(*txtAnswer[static_cast<std::size_t>(index)]);
 }
 
 void FrmUserInput::refuse(int index, const std::string& message) {
     pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, kTitle);
-    auto& s = qv::S();
-    s.strNumericOK = "YES";
-    s.strDecimalPointSeen = "NO";
+    tanumchk::ResetVerdicts();
     pf::TextBox& t = *txtAnswer[static_cast<std::size_t>(index)];
-    t.SelStart(0);
-    t.SelLength(static_cast<int>(t.Text().size()));
+    qv::selectAllText(t);
     t.SetFocus();
 }
 
@@ -150,29 +127,29 @@ void FrmUserInput::cmdOK_Click() {
         case 2: case 3: {
             // The check takes commas for thousands separators, so the value is read
             // without them: "1,000" is a thousand origins, not one.
-            if (!isWholeNumberText(a0)) return refuse(0, "Number of origins must be an integer.");
+            if (!tanumchk::IsWholeNumber(a0)) return refuse(0, "Number of origins must be an integer.");
             const std::string origins = s.strNumericText;
-            if (!isWholeNumberText(a1)) return refuse(1, "Number of destinations must be an integer.");
+            if (!tanumchk::IsWholeNumber(a1)) return refuse(1, "Number of destinations must be an integer.");
             const std::string destinations = s.strNumericText;
             s.tr.strOriginCountText = a0;
             s.tr.strDestinationCountText = a1;
             const char* range = "You may only select a number between 1 and 30.  PLEASE TRY AGAIN.";
-            if (!answerValue(origins, v) || !(v > 0 && v <= 30)) return refuse(0, range);
+            if (!pf::TryValLeading(origins, v) || !(v > 0 && v <= 30)) return refuse(0, range);
             s.tr.intOriginCount = static_cast<int>(std::floor(v));
-            if (!answerValue(destinations, w) || !(w > 0 && w <= 30)) return refuse(1, range);
+            if (!pf::TryValLeading(destinations, w) || !(w > 0 && w <= 30)) return refuse(1, range);
             s.tr.intDestinationCount = static_cast<int>(std::floor(w));
             break;
         }
         case 5: case 6:
-            if (!answerValue(a0, v) || !(v >= 2 && v <= 20))
+            if (!pf::TryValLeading(a0, v) || !(v >= 2 && v <= 20))
                 return refuse(0, "You may only select between 2 and 20 Nodes.  Please Try Again.");
             s.intNodeCount = static_cast<int>(std::floor(v));
-            if (!answerValue(a1, w) || !(w >= 1 && w <= 40))
+            if (!pf::TryValLeading(a1, w) || !(w >= 1 && w <= 40))
                 return refuse(1, "You may only have between 1 and 40 arcs.  Please Try Again.");
             s.intArcCount = static_cast<int>(std::floor(w));
             break;
         case 8:
-            if (!answerValue(a0, v) || !(v >= 1 && v <= 5))
+            if (!pf::TryValLeading(a0, v) || !(v >= 1 && v <= 5))
                 return refuse(0, "You may only select a number between 1 and 5.  Please Try Again.");
             s.inv.intDiscountCount = std::floor(v);
             break;
@@ -180,7 +157,7 @@ void FrmUserInput::cmdOK_Click() {
             // The count is a 16-bit field: a number it cannot hold is refused
             // like any other number above 100 and leaves the field as it was.
             const char* msg = "YOU MAY ONLY SELECT A NUMBER BETWEEN 1 AND 100.  PLEASE TRY AGAIN.";
-            if (!answerValue(a0, v) || std::floor(v) < -32768.0 || std::floor(v) > 32767.0)
+            if (!pf::TryValLeading(a0, v) || std::floor(v) < -32768.0 || std::floor(v) > 32767.0)
                 return refuse(0, msg);
             s.fc.intPeriodCount = static_cast<int>(std::floor(v));
             if (s.fc.intPeriodCount < 1 || s.fc.intPeriodCount > 100) return refuse(0, msg);
@@ -188,7 +165,7 @@ void FrmUserInput::cmdOK_Click() {
         }
         case 12: {
             const char* msg = "YOU MAY ONLY SELECT A NUMBER BETWEEN 1 AND 10.  PLEASE TRY AGAIN.";
-            if (!answerValue(a0, v)) return refuse(0, msg);
+            if (!pf::TryValLeading(a0, v)) return refuse(0, msg);
             s.mk.intStateCount = std::floor(v);
             if (s.mk.intStateCount < 1 || s.mk.intStateCount > 10) return refuse(0, msg);
             break;

@@ -7,16 +7,9 @@
 #include "shell/core/ProblemFile.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
+#include "shell/SolvingCaption.h"
 
 FrmUserListInput& frmuserlistinput() { return pf::instance<FrmUserListInput>(); }
-
-namespace {
-void showCaption(const std::string& text) {
-    FrmMenu& m = frmMenu();
-    m.lblmoduleindicator.Caption(text);
-    m.lblmoduleindicator.Refresh();
-}
-}  // namespace
 
 FrmUserListInput::FrmUserListInput() : pf::Form("frmuserlistinput", pf::FormKind::Dialog) {
     qv::applyDialogLook(*this, 6015, 3855, Picture1, imgIcon, lblMainTitle, 5535);
@@ -52,10 +45,10 @@ void FrmUserListInput::lstModelSelection_Click() {
     if (code < 1) return;
     if (s.intCurrentModule == 8) {
         s.inv.intInventoryModel = code;
-        showCaption(qv::InventoryModelCaption(code));
+        qv::showStatusCaption(qv::InventoryModelCaption(code));
     } else if (s.intCurrentModule == 9) {
         s.wl.intWaitingLineModel = code;
-        showCaption(qv::WaitingLineModelCaption(code));
+        qv::showStatusCaption(qv::WaitingLineModelCaption(code));
         // A new waiting-line problem starts without economic analysis.
         s.strProblemEntered = "NO";
         s.wl.strEconomicAnalysis = "NO";
@@ -95,10 +88,10 @@ void FrmUserListInput::cmdOK_Click() {
 void FrmUserListInput::cmdCancel_Click() {
     qv::SharedState& s = qv::S();
     if (s.intCurrentModule == 8) {
-        showCaption("Inventory Module");
+        qv::showStatusCaption("Inventory Module");
         s.inv.intInventoryModel = 0;
     } else if (s.intCurrentModule == 9) {
-        showCaption("Waiting Lines Module");
+        qv::showStatusCaption("Waiting Lines Module");
         s.wl.intWaitingLineModel = 0;
     }
     s.blnDialogCancelled = true;

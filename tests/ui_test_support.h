@@ -1,9 +1,17 @@
 #pragma once
 // What every test of windows starts from: no window loaded, the initial shared
 // state, and a scripted host with no answers queued and an empty transcript.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
 #include "platform/ui/Form.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmModuleSelection.h"
 
 namespace qvtest {
 
@@ -12,6 +20,28 @@ inline void resetProgram() {
     qv::resetState();
     pf::scriptedHost().transcript.clear();
     pf::scriptedHost().clearAnswers();
+}
+
+// An empty folder of the running test's own, named from `prefix`, the process and
+// the test, so that tests running side by side never share files.
+inline std::filesystem::path emptyTestDir(const std::string& prefix) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      (prefix + std::to_string(::getpid()) + "_" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+// The main window alone, without the module chooser it opens, with `module` current;
+// the shared state is otherwise kept.
+inline void mainWindowAlone(int module) {
+    pf::unloadAll();
+    pf::collectUnloaded();
+    frmMenu();
+    pf::Unload<FrmModuleSelection>();
+    pf::collectUnloaded();
+    qv::S().intCurrentModule = module;
 }
 
 }  // namespace qvtest

@@ -22,6 +22,7 @@
 #include "transport/core/TransportSolution.h"
 #include "transport/core/taengine.h"
 #include "transport/frmErrorMsg.h"
+#include "shell/SolvingCaption.h"
 
 namespace QVTanda {
 
@@ -41,15 +42,7 @@ void inputError(const char* message) { pf::MsgBox(message, pf::vbCritical + pf::
 
 // Value of the comma-free text the numeric-entry check left; false when its digits
 // do not fit a double.
-bool enteredValue(double& v) {
-    try {
-        v = pf::ValLeading(St().strNumericText);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(v);
-}
+bool enteredValue(double& v) { return pf::TryValLeading(St().strNumericText, v); }
 
 void runNumericCheck(const std::string& text) {
     St().strNumericText = text;
@@ -233,13 +226,7 @@ void NewProblem() {
         else
             BuildAssignmentTableau();
         editItem(0).Enabled(false);
-        FrmProblem& f = frmProblem();
-        if (s.blnNewProblem) {
-            f.editor().moveTo(1, 1);
-            if (f.gridDisplayEdit.canTakeFocus()) f.gridDisplayEdit.SetFocus();
-        } else {
-            frmMenu().SetFocus();
-        }
+        qv::focusLaidOutGrid(frmProblem(), s.blnNewProblem);
     } catch (const pf::RuntimeError& e) {
         qverror::ReportError(e);
     }
@@ -301,8 +288,7 @@ int checkNodeCell(int node, const std::string& text, bool supply) {
     double v = 0;
     bool rejected = true;
     if (s.strNumericOK == "NO" || s.strDecimalPointSeen == "YES" || !enteredValue(v)) {
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+        tanumchk::ResetVerdicts();
         inputError(supply ? "Supply Must Have A Numeric Value." : "DEMAND Must Have A Numeric Value.");
     } else if (v >= qv::kTransportValueLimit) {
         ShowSupplyDemandTooLarge(v);
@@ -421,12 +407,7 @@ struct AddingFlag {
 
 bool DeleteNumber(const std::string& answer, int count, int& number) {
     double v = 0;
-    try {
-        v = pf::ValLeading(pf::LTrim(answer));
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;  // beyond any double: out of range
-    }
+    if (!pf::TryValLeading(pf::LTrim(answer), v)) return false;  // beyond any double: out of range
     const double d = pf::RoundHalfEven(v);
     if (!(d >= 1 && d <= count)) return false;
     number = static_cast<int>(d);
@@ -506,8 +487,7 @@ void SolveProblem() {
     if (!qv::askOptimizationCriterion()) return;
     FrmMenu& menu = frmMenu();
     const std::string caption = menu.lblmoduleindicator.Caption();
-    menu.lblmoduleindicator.Caption("Solving Problem . . .");
-    menu.lblmoduleindicator.Refresh();
+    qv::showStatusCaption(qv::kSolvingCaption);
     editItem(0).Enabled(true);
     editItem(2).Enabled(false);
     pf::SetBusyCursor(true);
@@ -517,8 +497,7 @@ void SolveProblem() {
     else
         AssnOut::ShowAssignmentSolution();
     qv::enablePrintItems(true);
-    menu.lblmoduleindicator.Caption(caption);
-    menu.lblmoduleindicator.Refresh();
+    qv::showStatusCaption(caption);
     pf::SetBusyCursor(false);
 }
 

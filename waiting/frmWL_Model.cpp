@@ -51,46 +51,14 @@ bool oneChannel(int model) { return model == 2 || model == 3; }
 // The numeric-entry check on a box's upper-cased text; on success the box shows the
 // comma-free text and `value` its number. A number beyond the double range fails.
 bool numericEntry(pf::TextBox& box, double& value) {
-    auto& s = qv::S();
-    s.strNumericText = pf::UCase(box.Text());
-    tanumchk::CheckNumericText();
-    bool ok = s.strNumericOK != "NO";
-    if (ok) {
-        try {
-            value = pf::ValText(s.strNumericText);
-        } catch (const pf::RuntimeError& e) {
-            if (e.number() != pf::errOverflow) throw;
-            ok = false;
-        }
-    }
-    if (!ok) {
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
-        return false;
-    }
-    box.Text(s.strNumericText);
+    if (!tanumchk::CheckedValue(pf::UCase(box.Text()), value)) return false;
+    box.Text(qv::S().strNumericText);
     return true;
 }
 
 // The leading number of a box's comma-free text. False when its digits do not fit a
 // double: such a number is beyond every limit and is refused, not stored.
-bool leadingValue(const std::string& text, double& value) {
-    std::string plain;
-    for (char c : text)
-        if (c != ',') plain += c;
-    try {
-        value = pf::ValText(plain);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(value);
-}
-
-void selectAll(pf::TextBox& box) {
-    box.SelStart(0);
-    box.SelLength(static_cast<int>(box.Text().size()));
-}
+bool leadingValue(const std::string& text, double& value) { return pf::TryValText(pf::WithoutCommas(text), value); }
 
 void boxLook(pf::TextBox& box) {
     box.FontName("MS Sans Serif");
@@ -207,12 +175,11 @@ void FrmWLModel::Form_Unload(int& /*cancel*/) { qv::menuEvent(qv::MenuEvent::Mod
 
 void FrmWLModel::refuse(pf::TextBox& box, const std::string& message, const char* title) {
     refusedBox_ = &box;
-    pf::MsgBox(message, pf::vbCritical + pf::vbOKOnly, title);
-    if (box.canTakeFocus()) box.SetFocus();
+    qv::refuseEntry(box, message, title);
 }
 
-void FrmWLModel::txt_WL_GotFocus(int index) { selectAll(*txt_WL[index]); }
-void FrmWLModel::txtECONAnal_GotFocus(int index) { selectAll(*txtECONAnal[index]); }
+void FrmWLModel::txt_WL_GotFocus(int index) { qv::selectAllText(*txt_WL[index]); }
+void FrmWLModel::txtECONAnal_GotFocus(int index) { qv::selectAllText(*txtECONAnal[index]); }
 
 void FrmWLModel::txt_WL_LostFocus(int index) {
     auto& s = qv::S();

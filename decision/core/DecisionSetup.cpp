@@ -39,19 +39,6 @@ constexpr const char* kOneIndicator =
     "outcome is always the same.  Either provide 2 or more indicator outcomes or do not request a decision "
     "strategy for this problem.";
 
-// A value beyond the double range counts as infinite, which every range refuses.
-template <typename Reader>
-double readValue(const std::string& text, Reader read) {
-    try {
-        return read(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        const std::string t = pf::LTrim(text);
-        return !t.empty() && t[0] == '-' ? -std::numeric_limits<double>::infinity()
-                                         : std::numeric_limits<double>::infinity();
-    }
-}
-
 CountVerdict refuse(const char* message, const char* title = kInputTitle) {
     CountVerdict v;
     v.message = message;
@@ -93,12 +80,11 @@ CountVerdict judgeCount(CountBox box, const std::string& text) {
         tanumchk::CheckNumericText();
         const bool valid = s.strNumericOK == "YES";
         // The verdicts go back to neutral whatever the outcome, for the next check.
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+        tanumchk::ResetVerdicts();
         if (!valid) return refuse(texts.notInteger);
-        v = readValue(s.strNumericText, pf::ValLeading);
+        v = pf::ValLeadingOrInfinite(s.strNumericText);
     } else {
-        v = readValue(text, pf::ValText);
+        v = pf::ValTextOrInfinite(text);
     }
     if (std::isfinite(v) && v != std::floor(v)) return refuse(texts.notInteger);
     if (!(v >= 1 && v <= 10)) return refuse(texts.outOfRange);

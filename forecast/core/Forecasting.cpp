@@ -161,15 +161,7 @@ bool wholeParameter(const std::string& text, int& n) {
 
 }  // namespace
 
-bool ParameterValue(const std::string& text, double& v) {
-    try {
-        v = pf::ValText(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(v);
-}
+bool ParameterValue(const std::string& text, double& v) { return pf::TryValText(text, v); }
 
 TrendLine LeastSquares(const Series& x, int periods) {
     double st = 0, sx = 0, stt = 0, stx = 0;

@@ -10,26 +10,11 @@ namespace QVInvent {
 
 namespace {
 
-bool leading(const std::string& text, double& value) {
-    try {
-        value = pf::ValText(text);
-    } catch (const pf::RuntimeError& e) {
-        if (e.number() != pf::errOverflow) throw;
-        return false;
-    }
-    return std::isfinite(value);
-}
-
-std::string withoutCommas(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        if (c != ',') out += c;
-    return out;
-}
+bool leading(const std::string& text, double& value) { return pf::TryValText(text, value); }
 
 }  // namespace
 
-bool BoxValue(const std::string& text, double& value) { return leading(withoutCommas(text), value); }
+bool BoxValue(const std::string& text, double& value) { return leading(pf::WithoutCommas(text), value); }
 
 bool Satisfies(EntryRule rule, double v) {
     switch (rule) {
@@ -55,8 +40,7 @@ bool AcceptsCheckedEntry(qv::SharedState& s, const std::string& text, double& va
         s.strNumericText = pf::UCase(text);
         tanumchk::CheckNumericText();
         if (s.strNumericOK == "NO") {
-            s.strNumericOK = "YES";
-            s.strDecimalPointSeen = "NO";
+            tanumchk::ResetVerdicts();
             ok = false;
         }
     }

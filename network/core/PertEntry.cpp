@@ -12,13 +12,8 @@ namespace QVPert_CPM {
 CountVerdict CheckActivityCount(const std::string& text, int& count) {
     if (text.empty()) return CountVerdict::Empty;
     double v = 0;
-    try {
-        v = pf::ValText(text);
-    } catch (const pf::RuntimeError& e) {
-        // Digits beyond the double range are beyond the range of the count.
-        if (e.number() != pf::errOverflow) throw;
-        return CountVerdict::OutOfRange;
-    }
+    // Digits beyond the double range are beyond the range of the count.
+    if (!pf::TryValText(text, v)) return CountVerdict::OutOfRange;
     if (!(v >= 1 && v <= qv::PertBlock::kMaxActivities)) return CountVerdict::OutOfRange;
     if (v != std::floor(v)) return CountVerdict::NotInteger;
     count = static_cast<int>(v);
@@ -90,22 +85,9 @@ TimeEntry EnterTime(qv::PertBlock& P, TimeBox box, int c, const std::string& tex
     TimeEntry r;
     if (text.empty()) return r;
     qv::SharedState& s = qv::S();
-    s.strNumericText = pf::UCase(text);
-    tanumchk::CheckNumericText();
-    bool valid = s.strNumericOK != "NO";
     double v = 0;
-    if (valid) {
-        // The check has taken the grouping commas out: "1,500" is 1500.
-        try {
-            v = pf::ValLeading(s.strNumericText);
-        } catch (const pf::RuntimeError& e) {
-            if (e.number() != pf::errOverflow) throw;
-            valid = false;
-        }
-    }
-    if (!valid) {
-        s.strNumericOK = "YES";
-        s.strDecimalPointSeen = "NO";
+    // The check takes the grouping commas out: "1,500" is 1500.
+    if (!tanumchk::CheckedValue(pf::UCase(text), v)) {
         r.verdict = TimeVerdict::Invalid;
         return r;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 #include <charconv>
 
@@ -361,6 +362,37 @@ bool ParseNumber(const std::string& s, double& out) {
     return true;
 }
 
+namespace {
+
+double orInfinite(double (*read)(const std::string&), const std::string& s) {
+    try {
+        return read(s);
+    } catch (const RuntimeError& e) {
+        if (e.number() != errOverflow) throw;
+        // The sign stands first after any blanks the reader skipped.
+        const std::size_t i = s.find_first_not_of(' ');
+        const double inf = std::numeric_limits<double>::infinity();
+        return i != std::string::npos && s[i] == '-' ? -inf : inf;
+    }
+}
+
+bool tryRead(double (*read)(const std::string&), const std::string& s, double& v) {
+    try {
+        v = read(s);
+    } catch (const RuntimeError& e) {
+        if (e.number() != errOverflow) throw;
+        return false;
+    }
+    return std::isfinite(v);
+}
+
+}  // namespace
+
+double ValLeadingOrInfinite(const std::string& s) { return orInfinite(ValLeading, s); }
+double ValTextOrInfinite(const std::string& s) { return orInfinite(ValText, s); }
+bool TryValLeading(const std::string& s, double& v) { return tryRead(ValLeading, s, v); }
+bool TryValText(const std::string& s, double& v) { return tryRead(ValText, s, v); }
+
 double RoundHalfEven(double v) {
     if (!std::isfinite(v)) return v;
     double r = std::round(v);  // halves away from zero
@@ -388,6 +420,13 @@ std::string RTrim(const std::string& s) {
 }
 
 std::string Trim(const std::string& s) { return LTrim(RTrim(s)); }
+
+std::string WithoutCommas(const std::string& s) {
+    std::string out;
+    for (char c : s)
+        if (c != ',') out += c;
+    return out;
+}
 
 std::string Repeat(char c, int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), c) : std::string(); }
 

@@ -61,6 +61,15 @@ double ValText(const std::string& s);
 // a number beyond the double range (an underflow reads as 0).
 bool ParseNumber(const std::string& s, double& out);
 
+// ValLeading and ValText for typed entries, where digits beyond the double range are
+// the user's text, not a failure. The OrInfinite forms give an infinite value of the
+// number's sign, which every limit refuses; the Try forms store the number in v and
+// give false, leaving v as it was, when its digits do not fit a double.
+double ValLeadingOrInfinite(const std::string& s);
+double ValTextOrInfinite(const std::string& s);
+bool TryValLeading(const std::string& s, double& v);
+bool TryValText(const std::string& s, double& v);
+
 // To integer, halves to the even neighbour (as the integer conversions round).
 double RoundHalfEven(double v);
 double Floor(double v);
@@ -70,6 +79,8 @@ std::string UCase(const std::string& s);  // ASCII letters only
 std::string LTrim(const std::string& s);
 std::string RTrim(const std::string& s);
 std::string Trim(const std::string& s);
+// The text with every comma taken out ("1,500" gives "1500").
+std::string WithoutCommas(const std::string& s);
 // Layout counts can come out negative; they count as 0.
 std::string Repeat(char c, int n);
 std::string Spaces(int n);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/core/Format.h"
 #include "shell/core/State.h"
 
 namespace tanumchk {
@@ -39,6 +40,27 @@ void CheckNumericText() {
         }
         if (s.strNumericOK == "NO" || i == text.size()) break;
     }
+}
+
+bool IsNumeric(const std::string& text) {
+    qv::S().strNumericText = text;
+    CheckNumericText();
+    return qv::S().strNumericOK == "YES";
+}
+
+bool IsWholeNumber(const std::string& text) {
+    return IsNumeric(text) && qv::S().strDecimalPointSeen == "NO";
+}
+
+bool CheckedValue(const std::string& text, double& v) {
+    if (IsNumeric(text) && pf::TryValLeading(qv::S().strNumericText, v)) return true;
+    ResetVerdicts();
+    return false;
+}
+
+void ResetVerdicts() {
+    qv::S().strNumericOK = "YES";
+    qv::S().strDecimalPointSeen = "NO";
 }
 
 }  // namespace tanumchk

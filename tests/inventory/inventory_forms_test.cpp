@@ -30,14 +30,7 @@ protected:
         qv::S().inv.ReDimArrays();
     }
     // The main window alone, in the inventory module.
-    static void freshWindows() {
-        pf::unloadAll();
-        pf::collectUnloaded();
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        pf::collectUnloaded();
-        qv::S().intCurrentModule = 8;
-    }
+    static void freshWindows() { qvtest::mainWindowAlone(8); }
     void TearDown() override { qvtest::resetProgram(); }
 
     // The last message box of the transcript, or "" when there was none.

@@ -23,12 +23,7 @@ namespace {
 pf::ScriptedHost& h() { return pf::scriptedHost(); }
 
 void freshWindows() {
-    pf::unloadAll();
-    pf::collectUnloaded();
-    frmMenu();
-    pf::Unload<FrmModuleSelection>();
-    pf::collectUnloaded();
-    qv::S().intCurrentModule = 8;
+    qvtest::mainWindowAlone(8);
     qv::S().strProblemFileExt = "INV";
 }
 

@@ -49,11 +49,7 @@ class ModuleTextFitTest : public ::testing::Test {
 protected:
     void SetUp() override {
         qvtest::resetProgram();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("qv_fit_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        dir_ = qvtest::emptyTestDir("qv_fit_");
     }
     void TearDown() override {
         EXPECT_TRUE(h().allAnswersUsed());

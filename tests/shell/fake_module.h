@@ -19,6 +19,7 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
+#include "tests/ui_test_support.h"
 
 namespace fake {
 
@@ -118,11 +119,7 @@ protected:
         h().clearAnswers();
         for (int m = 1; m <= 12; ++m) savedModules_[m] = qv::modules(m);
         savedValidators_ = qv::cellValidators();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("qv_cmd_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        dir_ = qvtest::emptyTestDir("qv_cmd_");
         frmMenu();
         pf::Unload<FrmModuleSelection>();
         auto& S = qv::S();

@@ -50,17 +50,6 @@ void expectModel(const Model& model) {
     for (int v = 1; v <= m + n; ++v) EXPECT_EQ(t.lngNodeSupplies(v), model.nodes[static_cast<std::size_t>(v - 1)]) << "node " << v;
 }
 
-std::vector<std::string> gridRows() {
-    const pf::Grid& g = frmProblem().gridDisplayEdit;
-    std::vector<std::string> rows;
-    for (int r = 0; r < g.Rows(); ++r) {
-        std::string row;
-        for (int c = 0; c < g.Cols(); ++c) row += (c ? "|" : "") + g.TextMatrix(r, c);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 // The model solves to a certified optimum, as after any operation.
 void expectSolvable() {
     qv::SharedState copy = qv::S();
@@ -129,7 +118,7 @@ TEST_F(EditOperationsTest, EveryValueStaysWithItsRowAndColumn) {
             case Op::DeleteDestination: frmMenu().mnudispeditsubslower_Click(3); break;
         }
         expectModel(c.after);
-        EXPECT_EQ(gridRows(), c.grid);
+        EXPECT_EQ(trui::gridRows(frmProblem().gridDisplayEdit), c.grid);
         EXPECT_TRUE(frmProblem().gridDisplayEdit.Visible());
         EXPECT_TRUE(frmProblem().lblgridcaption.Visible());
         EXPECT_FALSE(h().busy());

@@ -16,17 +16,8 @@
 
 namespace {
 
+using trui::gridRows;
 using trui::h;
-
-std::vector<std::string> gridRows(const pf::Grid& g) {
-    std::vector<std::string> rows;
-    for (int r = 0; r < g.Rows(); ++r) {
-        std::string row;
-        for (int c = 0; c < g.Cols(); ++c) row += (c ? "|" : "") + g.TextMatrix(r, c);
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 pf::MenuItem& editItem(int k) { return (*frmMenu().mnudispeditsubs)(k); }
 

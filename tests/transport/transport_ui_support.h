@@ -57,6 +57,17 @@ inline void expectErrorWindow(std::vector<std::string>& lines, bool* flagWhileOp
     });
 }
 
+// The grid's rows, cells joined by "|".
+inline std::vector<std::string> gridRows(const pf::Grid& g) {
+    std::vector<std::string> rows;
+    for (int r = 0; r < g.Rows(); ++r) {
+        std::string row;
+        for (int c = 0; c < g.Cols(); ++c) row += (c ? "|" : "") + g.TextMatrix(r, c);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 inline std::string inputError(const std::string& text) {
     return "MSGBOX \"Data Input Error\" critical OK \"" + text + "\" -> OK";
 }

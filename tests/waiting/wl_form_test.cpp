@@ -29,12 +29,7 @@ protected:
     }
     void TearDown() override { qvtest::resetProgram(); }
     static void freshWindows() {
-        pf::unloadAll();
-        pf::collectUnloaded();
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        pf::collectUnloaded();
-        qv::S().intCurrentModule = 9;
+        qvtest::mainWindowAlone(9);
         qv::S().strProblemFileExt = "WLM";
     }
     // Types a text into a box and leaves it for `next`, as the user does.

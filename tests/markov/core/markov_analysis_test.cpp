@@ -11,26 +11,13 @@
 #include "platform/core/SeqFile.h"
 #include "shell/core/ProblemFile.h"
 #include "shell/core/State.h"
+#include "tests/markov/core/markov_chain.h"
 
 namespace {
 
-using Matrix = std::vector<std::vector<double>>;
-
-struct Chain {
-    qv::MarkovBlock mk;
-    pf::Array2<double> table;
-};
-
-// A chain with the given matrix; every element typed (none empty).
-Chain MakeChain(const Matrix& p) {
-    Chain c;
-    Markov::InitMarkovArrays(c.mk, c.table);
-    const int n = static_cast<int>(p.size());
-    c.mk.intStateCount = n;
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) c.mk.dblTransitionMatrix(i, j) = p[i - 1][j - 1];
-    return c;
-}
+using markovtest::Chain;
+using markovtest::MakeChain;
+using markovtest::Matrix;
 
 Chain Solved(const Matrix& p) {
     Chain c = MakeChain(p);

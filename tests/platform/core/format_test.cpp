@@ -174,6 +174,38 @@ TEST(Format, ValueOfText) {
     EXPECT_THROW(pf::ValLeading(std::string(400, '9')), pf::RuntimeError);
 }
 
+// Typed entries: digits beyond the double range are refused (Try) or read as an
+// infinity of the number's sign (OrInfinite); other texts read as the plain readers do.
+TEST(Format, TypedEntryReaders) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::string huge(400, '9');
+    struct C {
+        std::string text;
+        double leadingOrInf, textOrInf;
+        bool leadingFits, textFits;
+    };
+    const C cases[] = {
+        {"12,5", 12, 12, true, true},
+        {"  -7", 0, -7, true, true},
+        {huge, inf, inf, false, false},
+        {"-" + huge, -inf, -inf, false, false},
+        {"  -" + huge, 0, -inf, true, false},  // ValLeading skips no blanks: no number
+        {"1e400", 1, inf, true, false},
+        {"-1e400", -1, -inf, true, false},
+    };
+    for (const C& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 12));
+        EXPECT_EQ(pf::ValLeadingOrInfinite(c.text), c.leadingOrInf);
+        EXPECT_EQ(pf::ValTextOrInfinite(c.text), c.textOrInf);
+        double a = 42, b = 42;
+        EXPECT_EQ(pf::TryValLeading(c.text, a), c.leadingFits);
+        EXPECT_EQ(pf::TryValText(c.text, b), c.textFits);
+        EXPECT_EQ(a, c.leadingFits ? c.leadingOrInf : 42);  // a refused text leaves the value alone
+        EXPECT_EQ(b, c.textFits ? c.textOrInf : 42);
+    }
+    EXPECT_EQ(pf::WithoutCommas("1,234,5.6,"), "12345.6");
+}
+
 TEST(Format, RoundingAndCheckedIntegers) {
     EXPECT_EQ(pf::RoundHalfEven(2.5), 2);
     EXPECT_EQ(pf::RoundHalfEven(3.5), 4);

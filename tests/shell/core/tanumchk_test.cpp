@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/core/Format.h"
 #include "shell/core/State.h"
 
 namespace {
@@ -53,6 +54,38 @@ TEST(NumericEntryCheck, CasesTable) {
         EXPECT_EQ(s.blnNumericTextEmpty, c.empty);
         EXPECT_EQ(s.strNumericText, c.after);
     }
+}
+
+// The verdict helpers agree with the verdicts the check leaves, on the same table.
+TEST(NumericEntryCheck, VerdictHelpersFollowTheCheck) {
+    for (const NumericCase& c : kCases) {
+        SCOPED_TRACE(std::string("text: '") + c.before + "'");
+        qv::resetState();
+        qv::SharedState& s = qv::S();
+        s.strDecimalPointSeen = "KEEP";  // an empty text leaves it: never whole then
+        const std::string ok = c.ok;
+        EXPECT_EQ(tanumchk::IsNumeric(c.before), ok == "YES");
+        EXPECT_EQ(s.strNumericText, c.after);
+        EXPECT_EQ(tanumchk::IsWholeNumber(c.before), ok == "YES" && std::string(c.point) == "NO");
+        EXPECT_EQ(s.strNumericOK, c.ok);
+        tanumchk::ResetVerdicts();
+        EXPECT_EQ(s.strNumericOK, "YES");
+        EXPECT_EQ(s.strDecimalPointSeen, "NO");
+        double v = -7;
+        const bool taken = tanumchk::CheckedValue(c.before, v);
+        EXPECT_EQ(taken, ok == "YES");
+        EXPECT_EQ(v, taken ? pf::ValLeading(c.after) : -7);
+        if (!taken) {
+            EXPECT_EQ(s.strNumericOK, "YES");  // reset for the next check
+        }
+    }
+    // Passed by the check, but too many digits for a double: refused and reset.
+    double v = -7;
+    EXPECT_FALSE(tanumchk::CheckedValue(std::string(400, '9'), v));
+    EXPECT_EQ(v, -7);
+    EXPECT_EQ(qv::S().strNumericOK, "YES");
+    EXPECT_TRUE(tanumchk::CheckedValue("1,500", v));
+    EXPECT_EQ(v, 1500);
 }
 
 }  // namespace
