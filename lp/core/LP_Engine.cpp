@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "lp/core/IntegerSection.h"
@@ -27,6 +27,34 @@ constexpr double kDualZero = 1e-9;         // a reduced cost this small is zero 
 // Work of one iteration besides its arithmetic (calls, loop set-up): on small
 // programs it is most of the time an iteration takes.
 constexpr long long kIterationOverhead = 1000;
+
+// Two doubles side by side. Each lane gets exactly the IEEE operations the
+// scalar code would give it (no fused multiply-add: the default x86-64 target
+// has none), so the loops below may work on two or eight numbers at once and
+// still give every sum bit for bit in its own order.
+using Pair = double __attribute__((vector_size(16)));
+
+inline Pair LoadPair(const double* p) {
+    Pair v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+inline void StorePair(double* p, Pair v) { std::memcpy(p, &v, sizeof v); }
+
+// dst[t] -= f * src[t] for t = 0..count-1.
+inline void SubtractMultiple(double* dst, const double* src, double f, int count) {
+    int t = 0;
+    for (; t + 2 <= count; t += 2) StorePair(dst + t, LoadPair(dst + t) - f * LoadPair(src + t));
+    for (; t < count; ++t) dst[t] -= f * src[t];
+}
+
+// dst[t] += f * src[t] for t = 0..count-1.
+inline void AddMultiple(double* dst, const double* src, double f, int count) {
+    int t = 0;
+    for (; t + 2 <= count; t += 2) StorePair(dst + t, LoadPair(dst + t) + f * LoadPair(src + t));
+    for (; t < count; ++t) dst[t] += f * src[t];
+}
 
 // Ends the run from anywhere inside it.
 struct RunEnd {
@@ -60,6 +88,9 @@ private:
     // Factors.
     void TransformColumn(int j);
     void ComputeDualPrices();
+    void SolveTransposed(double* s, double* w, double* out);
+    template <bool Subtract>
+    void RowProducts(const double* v, const double* start, double* out);
     void ComputeBasisRow(int r);
     void RecomputeBasicValues();
     void ChangeBasis();
@@ -68,6 +99,7 @@ private:
     void DualSimplex();
     void MakeCostsDualFeasible();
     std::uint64_t BasisKey() const;
+    bool Remember(std::uint64_t key);
     int BoundStatus(int k, double v) const;
     void MarkBoundViolations();
     void ChooseLeavingRow(bool smallestIndex);
@@ -125,7 +157,13 @@ private:
     int m_ = 0, n_ = 0, N_ = 0;
     std::size_t ms_ = 0;        // stride of a column in a_
     std::vector<double> a_;     // rows 0..m of columns 0..capacity, column-major
+    // Rows 1..m of columns 1..N again, row by row (column j at j - 1, rows
+    // padded to whole blocks of eight): pricing runs along the rows.
+    std::vector<double> rows_;
+    int rowStride_ = 0;
     std::vector<double> rho_;   // a row of B^-1 (dual ratio test)
+    std::vector<double> arj_;   // its product with every column
+    std::vector<std::uint64_t> seen_;  // dual simplex: bases met, sorted (kept between runs)
     double inf_ = 0, tol_ = 0;
 
     double *u_ = nullptr, *li_ = nullptr, *partial_ = nullptr, *alpha_ = nullptr;
@@ -199,6 +237,7 @@ void Engine::LoadMatrix() {
     ms_ = static_cast<std::size_t>(m_) + 1;
     a_.assign(ms_ * (kColumnCapacity + 1), 0.0);
     rho_.assign(kStride, 0.0);
+    arj_.assign(kColumnCapacity + 1, 0.0);
     for (int j = 0; j <= n_; ++j)
         for (int i = 0; i <= m_; ++i) a_[j * ms_ + i] = L.dblProblemMatrix(i, j).num();
 }
@@ -254,6 +293,10 @@ void Engine::SetUpColumns() {
         L.dblRightHandSides(i) = a_[i];
     }
     N_ = L.intColumnCount = n_ + L.intAddedColumnCount;
+    rowStride_ = 8 * ((N_ + 7) / 8);
+    rows_.assign(static_cast<std::size_t>(m_ + 1) * rowStride_, 0.0);
+    for (int i = 1; i <= m_; ++i)
+        for (int j = 1; j <= N_; ++j) rows_[static_cast<std::size_t>(i) * rowStride_ + j - 1] = A(i, j);
     ComputeStartValues();
     for (int i = 1; i <= m_; ++i) {
         U(i, i) = 1.0;
@@ -305,7 +348,32 @@ void Engine::SetPhaseCosts() {
 
 void Engine::TransformColumn(int j) {
     const double* a = Col(j);
-    for (int i = 1; i <= m_; ++i) {
+    // L^-1 a, eight rows at a time: eight sums that do not wait for each other.
+    int i = 1;
+    for (; i + 7 <= m_; i += 8) {
+        const double* r = &li_[i * kStride];
+        double s0 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0, s5 = 0, s6 = 0, s7 = 0;
+        for (int k = 1; k <= m_; ++k) {
+            const double ak = a[k];
+            s0 += r[k] * ak;
+            s1 += r[kStride + k] * ak;
+            s2 += r[2 * kStride + k] * ak;
+            s3 += r[3 * kStride + k] * ak;
+            s4 += r[4 * kStride + k] * ak;
+            s5 += r[5 * kStride + k] * ak;
+            s6 += r[6 * kStride + k] * ak;
+            s7 += r[7 * kStride + k] * ak;
+        }
+        partial_[i] = s0;
+        partial_[i + 1] = s1;
+        partial_[i + 2] = s2;
+        partial_[i + 3] = s3;
+        partial_[i + 4] = s4;
+        partial_[i + 5] = s5;
+        partial_[i + 6] = s6;
+        partial_[i + 7] = s7;
+    }
+    for (; i <= m_; ++i) {
         const double* row = &li_[i * kStride];
         double s = 0;
         for (int k = 1; k <= m_; ++k) s += row[k] * a[k];
@@ -321,38 +389,69 @@ void Engine::TransformColumn(int j) {
     }
 }
 
-void Engine::ComputeDualPrices() {
+// w with U^T w = s (s is used up), then out = w L^-1. w(i) is s(i) less
+// w(k) U(k, i) for k = 1..i-1 in that order; taking the terms as each w(k)
+// is known keeps that order and runs along the rows of U. out(k) adds
+// w(r) L^-1(r, k) over the rows r in increasing order, rows with w(r) = 0
+// left out.
+void Engine::SolveTransposed(double* s, double* w, double* out) {
     for (int i = 1; i <= m_; ++i) {
-        double s = c_[basis_[i]];
-        for (int k = 1; k < i; ++k) s -= w_[k] * U(k, i);
-        if (U(i, i) == 0.0) Fail(pf::errDivisionByZero);
-        w_[i] = s / U(i, i);
+        const double* row = &u_[i * kStride];
+        if (row[i] == 0.0) Fail(pf::errDivisionByZero);
+        const double wi = w[i] = s[i] / row[i];
+        SubtractMultiple(s + i + 1, row + i + 1, wi, m_ - i);
     }
-    for (int k = 1; k <= m_; ++k) y_[k] = 0;
-    for (int r = 1; r <= m_; ++r) {
-        const double wr = w_[r];
-        if (wr == 0.0) continue;
-        const double* row = &li_[r * kStride];
-        for (int k = 1; k <= m_; ++k) y_[k] += wr * row[k];
-    }
+    for (int k = 1; k <= m_; ++k) out[k] = 0;
+    for (int r = 1; r <= m_; ++r)
+        if (w[r] != 0.0) AddMultiple(out + 1, &li_[r * kStride + 1], w[r], m_);
+}
+
+void Engine::ComputeDualPrices() {
+    double s[kStride];
+    for (int i = 1; i <= m_; ++i) s[i] = c_[basis_[i]];
+    SolveTransposed(s, w_, y_);
     for (int k = 1; k <= m_; ++k) CheckFinite(y_[k]);
 }
 
 // Row r of B^-1 (e_r^T U^-1 L^-1): the dual ratio test reads every column's
 // entry in the leaving row from it instead of transforming each column.
 void Engine::ComputeBasisRow(int r) {
-    double z[kStride];
-    for (int i = 1; i <= m_; ++i) {
-        double s = i == r ? 1.0 : 0.0;
-        for (int k = 1; k < i; ++k) s -= z[k] * U(k, i);
-        if (U(i, i) == 0.0) Fail(pf::errDivisionByZero);
-        z[i] = s / U(i, i);
-    }
-    for (int k = 1; k <= m_; ++k) rho_[k] = 0;
-    for (int i = 1; i <= m_; ++i) {
-        if (z[i] == 0.0) continue;
-        const double* row = &li_[i * kStride];
-        for (int k = 1; k <= m_; ++k) rho_[k] += z[i] * row[k];
+    double s[kStride], z[kStride];
+    for (int i = 1; i <= m_; ++i) s[i] = i == r ? 1.0 : 0.0;
+    SolveTransposed(s, z, rho_.data());
+}
+
+// out(j) = start(j) - or + the sum of v(i) a(i, j) over i = 1..m in order
+// (start 0 when none), for every column j = 1..N: eight columns at a time
+// along the rows, each column's sum in its own order.
+template <bool Subtract>
+void Engine::RowProducts(const double* v, const double* start, double* out) {
+    for (int j0 = 1; j0 <= N_; j0 += 8) {
+        const int width = std::min(8, N_ - j0 + 1);
+        double acc[8] = {};
+        for (int t = 0; t < width; ++t) acc[t] = start ? start[j0 + t] : 0.0;
+        Pair s0 = LoadPair(acc), s1 = LoadPair(acc + 2), s2 = LoadPair(acc + 4), s3 = LoadPair(acc + 6);
+        const double* a = &rows_[static_cast<std::size_t>(j0 - 1)];
+        for (int i = 1; i <= m_; ++i) {
+            const double* r = a + static_cast<std::size_t>(i) * rowStride_;
+            const double vi = v[i];
+            if constexpr (Subtract) {
+                s0 -= vi * LoadPair(r);
+                s1 -= vi * LoadPair(r + 2);
+                s2 -= vi * LoadPair(r + 4);
+                s3 -= vi * LoadPair(r + 6);
+            } else {
+                s0 += vi * LoadPair(r);
+                s1 += vi * LoadPair(r + 2);
+                s2 += vi * LoadPair(r + 4);
+                s3 += vi * LoadPair(r + 6);
+            }
+        }
+        StorePair(acc, s0);
+        StorePair(acc + 2, s1);
+        StorePair(acc + 4, s2);
+        StorePair(acc + 6, s3);
+        for (int t = 0; t < width; ++t) out[j0 + t] = acc[t];
     }
 }
 
@@ -415,10 +514,10 @@ void Engine::ChangeBasis() {
     kind_[leaving] = -kind_[leaving];
     if (kind_[leaving] == -4) kind_[leaving] = 0;
 
-    for (int q = p; q < m_; ++q) {
-        basis_[q] = basis_[q + 1];
-        x_[q] = x_[q + 1];
-        for (int i = 1; i <= m_; ++i) U(i, q) = U(i, q + 1);
+    if (const int shift = m_ - p; shift > 0) {
+        std::memmove(basis_ + p, basis_ + p + 1, sizeof(int) * shift);
+        std::memmove(x_ + p, x_ + p + 1, sizeof(double) * shift);
+        for (int i = 1; i <= m_; ++i) std::memmove(&U(i, p), &U(i, p + 1), sizeof(double) * shift);
     }
     basis_[m_] = e;
     double v = dir > 0 ? lb_[e] + step : ub_[e] - step;
@@ -428,16 +527,14 @@ void Engine::ChangeBasis() {
 
     for (int k = p; k < m_; ++k) {
         if (std::fabs(U(k + 1, k)) > std::fabs(U(k, k))) {
-            for (int c = 1; c <= m_; ++c) {
-                std::swap(U(k, c), U(k + 1, c));
-                std::swap(Li(k, c), Li(k + 1, c));
-            }
+            std::swap_ranges(&U(k, 1), &U(k, 1) + m_, &U(k + 1, 1));
+            std::swap_ranges(&Li(k, 1), &Li(k, 1) + m_, &Li(k + 1, 1));
         }
         if (U(k, k) == 0.0) Fail(pf::errDivisionByZero);
         const double f = U(k + 1, k) / U(k, k);
         if (f != 0.0) {
-            for (int c = 1; c <= m_; ++c) Li(k + 1, c) -= f * Li(k, c);
-            for (int c = k + 1; c <= m_; ++c) U(k + 1, c) -= f * U(k, c);
+            SubtractMultiple(&Li(k + 1, 1), &Li(k, 1), f, m_);
+            SubtractMultiple(&U(k + 1, k + 1), &U(k, k + 1), f, m_ - k);
         }
         U(k + 1, k) = 0.0;
     }
@@ -466,16 +563,9 @@ void Engine::CountIteration(long& counter, long& runCount, long long work) {
 }
 
 void Engine::ComputeReducedCosts() {
-    for (int j = 1; j <= N_; ++j) {
-        if (status_[j] == 0 || kind_[j] == 0) {
-            d_[j] = 0;
-            continue;
-        }
-        const double* a = Col(j);
-        double s = c_[j];
-        for (int i = 1; i <= m_; ++i) s -= y_[i] * a[i];
-        d_[j] = s;
-    }
+    RowProducts<true>(y_, c_, d_);
+    for (int j = 1; j <= N_; ++j)
+        if (status_[j] == 0 || kind_[j] == 0) d_[j] = 0;
 }
 
 void Engine::ChooseEnteringColumn(bool smallestIndex) {
@@ -674,14 +764,13 @@ void Engine::DualRatioTest(bool smallestIndex, bool keepDualFeasible) {
     double best = inf_;
     bool found = false;
     ComputeBasisRow(r);
+    RowProducts<false>(rho_.data(), nullptr, arj_.data());
     for (int j = 1; j <= N_; ++j) {
         if (kind_[j] >= 0) continue;
         const int st = status_[j];
         if (st != -1 && st != 1) continue;
         if (!(ub_[j] > lb_[j])) continue;  // a fixed column cannot move
-        const double* a = Col(j);
-        double arj = 0;
-        for (int i = 1; i <= m_; ++i) arj += rho_[i] * a[i];
+        const double arj = arj_[j];
         bool eligible;
         if (below)
             eligible = (arj < -tol_ && st == -1) || (arj > tol_ && st == 1);
@@ -775,6 +864,14 @@ std::uint64_t Engine::BasisKey() const {
     return key;
 }
 
+// Adds a basis key to those met in this run; false when it was there already.
+bool Engine::Remember(std::uint64_t key) {
+    const auto it = std::lower_bound(seen_.begin(), seen_.end(), key);
+    if (it != seen_.end() && *it == key) return false;
+    seen_.insert(it, key);
+    return true;
+}
+
 // Termination. The rules above end on almost every run, and a run keeps them
 // until it comes back to a basis it has had (with the same columns at their
 // upper bounds), or for at most 10 x (rows + columns) iterations. They can
@@ -800,7 +897,8 @@ void Engine::DualSimplex() {
     // Pricing, one row of B^-1 and its products, one transformation and one update.
     const long long iterationWork = static_cast<long long>(m_) * (2 * N_ + 5 * m_) + N_ + kIterationOverhead;
     const long fixCostsAfter = 10L * (m_ + N_);
-    std::unordered_set<std::uint64_t> seen;
+    seen_.clear();
+    seen_.reserve(static_cast<std::size_t>(fixCostsAfter) + 1);
     MarkBoundViolations();
     ChooseLeavingRow(false);
     while (L.intBoundViolation == 1 && L.intNodeState != 2) {
@@ -810,7 +908,7 @@ void Engine::DualSimplex() {
             ComputeReducedCosts();
         } else {
             Price();
-            if (!seen.insert(BasisKey()).second || run > fixCostsAfter) {
+            if (!Remember(BasisKey()) || run > fixCostsAfter) {
                 fixedCosts = true;
                 MakeCostsDualFeasible();
             }
