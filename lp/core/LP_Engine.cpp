@@ -56,6 +56,16 @@ inline void AddMultiple(double* dst, const double* src, double f, int count) {
     for (; t < count; ++t) dst[t] += f * src[t];
 }
 
+inline void SwapRows(double* a, double* b, int count) {
+    int t = 0;
+    for (; t + 2 <= count; t += 2) {
+        const Pair v = LoadPair(a + t);
+        StorePair(a + t, LoadPair(b + t));
+        StorePair(b + t, v);
+    }
+    for (; t < count; ++t) std::swap(a[t], b[t]);
+}
+
 // Ends the run from anywhere inside it.
 struct RunEnd {
     EngineStatus status;
@@ -348,30 +358,23 @@ void Engine::SetPhaseCosts() {
 
 void Engine::TransformColumn(int j) {
     const double* a = Col(j);
-    // L^-1 a, eight rows at a time: eight sums that do not wait for each other.
+    // L^-1 a, eight rows at a time (two to a pair): eight sums that do not
+    // wait for each other.
     int i = 1;
     for (; i + 7 <= m_; i += 8) {
         const double* r = &li_[i * kStride];
-        double s0 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0, s5 = 0, s6 = 0, s7 = 0;
+        Pair s0 = {0, 0}, s1 = {0, 0}, s2 = {0, 0}, s3 = {0, 0};
         for (int k = 1; k <= m_; ++k) {
             const double ak = a[k];
-            s0 += r[k] * ak;
-            s1 += r[kStride + k] * ak;
-            s2 += r[2 * kStride + k] * ak;
-            s3 += r[3 * kStride + k] * ak;
-            s4 += r[4 * kStride + k] * ak;
-            s5 += r[5 * kStride + k] * ak;
-            s6 += r[6 * kStride + k] * ak;
-            s7 += r[7 * kStride + k] * ak;
+            s0 += Pair{r[k], r[kStride + k]} * ak;
+            s1 += Pair{r[2 * kStride + k], r[3 * kStride + k]} * ak;
+            s2 += Pair{r[4 * kStride + k], r[5 * kStride + k]} * ak;
+            s3 += Pair{r[6 * kStride + k], r[7 * kStride + k]} * ak;
         }
-        partial_[i] = s0;
-        partial_[i + 1] = s1;
-        partial_[i + 2] = s2;
-        partial_[i + 3] = s3;
-        partial_[i + 4] = s4;
-        partial_[i + 5] = s5;
-        partial_[i + 6] = s6;
-        partial_[i + 7] = s7;
+        StorePair(partial_ + i, s0);
+        StorePair(partial_ + i + 2, s1);
+        StorePair(partial_ + i + 4, s2);
+        StorePair(partial_ + i + 6, s3);
     }
     for (; i <= m_; ++i) {
         const double* row = &li_[i * kStride];
@@ -514,10 +517,16 @@ void Engine::ChangeBasis() {
     kind_[leaving] = -kind_[leaving];
     if (kind_[leaving] == -4) kind_[leaving] = 0;
 
+    // Below its diagonal U holds exact zeros (the one entry of each column
+    // below it is set to 0 as it is eliminated), so a row i moves only from
+    // column i - 1 on: further left it would copy zeros onto zeros.
     if (const int shift = m_ - p; shift > 0) {
         std::memmove(basis_ + p, basis_ + p + 1, sizeof(int) * shift);
         std::memmove(x_ + p, x_ + p + 1, sizeof(double) * shift);
-        for (int i = 1; i <= m_; ++i) std::memmove(&U(i, p), &U(i, p + 1), sizeof(double) * shift);
+        for (int i = 1; i <= m_; ++i) {
+            const int from = std::max(p, i - 1);
+            if (from < m_) std::memmove(&U(i, from), &U(i, from + 1), sizeof(double) * (m_ - from));
+        }
     }
     basis_[m_] = e;
     double v = dir > 0 ? lb_[e] + step : ub_[e] - step;
@@ -527,8 +536,8 @@ void Engine::ChangeBasis() {
 
     for (int k = p; k < m_; ++k) {
         if (std::fabs(U(k + 1, k)) > std::fabs(U(k, k))) {
-            std::swap_ranges(&U(k, 1), &U(k, 1) + m_, &U(k + 1, 1));
-            std::swap_ranges(&Li(k, 1), &Li(k, 1) + m_, &Li(k + 1, 1));
+            SwapRows(&U(k, k), &U(k + 1, k), m_ - k + 1);  // zeros in both left of column k
+            SwapRows(&Li(k, 1), &Li(k + 1, 1), m_);
         }
         if (U(k, k) == 0.0) Fail(pf::errDivisionByZero);
         const double f = U(k + 1, k) / U(k, k);
