@@ -22,7 +22,8 @@ constexpr double kPriceTolerance = 1e-7;   // smallest improvement rate that cou
 constexpr double kPruneTolerance = 1e-6;   // relative margin a node must beat the incumbent by
 constexpr double kFeasibilityTolerance = 1e-9;  // relative; rounding is no bound violation
 constexpr double kDegenerateStep = 1e-9;   // steps this short do not move the objective
-constexpr int kDegenerateRun = 30;         // degenerate steps before the smallest-index rule
+constexpr int kDegenerateRun = 30;
+constexpr int kPackingRows = 20;           // fewer rows: price every column (see PackColumns)         // degenerate steps before the smallest-index rule
 constexpr double kDualZero = 1e-9;         // a reduced cost this small is zero (dual-feasible rules)
 // Work of one iteration besides its arithmetic (calls, loop set-up): on small
 // programs it is most of the time an iteration takes.
@@ -99,8 +100,11 @@ private:
     void TransformColumn(int j);
     void ComputeDualPrices();
     void SolveTransposed(double* s, double* w, double* out);
+    bool NeedsPrice(int j) const { return status_[j] != 0 && kind_[j] != 0; }
+    void PackColumns();
+    void PlaceColumn(int j, int slot);
     template <bool Subtract>
-    void RowProducts(const double* v, const double* start, double* out);
+    void PackedProducts(const double* v, const double* start, double* out);
     void ComputeBasisRow(int r);
     void RecomputeBasicValues();
     void ChangeBasis();
@@ -167,12 +171,17 @@ private:
     int m_ = 0, n_ = 0, N_ = 0;
     std::size_t ms_ = 0;        // stride of a column in a_
     std::vector<double> a_;     // rows 0..m of columns 0..capacity, column-major
-    // Rows 1..m of columns 1..N again, row by row (column j at j - 1, rows
-    // padded to whole blocks of eight): pricing runs along the rows.
-    std::vector<double> rows_;
-    int rowStride_ = 0;
+    // The columns that need a reduced cost, packed side by side in slots
+    // (rows 1..m, each row padded to whole blocks of eight): pricing runs
+    // along these rows.
+    std::vector<double> packed_;
+    int packStride_ = 0;
+    bool packing_ = false;          // false: every column in slot j - 1
+    int slots_ = 0;                 // slots in use, 0..slots_-1, no holes
+    std::vector<int> slotColumn_;   // column in each slot, 0 for none
+    std::vector<int> slotOf_;       // slot of each column, -1 for none
     std::vector<double> rho_;   // a row of B^-1 (dual ratio test)
-    std::vector<double> arj_;   // its product with every column
+    std::vector<double> arj_;   // its product with every priced column
     std::vector<std::uint64_t> seen_;  // dual simplex: bases met, sorted (kept between runs)
     double inf_ = 0, tol_ = 0;
 
@@ -303,10 +312,18 @@ void Engine::SetUpColumns() {
         L.dblRightHandSides(i) = a_[i];
     }
     N_ = L.intColumnCount = n_ + L.intAddedColumnCount;
-    rowStride_ = 8 * ((N_ + 7) / 8);
-    rows_.assign(static_cast<std::size_t>(m_ + 1) * rowStride_, 0.0);
-    for (int i = 1; i <= m_; ++i)
-        for (int j = 1; j <= N_; ++j) rows_[static_cast<std::size_t>(i) * rowStride_ + j - 1] = A(i, j);
+    packStride_ = 8 * ((N_ + 7) / 8);
+    packed_.assign(static_cast<std::size_t>(m_ + 1) * packStride_, 0.0);
+    slots_ = 0;
+    slotColumn_.assign(static_cast<std::size_t>(packStride_), 0);
+    slotOf_.assign(static_cast<std::size_t>(N_) + 1, -1);
+    // With few rows a column's products cost less than keeping track of it:
+    // every column stays packed and is priced.
+    packing_ = m_ >= kPackingRows;
+    if (!packing_) {
+        for (int j = 1; j <= N_; ++j) PlaceColumn(j, j - 1);
+        slots_ = N_;
+    }
     ComputeStartValues();
     for (int i = 1; i <= m_; ++i) {
         U(i, i) = 1.0;
@@ -424,19 +441,58 @@ void Engine::ComputeBasisRow(int r) {
     SolveTransposed(s, z, rho_.data());
 }
 
-// out(j) = start(j) - or + the sum of v(i) a(i, j) over i = 1..m in order
-// (start 0 when none), for every column j = 1..N: eight columns at a time
-// along the rows, each column's sum in its own order.
+void Engine::PlaceColumn(int j, int slot) {
+    const double* a = Col(j);
+    for (int i = 1; i <= m_; ++i) packed_[static_cast<std::size_t>(i) * packStride_ + slot] = a[i];
+    slotColumn_[static_cast<std::size_t>(slot)] = j;
+    slotOf_[static_cast<std::size_t>(j)] = slot;
+}
+
+// Brings the packed columns up to date with the statuses and kinds. Between
+// two pricings only a column or two change, so few columns move.
+void Engine::PackColumns() {
+    if (!packing_) return;
+    for (int s = 0; s < slots_; ++s) {
+        const int j = slotColumn_[static_cast<std::size_t>(s)];
+        if (j != 0 && !NeedsPrice(j)) {
+            slotColumn_[static_cast<std::size_t>(s)] = 0;
+            slotOf_[static_cast<std::size_t>(j)] = -1;
+        }
+    }
+    int hole = 0;
+    auto nextHole = [&] {
+        while (hole < slots_ && slotColumn_[static_cast<std::size_t>(hole)] != 0) ++hole;
+    };
+    for (int j = 1; j <= N_; ++j) {
+        if (slotOf_[static_cast<std::size_t>(j)] >= 0 || !NeedsPrice(j)) continue;
+        nextHole();
+        if (hole == slots_) ++slots_;
+        PlaceColumn(j, hole);
+    }
+    // Close the holes left with the last columns.
+    for (;;) {
+        while (slots_ > 0 && slotColumn_[static_cast<std::size_t>(slots_ - 1)] == 0) --slots_;
+        nextHole();
+        if (hole >= slots_) break;
+        const int j = slotColumn_[static_cast<std::size_t>(slots_ - 1)];
+        slotColumn_[static_cast<std::size_t>(slots_ - 1)] = 0;
+        PlaceColumn(j, hole);
+    }
+}
+
+// out(s) = start(s) - or + the sum of v(i) a(i, j) over i = 1..m in order
+// (start 0 when none) for the column j in every slot s: eight slots at a time
+// along the packed rows, each column's sum in its own order. start and out
+// hold whole blocks of eight.
 template <bool Subtract>
-void Engine::RowProducts(const double* v, const double* start, double* out) {
-    for (int j0 = 1; j0 <= N_; j0 += 8) {
-        const int width = std::min(8, N_ - j0 + 1);
-        double acc[8] = {};
-        for (int t = 0; t < width; ++t) acc[t] = start ? start[j0 + t] : 0.0;
-        Pair s0 = LoadPair(acc), s1 = LoadPair(acc + 2), s2 = LoadPair(acc + 4), s3 = LoadPair(acc + 6);
-        const double* a = &rows_[static_cast<std::size_t>(j0 - 1)];
+void Engine::PackedProducts(const double* v, const double* start, double* out) {
+    for (int s = 0; s < slots_; s += 8) {
+        const Pair zero = {0, 0};
+        Pair s0 = start ? LoadPair(start + s) : zero, s1 = start ? LoadPair(start + s + 2) : zero,
+             s2 = start ? LoadPair(start + s + 4) : zero, s3 = start ? LoadPair(start + s + 6) : zero;
+        const double* a = &packed_[static_cast<std::size_t>(s)];
         for (int i = 1; i <= m_; ++i) {
-            const double* r = a + static_cast<std::size_t>(i) * rowStride_;
+            const double* r = a + static_cast<std::size_t>(i) * packStride_;
             const double vi = v[i];
             if constexpr (Subtract) {
                 s0 -= vi * LoadPair(r);
@@ -450,11 +506,10 @@ void Engine::RowProducts(const double* v, const double* start, double* out) {
                 s3 += vi * LoadPair(r + 6);
             }
         }
-        StorePair(acc, s0);
-        StorePair(acc + 2, s1);
-        StorePair(acc + 4, s2);
-        StorePair(acc + 6, s3);
-        for (int t = 0; t < width; ++t) out[j0 + t] = acc[t];
+        StorePair(out + s, s0);
+        StorePair(out + s + 2, s1);
+        StorePair(out + s + 4, s2);
+        StorePair(out + s + 6, s3);
     }
 }
 
@@ -572,9 +627,16 @@ void Engine::CountIteration(long& counter, long& runCount, long long work) {
 }
 
 void Engine::ComputeReducedCosts() {
-    RowProducts<true>(y_, c_, d_);
-    for (int j = 1; j <= N_; ++j)
-        if (status_[j] == 0 || kind_[j] == 0) d_[j] = 0;
+    PackColumns();
+    double start[kColumnCapacity + 8], out[kColumnCapacity + 8];
+    for (int s = 0; s < slots_; ++s) start[s] = c_[slotColumn_[static_cast<std::size_t>(s)]];
+    for (int s = slots_; s < packStride_; ++s) start[s] = 0;
+    PackedProducts<true>(y_, start, out);
+    for (int j = 1; j <= N_; ++j) d_[j] = 0;
+    for (int s = 0; s < slots_; ++s) {
+        const int j = slotColumn_[static_cast<std::size_t>(s)];
+        if (NeedsPrice(j)) d_[j] = out[s];
+    }
 }
 
 void Engine::ChooseEnteringColumn(bool smallestIndex) {
@@ -773,7 +835,11 @@ void Engine::DualRatioTest(bool smallestIndex, bool keepDualFeasible) {
     double best = inf_;
     bool found = false;
     ComputeBasisRow(r);
-    RowProducts<false>(rho_.data(), nullptr, arj_.data());
+    // Every eligible column is priced (nonbasic, not a finished artificial).
+    PackColumns();
+    double out[kColumnCapacity + 8];
+    PackedProducts<false>(rho_.data(), nullptr, out);
+    for (int s = 0; s < slots_; ++s) arj_[slotColumn_[static_cast<std::size_t>(s)]] = out[s];
     for (int j = 1; j <= N_; ++j) {
         if (kind_[j] >= 0) continue;
         const int st = status_[j];
