@@ -311,15 +311,17 @@ std::vector<std::string> Stored() {
     return lines;
 }
 
-// The first differing number of a line, by position.
+// The first differing number of a line: its label and position (1 = first).
 std::string FirstDifference(const std::string& want, const std::string& got) {
     std::istringstream a(want), b(got);
-    std::string x, y;
+    std::string x, y, label;
     for (int pos = 0;; ++pos) {
         const bool ha = static_cast<bool>(a >> x), hb = static_cast<bool>(b >> y);
+        if (pos == 0) label = x;
         if (!ha && !hb) return "same";
         if (ha != hb || x != y)
-            return "item " + std::to_string(pos) + ": stored " + (ha ? x : "(none)") + ", now " + (hb ? y : "(none)");
+            return label + " number " + std::to_string(pos) + ": stored " + (ha ? x : "(none)") + ", now " +
+                   (hb ? y : "(none)");
     }
 }
 
