@@ -204,19 +204,21 @@ class Lines {
 public:
     void ints(const char* label, const std::vector<long long>& v) {
         std::string s = label;
-        for (long long x : v) s += " " + std::to_string(x);
+        for (long long x : v) s.append(1, ' ').append(std::to_string(x));
         out_.push_back(s);
     }
     void doubles(const char* label, const std::vector<double>& v) {
         std::string s = label;
-        for (double x : v) s += " " + Hex(x);
+        for (double x : v) s.append(1, ' ').append(Hex(x));
         out_.push_back(s);
     }
     void ranges(const char* label, const std::vector<QVLP::Range>& v) {
         std::string s = label;
-        for (const QVLP::Range& r : v)
-            s += " " + (r.noLower ? std::string("-") : Hex(r.lower)) + "/" + Hex(r.current) + "/" +
-                 (r.noUpper ? std::string("-") : Hex(r.upper));
+        for (const QVLP::Range& r : v) {
+            s.append(1, ' ').append(r.noLower ? "-" : Hex(r.lower));
+            s.append(1, '/').append(Hex(r.current));
+            s.append(1, '/').append(r.noUpper ? "-" : Hex(r.upper));
+        }
         out_.push_back(s);
     }
     void text(const std::string& s) { out_.push_back(s); }
