@@ -22,8 +22,8 @@ constexpr double kPriceTolerance = 1e-7;   // smallest improvement rate that cou
 constexpr double kPruneTolerance = 1e-6;   // relative margin a node must beat the incumbent by
 constexpr double kFeasibilityTolerance = 1e-9;  // relative; rounding is no bound violation
 constexpr double kDegenerateStep = 1e-9;   // steps this short do not move the objective
-constexpr int kDegenerateRun = 30;
-constexpr int kPackingRows = 20;           // fewer rows: price every column (see PackColumns)         // degenerate steps before the smallest-index rule
+constexpr int kDegenerateRun = 30;         // degenerate steps before the smallest-index rule
+constexpr int kPackingRows = 20;           // fewer rows: price every column (see PackColumns)
 constexpr double kDualZero = 1e-9;         // a reduced cost this small is zero (dual-feasible rules)
 // Work of one iteration besides its arithmetic (calls, loop set-up): on small
 // programs it is most of the time an iteration takes.
@@ -180,6 +180,7 @@ private:
     int slots_ = 0;                 // slots in use, 0..slots_-1, no holes
     std::vector<int> slotColumn_;   // column in each slot, 0 for none
     std::vector<int> slotOf_;       // slot of each column, -1 for none
+    std::vector<int> freeSlots_;    // PackColumns' own
     std::vector<double> rho_;   // a row of B^-1 (dual ratio test)
     std::vector<double> arj_;   // its product with every priced column
     std::vector<std::uint64_t> seen_;  // dual simplex: bases met, sorted (kept between runs)
@@ -317,6 +318,7 @@ void Engine::SetUpColumns() {
     slots_ = 0;
     slotColumn_.assign(static_cast<std::size_t>(packStride_), 0);
     slotOf_.assign(static_cast<std::size_t>(N_) + 1, -1);
+    freeSlots_.reserve(static_cast<std::size_t>(packStride_));
     // With few rows a column's products cost less than keeping track of it:
     // every column stays packed and is priced.
     packing_ = m_ >= kPackingRows;
@@ -449,35 +451,38 @@ void Engine::PlaceColumn(int j, int slot) {
 }
 
 // Brings the packed columns up to date with the statuses and kinds. Between
-// two pricings only a column or two change, so few columns move.
+// two pricings only a column or two change, so few columns move; slots a
+// column leaves are filled by columns that come in, then by the last ones.
 void Engine::PackColumns() {
     if (!packing_) return;
-    for (int s = 0; s < slots_; ++s) {
-        const int j = slotColumn_[static_cast<std::size_t>(s)];
-        if (j != 0 && !NeedsPrice(j)) {
-            slotColumn_[static_cast<std::size_t>(s)] = 0;
+    freeSlots_.clear();
+    const int* status = status_;
+    const int* kind = kind_;
+    const int* slotOf = slotOf_.data();
+    for (int j = 1; j <= N_; ++j) {
+        const bool need = (status[j] != 0) & (kind[j] != 0);
+        const int slot = slotOf[j];
+        if (need == (slot >= 0)) continue;
+        if (!need) {
+            slotColumn_[static_cast<std::size_t>(slot)] = 0;
             slotOf_[static_cast<std::size_t>(j)] = -1;
+            freeSlots_.push_back(slot);
+        } else if (!freeSlots_.empty()) {
+            PlaceColumn(j, freeSlots_.back());
+            freeSlots_.pop_back();
+        } else {
+            PlaceColumn(j, slots_++);
         }
     }
-    int hole = 0;
-    auto nextHole = [&] {
-        while (hole < slots_ && slotColumn_[static_cast<std::size_t>(hole)] != 0) ++hole;
-    };
-    for (int j = 1; j <= N_; ++j) {
-        if (slotOf_[static_cast<std::size_t>(j)] >= 0 || !NeedsPrice(j)) continue;
-        nextHole();
-        if (hole == slots_) ++slots_;
-        PlaceColumn(j, hole);
-    }
-    // Close the holes left with the last columns.
-    for (;;) {
+    std::sort(freeSlots_.begin(), freeSlots_.end());
+    for (const int hole : freeSlots_) {
         while (slots_ > 0 && slotColumn_[static_cast<std::size_t>(slots_ - 1)] == 0) --slots_;
-        nextHole();
         if (hole >= slots_) break;
         const int j = slotColumn_[static_cast<std::size_t>(slots_ - 1)];
         slotColumn_[static_cast<std::size_t>(slots_ - 1)] = 0;
         PlaceColumn(j, hole);
     }
+    while (slots_ > 0 && slotColumn_[static_cast<std::size_t>(slots_ - 1)] == 0) --slots_;
 }
 
 // out(s) = start(s) - or + the sum of v(i) a(i, j) over i = 1..m in order
