@@ -415,17 +415,18 @@ void Engine::TransformColumn(int j) {
 // w(k) U(k, i) for k = 1..i-1 in that order; taking the terms as each w(k)
 // is known keeps that order and runs along the rows of U. out(k) adds
 // w(r) L^-1(r, k) over the rows r in increasing order, rows with w(r) = 0
-// left out.
+// left out: also as each w(r) is known, in the same pass. out is written
+// only once every w is, as when the two were computed one after the other.
 void Engine::SolveTransposed(double* s, double* w, double* out) {
+    double sum[kStride] = {};
     for (int i = 1; i <= m_; ++i) {
         const double* row = &u_[i * kStride];
         if (row[i] == 0.0) Fail(pf::errDivisionByZero);
         const double wi = w[i] = s[i] / row[i];
         SubtractMultiple(s + i + 1, row + i + 1, wi, m_ - i);
+        if (wi != 0.0) AddMultiple(sum + 1, &li_[i * kStride + 1], wi, m_);
     }
-    for (int k = 1; k <= m_; ++k) out[k] = 0;
-    for (int r = 1; r <= m_; ++r)
-        if (w[r] != 0.0) AddMultiple(out + 1, &li_[r * kStride + 1], w[r], m_);
+    std::memcpy(out + 1, sum + 1, sizeof(double) * m_);
 }
 
 void Engine::ComputeDualPrices() {
