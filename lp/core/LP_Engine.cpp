@@ -57,6 +57,13 @@ inline void AddMultiple(double* dst, const double* src, double f, int count) {
     for (; t < count; ++t) dst[t] += f * src[t];
 }
 
+// a[t] := a[t + 1] for t = 0..count-1, inline: the rows are short.
+inline void ShiftLeft(double* a, int count) {
+    int t = 0;
+    for (; t + 2 <= count; t += 2) StorePair(a + t, LoadPair(a + t + 1));
+    for (; t < count; ++t) a[t] = a[t + 1];
+}
+
 inline void SwapRows(double* a, double* b, int count) {
     int t = 0;
     for (; t + 2 <= count; t += 2) {
@@ -586,7 +593,7 @@ void Engine::ChangeBasis() {
         std::memmove(x_ + p, x_ + p + 1, sizeof(double) * shift);
         for (int i = 1; i <= m_; ++i) {
             const int from = std::max(p, i - 1);
-            if (from < m_) std::memmove(&U(i, from), &U(i, from + 1), sizeof(double) * (m_ - from));
+            if (from < m_) ShiftLeft(&U(i, from), m_ - from);
         }
     }
     basis_[m_] = e;
@@ -648,6 +655,10 @@ void Engine::ComputeReducedCosts() {
 void Engine::ChooseEnteringColumn(bool smallestIndex) {
     double best = -inf_;
     for (int j = 1; j <= N_; ++j) {
+        // Most columns fall short of the best so far (basic ones have rate
+        // 0 here): pass them over before the tests below, which would take
+        // no action on them either.
+        if (!smallestIndex && (status_[j] == 1 ? -d_[j] : d_[j]) < best) continue;
         double rate;
         int dir;
         if (status_[j] == -1) {
