@@ -145,7 +145,9 @@ Problem Loose(Rng& g, int m, int n) {
 }
 
 // A small bounded program restricted to integers (general or binary).
-Problem Integer(Rng& g, int m, int n) {
+// Loose programs have no row tight at the point, so their relaxations are
+// seldom integral and the search branches.
+Problem Integer(Rng& g, int m, int n, bool loose) {
     Problem p;
     p.opt = g.below(2);
     const bool binary = g.chance(50);
@@ -160,8 +162,8 @@ Problem Integer(Rng& g, int m, int n) {
     for (int i = 1; i < m; ++i) {
         std::vector<double> a(static_cast<std::size_t>(n));
         for (auto& v : a) v = g.chance(50) ? 0.0 : g.tenths(-6, 9);
-        const int rel = g.between(LE, GE);
-        const double slack = g.chance(20) ? 0.0 : g.tenths(0, 8);
+        const int rel = loose ? (g.chance(50) ? LE : GE) : g.between(LE, GE);
+        const double slack = loose ? g.tenths(1, 8) : g.chance(20) ? 0.0 : g.tenths(0, 8);
         const double ax = Dot(a, x0);
         p.row(a, rel, rel == LE ? ax + slack : rel == GE ? ax - slack : ax);
     }
@@ -182,7 +184,10 @@ Case Make(int k) {
                                        Kind::Optimal, Kind::Loose,      Kind::Unbounded,  Kind::Degenerate,
                                        Kind::Loose,   Kind::Integer};
     const Kind kind = kRotation[k % 10];
-    if (kind == Kind::Integer) return {kind, Integer(g, g.between(2, 6), g.between(2, 10))};
+    // Half the integer programs have rows enough for the packed pricing.
+    if (kind == Kind::Integer)
+        return {kind, k % 20 == 19 ? Integer(g, g.between(20, 30), g.between(10, 20), true)
+                                   : Integer(g, g.between(2, 6), g.between(2, 10), false)};
     const bool full = k % 10 == 0 || k % 10 == 7 || k % 20 == 4;
     const int m = full ? 50 : g.between(kind == Kind::Infeasible ? 3 : 1, 50);
     const int n = full ? 100 : g.between(1, 100);
