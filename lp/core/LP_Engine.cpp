@@ -190,7 +190,7 @@ private:
     std::vector<int> freeSlots_;    // PackColumns' own
     std::vector<double> rho_;   // a row of B^-1 (dual ratio test)
     std::vector<double> arj_;   // its product with every priced column
-    std::vector<std::uint64_t> seen_;  // dual simplex: bases met, sorted (kept between runs)
+    std::vector<std::uint64_t> seen_;  // dual simplex: bases met, sorted; its storage is reused
     double inf_ = 0, tol_ = 0;
 
     double *u_ = nullptr, *li_ = nullptr, *partial_ = nullptr, *alpha_ = nullptr;
@@ -852,7 +852,8 @@ void Engine::DualRatioTest(bool smallestIndex, bool keepDualFeasible) {
     double best = inf_;
     bool found = false;
     ComputeBasisRow(r);
-    // Every eligible column is priced (nonbasic, not a finished artificial).
+    // Every column that can be eligible (nonbasic, not a finished artificial)
+    // is packed.
     PackColumns();
     double out[kColumnCapacity + 8];
     PackedProducts<false>(rho_.data(), nullptr, out);
