@@ -1,9 +1,11 @@
 // The engine's results held to the last bit: 200 seeded programs (sizes up to
-// 50 x 100, every relation, both senses, infeasible and unbounded ones, a few
-// integer programs) solved, and every number the engine leaves for the window
-// (basic values, dual prices, reduced costs, objective, ranges) compared as
-// exact doubles with the stored results. A faster inner loop that sums in
-// another order, or a compiler that fuses a multiply-add, changes some bit.
+// 50 x 100, every relation, both senses, infeasible and unbounded ones, twenty
+// integer programs, half of them with searches of tens to hundreds of nodes)
+// solved, and every number the engine leaves for the window (basic values,
+// dual prices, reduced costs, objective, ranges) and its own counts
+// (iterations, nodes, work) compared, the numbers as exact doubles, with the
+// stored results. A faster inner loop that sums in another order, or a
+// compiler that fuses a multiply-add, changes some bit.
 //
 // To write the file afresh (only for a deliberate change of the arithmetic):
 // QV_LP_RESULTS_OUT=/path/file runs the programs and writes the text there.
