@@ -237,6 +237,17 @@ TEST(InventoryModels, OtherCodesComputeNothingAndOverflowStoresNothing) {
     EXPECT_EQ(e.varCycleTime.num(), 3);
 }
 
+// Planned shortages: D = 120000, Co = 12, Cb = 0.5, one working day, holding cost Ch.
+qv::SharedState& dearHolding(double holding) {
+    qv::SharedState& s = invtest::shortagesExample(0);
+    s.inv.dblAnnualDemand = 120000;
+    s.inv.dblOrderingCost = 12;
+    s.inv.dblBackorderCost = 0.5;
+    s.inv.dblWorkingDays = 1;
+    s.inv.dblHoldingCost = holding;
+    return s;
+}
+
 // Inputs every form accepts whose results run past the double range, one per model:
 // the overflow error, and nothing of the block or the shared results changed.
 TEST(InventoryModels, EveryModelRefusesResultsBeyondTheDoubleRange) {
@@ -257,14 +268,7 @@ TEST(InventoryModels, EveryModelRefusesResultsBeyondTheDoubleRange) {
              s.varProductionRate = 1e201;
              s.inv.dblOrderingCost = 1e200;
              return s; }},
-        {"planned shortages: holding cost 1e308", [] () -> qv::SharedState& {
-             auto& s = invtest::shortagesExample(0);
-             s.inv.dblAnnualDemand = 120000;
-             s.inv.dblOrderingCost = 12;
-             s.inv.dblBackorderCost = 0.5;
-             s.inv.dblWorkingDays = 1;
-             s.inv.dblHoldingCost = 1e308;
-             return s; }},
+        {"planned shortages: holding cost 1e308", [] () -> qv::SharedState& { return dearHolding(1e308); }},
         {"quantity discounts: purchase cost", [] () -> qv::SharedState& {
              return invtest::discountsExample({{1e305, 0}, {2, 1000}}); }},  // 120000 x 1e305
         {"reorder point: stockouts per year", [] () -> qv::SharedState& {
@@ -314,12 +318,7 @@ TEST(InventoryModels, EveryModelRefusesResultsBeyondTheDoubleRange) {
 // Q = sqrt(2 D Co / Cb) = sqrt(2 x 120000 x 12 / 0.5) = 2400 with ordering and backorder
 // costs of 600 each.
 TEST(InventoryModels, PlannedShortagesWithAHugeHoldingCostStillSolves) {
-    qv::SharedState& s = invtest::shortagesExample(0);
-    s.inv.dblAnnualDemand = 120000;
-    s.inv.dblOrderingCost = 12;
-    s.inv.dblBackorderCost = 0.5;
-    s.inv.dblWorkingDays = 1;
-    s.inv.dblHoldingCost = 1e300;
+    qv::SharedState& s = dearHolding(1e300);
     QVInvent::ComputeInventoryModel(s);
     EXPECT_NEAR(s.inv.dblOrderQuantity.num(), 2400, 1e-9);
     EXPECT_NEAR(s.varMaxBackorders.num(), 2400, 1e-9);
