@@ -21,7 +21,7 @@ void Solve(benchmark::State& state, int model, double k, double lambda, double m
     table.ReDim(200, 0);
     for (auto _ : state) {
         wl.intPopulationSize = n;  // model 1 keeps k - 1 there
-        QVWait::SolveModel(wl, table);
+        QVWait::SolveModel(wl, table, 0);
         auto lines = QVWait::SolutionLines(wl, 0, table);
         pf::TextReportSink sink;
         QVWait::PrintWaitingLineReport(wl, 0, table, true, sink);

@@ -9,6 +9,7 @@
 #include "platform/core/Errors.h"
 #include "platform/ui/Host.h"
 #include "shell/MenuState.h"
+#include "shell/SolveFailure.h"
 #include "shell/SolvingCaption.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
@@ -43,7 +44,8 @@ void SolveInventoryModel() {
         frmMenu().SetFocus();
         w.showSolution();
     } catch (const pf::RuntimeError& e) {
-        qverror::ReportError(e);
+        // The frame has put back the caption and the cursor; the inputs stay as entered.
+        qv::reportSolveFailure(e);
         frmMenu().SetFocus();
     }
 }

@@ -5,6 +5,7 @@
 
 #include "platform/ui/Host.h"
 #include "shell/MenuState.h"
+#include "shell/SolveFailure.h"
 #include "shell/SolvingCaption.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
@@ -65,10 +66,15 @@ void SolveWaitingLineModel() {
         return;
     }
     std::vector<std::string> lines;
-    {
+    try {
         qv::SolvingCaption solving;
-        SolveModel(s.wl, s.dblProbabilityTable);
+        SolveModel(s.wl, s.dblProbabilityTable, s.dblCostPerUnit);
         lines = SolutionLines(s.wl, s.dblCostPerUnit, s.dblProbabilityTable);
+    } catch (const pf::RuntimeError& e) {
+        // The caption and the cursor are back; the problem holds what was entered.
+        qv::reportSolveFailure(e);
+        frmMenu().SetFocus();
+        return;
     }
     FrmSolution& w = frmSolution();
     w.hideTitle(false);

@@ -1,5 +1,6 @@
 #include "decision/core/DecisionSolve.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace QVDecisionAnalysis {
@@ -32,7 +33,19 @@ void bestOfStates(const Table& sp, int m, int n, double best[]) {
     }
 }
 
+// The last of 1..m whose value ties with `best`.
+int lastTied(const double value[], int m, double best) {
+    int last = 0;
+    for (int i = 1; i <= m; ++i)
+        if (SameCriterionValue(value[i], best)) last = i;
+    return last;
+}
+
 }  // namespace
+
+bool SameCriterionValue(double a, double b) {
+    return std::fabs(a - b) <= 1e-9 * std::max({std::fabs(a), std::fabs(b), 1.0});
+}
 
 void ClearResultTables(qv::DecisionBlock& d) {
     for (auto* t : {&d.intRecommendedFlags, &d.dblCriterionValues, &d.dblBestValuesGivenIndicator,
@@ -94,7 +107,7 @@ double SolveDecision(qv::DecisionBlock& d, const SolveRequest& request) {
         if (regrets ? value[i] < best : value[i] > best) best = value[i];
     }
     for (int i = 1; i <= m; ++i) {
-        d.intRecommendedFlags(i) = value[i] == best ? 1 : 0;
+        d.intRecommendedFlags(i) = SameCriterionValue(value[i], best) ? 1 : 0;
         // Stated in the entered units; regrets keep their sign.
         d.dblCriterionValues(i) = !maximize && !regrets ? -value[i] : value[i];
     }
@@ -116,16 +129,15 @@ double SolveDecision(qv::DecisionBlock& d, const SolveRequest& request) {
         for (int k = 1; k <= K; ++k) posterior[j][k] = outcome[k] == 0 ? 0 : joint[j][k] / outcome[k];
 
     for (int k = 1; k <= K; ++k) {
-        d.intBestAlternativesGivenIndicator(k) = 0;
+        double given[kUpper + 1] = {};
         double bestGiven = 0;
         for (int i = 1; i <= m; ++i) {
-            double ev = 0;
-            for (int j = 1; j <= n; ++j) ev += posterior[j][k] * sp[i][j];
-            if (i == 1) bestGiven = ev;
-            if (ev > bestGiven) bestGiven = ev;
-            // Ties go to the last alternative.
-            if (ev == bestGiven) d.intBestAlternativesGivenIndicator(k) = i;
+            for (int j = 1; j <= n; ++j) given[i] += posterior[j][k] * sp[i][j];
+            if (i == 1) bestGiven = given[1];
+            if (given[i] > bestGiven) bestGiven = given[i];
         }
+        // Ties go to the last alternative.
+        d.intBestAlternativesGivenIndicator(k) = lastTied(given, m, bestGiven);
         d.dblBestValuesGivenIndicator(k) = bestGiven;
     }
 

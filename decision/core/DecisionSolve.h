@@ -2,8 +2,8 @@
 // The computations of a decision solve over the block: the payoffs in maximize form,
 // the optimistic, conservative, minimax regret and expected value criteria with the
 // recommendation, the expected value of perfect information and the decision
-// strategy from sample information. Ties are decided by exact comparisons; sums run
-// in increasing index order from 0.
+// strategy from sample information. Sums run in increasing index order from 0; a value
+// ties with the best when the two differ only by rounding (SameCriterionValue).
 #include "decision/core/DecisionBlock.h"
 
 namespace QVDecisionAnalysis {
@@ -11,6 +11,10 @@ namespace QVDecisionAnalysis {
 // The five result tables re-created with every element empty; the four single
 // results (perfect information and strategy) are kept.
 void ClearResultTables(qv::DecisionBlock& d);
+
+// Criterion values count as equal when |a - b| <= 1e-9 * max(|a|, |b|, 1): sums of the
+// same amounts in another order differ in their last bits, and the user sees one number.
+bool SameCriterionValue(double a, double b);
 
 struct SolveRequest {
     bool maximize = true;  // the objective sense answered in the dialog

@@ -284,6 +284,9 @@ void singlePeriod(const qv::SharedState& s, Work& w) {
     qv::InventoryBlock& I = w.inv;
     const double Co = I.dblOrderingCost.num(), Cu = s.dblCostPerUnit;
     double p = Cu / (Co + Cu);
+    // Two costs near the double limit overflow their sum and would give 0; halved,
+    // the same ratio comes out (halving is exact).
+    if (!std::isfinite(Co + Cu)) p = (Cu / 2) / ((Co / 2) + (Cu / 2));
     double Q = 0;
     if (s.varDemandDistribution.num() == 2) {
         ensureTable(I);

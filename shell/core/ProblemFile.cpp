@@ -40,11 +40,13 @@ void storeWholeCount(pf::Value& target, const pf::Value& read, int whole) {
         target = whole;
 }
 
-// Decimal places are 0, 1 or 2. Anything else, a fraction or an empty field included,
-// would steer the number patterns of the windows and reports beyond what they show.
+// Decimal places are 0, 1 or 2. Anything else, a fraction included, would steer the
+// number patterns of the windows and reports beyond what they show. An empty field is 0:
+// files saved before the writer wrote 0 hold one.
 pf::Value readDecimalPlaces(pf::FieldReader& in) {
     const pf::Value v = in.readValue();
-    if (v.IsEmpty() || !(v.num() == 0 || v.num() == 1 || v.num() == 2)) pf::raise(errCountOutOfRange);
+    if (v.IsEmpty()) return pf::Value(0);
+    if (!(v.num() == 0 || v.num() == 1 || v.num() == 2)) pf::raise(errCountOutOfRange);
     return v;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/Errors.h"
@@ -188,7 +189,10 @@ std::string UnsolvableReason(const qv::WaitingBlock& wl) {
     return "";
 }
 
-void SolveModel(qv::WaitingBlock& wl, pf::Array2<double>& table) {
+void SolveModel(qv::WaitingBlock& block, pf::Array2<double>& probabilities, double costPerUnit) {
+    // Worked on copies, so that a result beyond the double range leaves the problem as it was.
+    qv::WaitingBlock wl = block;
+    pf::Array2<double> table = probabilities;
     switch (wl.intWaitingLineModel) {
         case 1: solveMMk(wl, table); break;
         case 2:
@@ -204,7 +208,12 @@ void SolveModel(qv::WaitingBlock& wl, pf::Array2<double>& table) {
                    : wl.intWaitingLineModel == 5 ? population(wl)
                                                  : 0;
     for (int n = 0; n <= last; ++n) requireFinite({table(n, 0)});
+    // The window and the report show the total cost whenever the analysis is not off
+    // (never for blocked customers).
+    if (wl.intWaitingLineModel != 4 && wl.strEconomicAnalysis != "NO") requireFinite({totalCost(wl, costPerUnit)});
     if (wl.intWaitingLineModel != 4 && wl.dblWaitProbability < 0.00005) wl.dblWaitProbability = 0;
+    block = std::move(wl);
+    probabilities = std::move(table);
 }
 
 std::vector<std::string> SolutionLines(const qv::WaitingBlock& wl, double costPerUnit,

@@ -27,8 +27,9 @@ std::string UnsolvableReason(const qv::WaitingBlock& wl);
 bool IsKnownModel(int model);
 
 // Computes the model's results into the block and the table. A result that is not a
-// finite number raises the overflow error, leaving nothing to show.
-void SolveModel(qv::WaitingBlock& wl, pf::Array2<double>& table);
+// finite number, the total cost the solution shows included, raises the overflow error
+// and leaves the block and the table as they were.
+void SolveModel(qv::WaitingBlock& wl, pf::Array2<double>& table, double costPerUnit);
 
 // The solution window's rows, its first row included.
 std::vector<std::string> SolutionLines(const qv::WaitingBlock& wl, double costPerUnit,

@@ -97,6 +97,86 @@ TEST(DecisionCriteria, PayoffCriteriaOnHandWorkedTables) {
     }
 }
 
+// Two criterion values count as one when they differ only in the last bits of a sum;
+// values that differ by more are apart even when they show the same digits.
+TEST(DecisionCriteria, SameCriterionValueToleratesOnlyRounding) {
+    struct Case {
+        double a, b;
+        bool same;
+    } cases[] = {
+        {16.349999999999998, 16.35, true},
+        {2.0999999999999996, 2.1, true},
+        {0, 1e-9, true},             // near 0 the scale is 1
+        {0, 2e-9, false},
+        {-5, -5 - 4e-9, true},       // 1e-9 x 5
+        {-5, -5 - 6e-9, false},
+        {1e12, 1e12 + 900, true},    // relative to the larger magnitude
+        {1e12, 1e12 + 2000, false},
+        {16.346, 16.35, false},      // both show 16.35
+        {-2.1, 2.1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.a) + " vs " + std::to_string(c.b));
+        EXPECT_EQ(QVDecisionAnalysis::SameCriterionValue(c.a, c.b), c.same);
+        EXPECT_EQ(QVDecisionAnalysis::SameCriterionValue(c.b, c.a), c.same);
+    }
+}
+
+// Probabilities .1 .2 .1 .15 .15 .2 .1: the rows kFar and kNear both sum to 16.35 by hand,
+// but to 16.35 and 16.349999999999998 in doubles.
+const std::vector<double> kSevenProbs = {.1, .2, .1, .15, .15, .2, .1};
+const std::vector<double> kNear = {24, 15, 8, 9, 6, 31, 17};
+const std::vector<double> kFar = {14, 25, 20, 31, 6, 11, 2};
+
+TEST(DecisionExpectedValue, SumsThatDifferOnlyByRoundingAreTied) {
+    const double showsTheSame = 16.346;  // 16.35 on the screen, but a worse value
+    const Rows sixBySeven = {kNear, std::vector<double>(7, 10), std::vector<double>(7, showsTheSame),
+                             {30, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 80}, kFar};
+    struct Case {
+        const char* name;
+        Rows payoffs;
+        std::vector<double> probs;
+        std::vector<int> recommended;
+    } cases[] = {
+        {"6x7", sixBySeven, kSevenProbs, {1, 6}},
+        {"2x3", {{0, 0, 3}, {21, 0, 0}}, {.1, .2, .7}, {1, 2}},
+    };
+    for (const Case& c : cases)
+        for (bool maximize : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (maximize ? " max" : " min"));
+            Rows payoffs = c.payoffs;
+            if (!maximize)  // the same ranking as costs
+                for (auto& row : payoffs)
+                    for (double& x : row) x = -x;
+            auto& d = problem(payoffs, c.probs);
+            QVDecisionAnalysis::SolveDecision(d, request(maximize, 4));
+            const long first = c.recommended.front(), last = c.recommended.back();
+            // The fixture really holds two different doubles.
+            EXPECT_NE(d.dblCriterionValues(first).num(), d.dblCriterionValues(last).num());
+            EXPECT_EQ(recommended(d), c.recommended);
+        }
+    // The 2x3 table itself minimized: both expected costs 2.10 are the smallest.
+    auto& d = problem({{0, 0, 3}, {21, 0, 0}}, {.1, .2, .7});
+    QVDecisionAnalysis::SolveDecision(d, request(false, 4));
+    EXPECT_EQ(recommended(d), (std::vector<int>{1, 2}));
+}
+
+// Given an indicator outcome the last tied alternative is the best, rounding included:
+// here alternative 6's expected value is the smaller double.
+TEST(DecisionStrategy, LastAlternativeTiedByRoundingIsChosen) {
+    const Rows payoffs = {kFar, std::vector<double>(7, 10), std::vector<double>(7, 12), {30, 0, 0, 0, 0, 0, 0},
+                          {0, 0, 0, 0, 0, 0, 80}, kNear};
+    auto& d = problem(payoffs, kSevenProbs, Rows(7, {0.5, 0.5}));
+    SolveRequest r = request(true, 4);
+    r.strategy = true;
+    QVDecisionAnalysis::SolveDecision(d, r);
+    EXPECT_EQ(recommended(d), (std::vector<int>{1, 6}));
+    for (int k = 1; k <= 2; ++k) {
+        EXPECT_EQ(d.intBestAlternativesGivenIndicator(k).num(), 6);
+        EXPECT_NEAR(d.dblBestValuesGivenIndicator(k).num(), 16.35, 1e-12);
+    }
+}
+
 TEST(DecisionExpectedValue, WorkedExampleMaximizingAndMinimizing) {
     const Rows payoffs = {{100, -20}, {40, 30}};
     const std::vector<double> probs = {0.6, 0.4};

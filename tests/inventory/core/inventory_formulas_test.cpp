@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <vector>
 #include <random>
 
 #include "inventory/core/InventorySolver.h"
@@ -233,6 +235,113 @@ TEST(InventoryModels, OtherCodesComputeNothingAndOverflowStoresNothing) {
     EXPECT_TRUE(e.inv.dblOrderQuantity.IsEmpty());
     EXPECT_EQ(e.inv.dblReorderPoint.num(), 7);
     EXPECT_EQ(e.varCycleTime.num(), 3);
+}
+
+// Planned shortages: D = 120000, Co = 12, Cb = 0.5, one working day, holding cost Ch.
+qv::SharedState& dearHolding(double holding) {
+    qv::SharedState& s = invtest::shortagesExample(0);
+    s.inv.dblAnnualDemand = 120000;
+    s.inv.dblOrderingCost = 12;
+    s.inv.dblBackorderCost = 0.5;
+    s.inv.dblWorkingDays = 1;
+    s.inv.dblHoldingCost = holding;
+    return s;
+}
+
+// Inputs every form accepts whose results run past the double range, one per model:
+// the overflow error, and nothing of the block or the shared results changed.
+TEST(InventoryModels, EveryModelRefusesResultsBeyondTheDoubleRange) {
+    struct Case {
+        const char* what;
+        std::function<qv::SharedState&()> make;
+    };
+    const std::vector<Case> cases = {
+        {"EOQ: demand x ordering cost", [] () -> qv::SharedState& {
+             auto& s = invtest::eoqExample();
+             s.inv.dblAnnualDemand = 1e300;
+             s.inv.dblOrderingCost = 1e300;
+             return s; }},
+        {"production lot size: demand x setup cost", [] () -> qv::SharedState& {
+             auto& s = invtest::eoqExample();
+             s.inv.intInventoryModel = 2;
+             s.inv.dblAnnualDemand = 1e200;
+             s.varProductionRate = 1e201;
+             s.inv.dblOrderingCost = 1e200;
+             return s; }},
+        {"planned shortages: holding cost 1e308", [] () -> qv::SharedState& { return dearHolding(1e308); }},
+        {"quantity discounts: purchase cost", [] () -> qv::SharedState& {
+             return invtest::discountsExample({{1e305, 0}, {2, 1000}}); }},  // 120000 x 1e305
+        {"reorder point: stockouts per year", [] () -> qv::SharedState& {
+             auto& s = invtest::reorderExample();
+             s.inv.intServiceLevelMethod = 1;
+             s.inv.dblStockoutsPerYear = 1e308;
+             s.inv.dblAnnualDemand = 1e-300;
+             return s; }},
+        {"reorder point: huge standard deviation", [] () -> qv::SharedState& {
+             auto& s = invtest::reorderExample();
+             s.inv.dblDemandMean = 1.5e308;
+             s.inv.dblDemandStdDev = 1e308;
+             return s; }},
+        {"single period: mean plus z sigma", [] () -> qv::SharedState& {
+             auto& s = invtest::singlePeriodExample(2, 1e308, 1e308);
+             s.inv.dblOrderingCost = 1;
+             s.dblCostPerUnit = 99;  // p = 0.99: z = 2.33
+             return s; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        qv::SharedState& s = c.make();
+        s.inv.dblOrderQuantity = 11;
+        s.inv.dblReorderPoint = 7;
+        s.varCycleTime = 3;
+        s.varMaxBackorders = 5;
+        const qv::SharedState before = s;
+        try {
+            QVInvent::ComputeInventoryModel(s);
+            ADD_FAILURE() << "no overflow";
+        } catch (const pf::RuntimeError& err) {
+            EXPECT_EQ(err.number(), pf::errOverflow);
+        }
+        EXPECT_EQ(s.inv.dblOrderQuantity.num(), 11);
+        EXPECT_TRUE(s.inv.dblTotalAnnualCost.IsEmpty());
+        EXPECT_TRUE(s.inv.dblAnnualHoldingCost.IsEmpty());
+        EXPECT_EQ(s.inv.dblReorderPoint.num(), 7);
+        EXPECT_EQ(s.inv.dblStockoutProbability.num(), before.inv.dblStockoutProbability.num());
+        EXPECT_EQ(s.varCycleTime.num(), 3);
+        EXPECT_EQ(s.varMaxBackorders.num(), 5);
+        EXPECT_TRUE(s.inv.dblCriticalRatio.IsEmpty());
+    }
+}
+
+// Planned shortages with a holding cost of 1e300 against a backorder cost of 0.5: holding
+// is so dear that no stock is kept, and the policy tends to backorders only,
+// Q = sqrt(2 D Co / Cb) = sqrt(2 x 120000 x 12 / 0.5) = 2400 with ordering and backorder
+// costs of 600 each.
+TEST(InventoryModels, PlannedShortagesWithAHugeHoldingCostStillSolves) {
+    qv::SharedState& s = dearHolding(1e300);
+    QVInvent::ComputeInventoryModel(s);
+    EXPECT_NEAR(s.inv.dblOrderQuantity.num(), 2400, 1e-9);
+    EXPECT_NEAR(s.varMaxBackorders.num(), 2400, 1e-9);
+    EXPECT_NEAR(s.inv.dblAnnualOrderingCost.num(), 600, 1e-9);
+    EXPECT_NEAR(s.inv.dblAnnualBackorderCost.num(), 600, 1e-9);
+    EXPECT_NEAR(s.inv.dblTotalAnnualCost.num(), 1200, 1e-6);
+    EXPECT_NEAR(s.inv.dblMaxInventory.num(), 0, 1e-9);
+    EXPECT_NEAR(s.inv.dblOrdersPerYear.num(), 50, 1e-12);
+}
+
+// Two costs of the single-period model whose sum overflows still give their ratio.
+TEST(InventoryModels, SinglePeriodRatioOfTwoHugeCosts) {
+    struct Case {
+        double over, under, p;
+    } cases[] = {{1e308, 1e308, 0.5}, {1.5e308, 0.5e308, 0.25}, {30, 45, 0.6}};
+    for (const Case& c : cases) {
+        qv::SharedState& s = invtest::singlePeriodExample(1, 0, 100);
+        s.inv.dblOrderingCost = c.over;
+        s.dblCostPerUnit = c.under;
+        QVInvent::ComputeInventoryModel(s);
+        EXPECT_DOUBLE_EQ(s.inv.dblCriticalRatio.num(), c.p) << c.over;
+        EXPECT_DOUBLE_EQ(s.inv.dblOrderQuantity.num(), 100 * c.p) << c.over;
+    }
 }
 
 TEST(InventoryChecks, EachRefusedInputGivesItsFormMessage) {

@@ -38,7 +38,7 @@ struct Problem {
         return *this;
     }
     Problem& solve() {
-        QVWait::SolveModel(wl, table);
+        QVWait::SolveModel(wl, table, costPerUnit);
         return *this;
     }
     std::vector<std::string> window() const { return QVWait::SolutionLines(wl, costPerUnit, table); }
@@ -185,6 +185,54 @@ TEST(WaitingModels, ResultsBeyondTheDoubleRangeRaiseOverflow) {
     } catch (const pf::RuntimeError& e) {
         EXPECT_EQ(e.number(), pf::errOverflow);
     }
+}
+
+// Rates the form accepts whose results run past the double range, one or more per model,
+// and a total cost that does: the overflow error, and the block and the table untouched.
+TEST(WaitingModels, EveryModelLeavesItsResultsWhenOneOverflows) {
+    struct Case {
+        const char* what;
+        Problem problem;
+    } cases[] = {
+        {"M/M/k: k mu beyond the range", Problem(1, 2, 1e308, 1e308)},
+        {"M/G/1: lambda sigma squared", Problem(2, 1, 1, 2, 1e300)},
+        {"M/D/1: waiting time of a slow line", Problem(3, 1, 1e-306, 1.0000001e-306)},
+        {"no waiting: the terms r^j / j!", Problem(4, 25, 1e300, 1e-8)},
+        {"finite population", Problem(5, 1, 1e12, 1e-3, 0, 30)},
+        {"total cost per time period", Problem(1, 1, 1.5, 2).costs(1e308, 0)},
+        {"total cost of the channels", Problem(5, 25, 1, 2, 0, 30).costs(0, 1e308)},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Problem& p = c.problem;
+        p.wl.dblEmptyProbability = 0.125;
+        p.wl.dblAvgSystemUnits = 7;
+        p.wl.dblWaitProbability = 0.25;
+        p.wl.intOrMoreStart = 3;
+        p.wl.intPopulationSize = p.wl.intPopulationSize.num();
+        p.table(0, 0) = 0.5;
+        p.table(1, 0) = 0.25;
+        const qv::WaitingBlock before = p.wl;
+        try {
+            p.solve();
+            ADD_FAILURE() << "no failure";
+        } catch (const pf::RuntimeError& e) {
+            EXPECT_EQ(e.number(), pf::errOverflow);
+        }
+        EXPECT_EQ(p.wl.dblEmptyProbability, 0.125);
+        EXPECT_EQ(p.wl.dblAvgSystemUnits, 7);
+        EXPECT_EQ(p.wl.dblWaitProbability, 0.25);
+        EXPECT_EQ(p.wl.intOrMoreStart, 3);
+        EXPECT_EQ(p.wl.intPopulationSize.num(), before.intPopulationSize.num());
+        EXPECT_EQ(p.wl.dblServiceStdDev.num(), before.dblServiceStdDev.num());
+        EXPECT_EQ(p.table(0, 0), 0.5);
+        EXPECT_EQ(p.table(1, 0), 0.25);
+        for (int j = 0; j <= 25; ++j) EXPECT_EQ(p.wl.dblBlockedTerms(j).IsEmpty(), before.dblBlockedTerms(j).IsEmpty());
+    }
+    // The cost of blocked customers is never shown, so it stops nothing.
+    Problem blocked(4, 2, 1, 2);
+    blocked.costs(1e308, 1e308).solve();
+    EXPECT_GT(blocked.table(0, 0), 0);
 }
 
 // ----------------------------------------------------------------- oracle
