@@ -11,6 +11,7 @@ std::unique_ptr<Host> makeQtHost();
 
 // The program's printer writing to a PDF file instead of a device (used to check
 // what printing produces).
-std::unique_ptr<Printer> makePdfPrinter(const std::string& path);
+enum class PaperSize { A4, Letter };
+std::unique_ptr<Printer> makePdfPrinter(const std::string& path, PaperSize paper = PaperSize::A4);
 
 }  // namespace pf
