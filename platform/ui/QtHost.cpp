@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QFontMetricsF>
@@ -12,6 +15,9 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cstdlib>
@@ -113,6 +119,65 @@ private:
     RecordingReportSink report_;
 };
 
+// Widens the Size, Type and Date Modified columns to their texts (Qt sizes them for
+// short samples and cuts the rest, "123...tes") and the dialog so that they show.
+void fitDetailColumns(QFileDialog& d) {
+    auto* view = d.findChild<QTreeView*>("treeView");
+    if (!view) return;
+    QHeaderView* header = view->header();
+    for (int c = 1; c < header->count(); ++c) {
+        const int before = header->sectionSize(c);
+        view->resizeColumnToContents(c);
+        if (header->sectionSize(c) < before) header->resizeSection(c, before);
+    }
+    const int needed = header->length() + 2 * view->frameWidth() +
+                       view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    const int extra = needed - view->width();
+    if (extra <= 0) return;
+    int width = d.width() + extra;
+    if (QScreen* screen = d.screen()) width = std::min(width, screen->availableGeometry().width());
+    d.resize(width, d.height());
+}
+
+}  // namespace
+
+void prepareFileDialog(QFileDialog& d, const FileDialogRequest& r) {
+    // "desc|pattern|desc|pattern" becomes Qt's "desc (pattern);;desc (pattern)".
+    QStringList parts = qs(r.filter).split('|');
+    QStringList filters;
+    // Patterns match regardless of case, as on the design's platform.
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList pats;
+        for (const QString& p : parts[i + 1].split(';'))
+            pats << qs(caseInsensitivePattern(ss(p.trimmed())));
+        filters << parts[i] + " (" + pats.join(' ') + ")";
+    }
+    d.setWindowTitle(qs(r.title));
+    d.setDirectory(qs(r.initDir));
+    d.setNameFilters(filters);
+    d.setOption(QFileDialog::DontUseNativeDialog, false);
+    // Shows "LPM File", not the either-case pattern behind it.
+    d.setOption(QFileDialog::HideNameFilterDetails, true);
+    if (!r.defaultExt.empty()) d.setDefaultSuffix(qs(r.defaultExt));
+    if (r.kind == FileDialogRequest::Open) {
+        d.setAcceptMode(QFileDialog::AcceptOpen);
+        d.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+    }
+    if (!r.fileName.empty()) d.selectFile(qs(r.fileName));
+    // The directory loads in the background: fit the columns when it is there, and
+    // again for each folder the user opens.
+    if (auto* model = d.findChild<QFileSystemModel*>())
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, &d, [&d] { fitDetailColumns(d); });
+    if (!d.testAttribute(Qt::WA_Resized)) d.resize(d.sizeHint());
+    if (QLayout* l = d.layout()) l->activate();
+    fitDetailColumns(d);
+}
+
+namespace {
+
 class QtHost : public Host {
 public:
     int messageBox(const std::string& text, int style, const std::string& title) override {
@@ -158,30 +223,8 @@ public:
     }
 
     std::optional<std::string> fileDialog(const FileDialogRequest& r) override {
-        // "desc|pattern|desc|pattern" becomes Qt's "desc (pattern);;desc (pattern)".
-        QStringList parts = qs(r.filter).split('|');
-        QStringList filters;
-        // Patterns match regardless of case, as on the design's platform.
-        for (int i = 0; i + 1 < parts.size(); i += 2) {
-            QStringList pats;
-            for (const QString& p : parts[i + 1].split(';'))
-                pats << qs(caseInsensitivePattern(ss(p.trimmed())));
-            filters << parts[i] + " (" + pats.join(' ') + ")";
-        }
-        QFileDialog d(activeParent(), qs(r.title), qs(r.initDir));
-        d.setNameFilters(filters);
-        d.setOption(QFileDialog::DontUseNativeDialog, false);
-        // Shows "LPM File", not the either-case pattern behind it.
-        d.setOption(QFileDialog::HideNameFilterDetails, true);
-        if (!r.defaultExt.empty()) d.setDefaultSuffix(qs(r.defaultExt));
-        if (r.kind == FileDialogRequest::Open) {
-            d.setAcceptMode(QFileDialog::AcceptOpen);
-            d.setFileMode(QFileDialog::ExistingFile);
-        } else {
-            d.setAcceptMode(QFileDialog::AcceptSave);
-            d.setFileMode(QFileDialog::AnyFile);
-        }
-        if (!r.fileName.empty()) d.selectFile(qs(r.fileName));
+        QFileDialog d(activeParent());
+        prepareFileDialog(d, r);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
         return ss(d.selectedFiles().first());
     }
