@@ -132,6 +132,14 @@ std::vector<std::string> wordsOf(const std::vector<std::vector<std::string>>& pa
 
 using Report = std::function<void(pf::ReportSink&)>;
 
+// What the report writes, in the pages it writes them.
+std::vector<std::vector<std::string>> recordedPages(const Report& report) {
+    pf::RecordingReportSink r;
+    report(r);
+    r.finish();
+    return r.pages();
+}
+
 struct PaperCase {
     pf::PaperSize size;
     const char* name;
@@ -165,9 +173,6 @@ Printed printAndCheck(const Report& report, const PaperCase& paper, const std::s
         EXPECT_LE(w.yMax, paper.height - pf::kPreferredMargin + tol);
     }
     // Every word of the report reaches the paper whole and in order: no line is cut or lost.
-    pf::RecordingReportSink recorded;
-    report(recorded);
-    recorded.finish();
     // In reading order: pdftotext lists the words of a table column by column.
     std::vector<Word> ordered = p.words;
     std::stable_sort(ordered.begin(), ordered.end(), [](const Word& a, const Word& b) {
@@ -177,7 +182,7 @@ Printed printAndCheck(const Report& report, const PaperCase& paper, const std::s
     });
     std::vector<std::string> printed;
     for (const Word& w : ordered) printed.push_back(w.text);
-    EXPECT_EQ(printed, wordsOf(recorded.pages()));
+    EXPECT_EQ(printed, wordsOf(recordedPages(report)));
     return p;
 }
 
@@ -192,38 +197,26 @@ double rightmost(const Printed& p) {
     return x;
 }
 
-std::size_t longestLine(const Report& report) {
-    pf::RecordingReportSink r;
-    report(r);
-    r.finish();
-    std::size_t n = 0;
-    for (const auto& page : r.pages())
-        for (const std::string& l : page) n = std::max(n, l.find_last_not_of(' ') + 1);
-    return n;
-}
-
-// The fewest leading blanks of the report's lines that show text.
-std::size_t indent(const Report& report) {
-    pf::RecordingReportSink r;
-    report(r);
-    r.finish();
-    std::size_t n = 1000;
-    for (const auto& page : r.pages())
-        for (const std::string& l : page)
-            if (l.find_first_not_of(' ') != std::string::npos) n = std::min(n, l.find_first_not_of(' '));
-    return n;
-}
-
-std::size_t leadingBlanks(const Report& report) {
-    pf::RecordingReportSink r;
-    report(r);
-    r.finish();
-    std::size_t n = 0;
-    for (const std::string& l : r.pages().front()) {
-        if (l.find_first_not_of(' ') != std::string::npos) break;
-        ++n;
-    }
-    return n;
+// The report's lines: the widest (without trailing blanks), the fewest leading blanks of
+// a line that shows text, and the blank lines before its first text.
+struct Extent {
+    std::size_t columns = 0, indent = 1000, blanksAbove = 0;
+};
+Extent extentOf(const Report& report) {
+    Extent e;
+    bool seenText = false;
+    for (const auto& page : recordedPages(report))
+        for (const std::string& l : page) {
+            const std::size_t first = l.find_first_not_of(' ');
+            if (first == std::string::npos) {
+                if (!seenText) ++e.blanksAbove;
+                continue;
+            }
+            seenText = true;
+            e.columns = std::max(e.columns, l.find_last_not_of(' ') + 1);
+            e.indent = std::min(e.indent, first);
+        }
+    return e;
 }
 
 // 25 activities, each after up to three of the ones before it: its schedule has
@@ -258,7 +251,7 @@ TEST(PdfPrinter, WideReportShiftsLeftButStaysInsideTheSheet) {
     // The schedule's 78 columns need less than half an inch on A4, not on Letter.
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(longestLine(c.report), c.columns);
+        ASSERT_EQ(extentOf(c.report).columns, c.columns);
         for (const PaperCase& paper : kPapers) {
             SCOPED_TRACE(paper.name);
             const Printed p = printAndCheck(c.report, paper, c.name);
@@ -306,20 +299,17 @@ TEST(PdfPrinter, NarrowReportsKeepHalfAnInchAndPrintNoEmptySheet) {
     } cases[] = {{"decision", decision, 3, 2}, {"forecast", forecast, 2, 1}, {"markov", markov, 1, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        pf::RecordingReportSink recorded;
-        c.report(recorded);
-        recorded.finish();
-        ASSERT_EQ(recorded.pages().size(), c.recordedPages);
+        ASSERT_EQ(recordedPages(c.report).size(), c.recordedPages);
         for (const PaperCase& paper : kPapers) {
             SCOPED_TRACE(paper.name);
             const Printed p = printAndCheck(c.report, paper, c.name);
             EXPECT_EQ(p.sheets.size(), c.sheets);
             // Half an inch to the report's first column (7.2 points a column at 12 points).
-            EXPECT_NEAR(leftmost(p), pf::kPreferredMargin + 7.2 * indent(c.report), 0.1);
+            EXPECT_NEAR(leftmost(p), pf::kPreferredMargin + 7.2 * static_cast<double>(extentOf(c.report).indent), 0.1);
             double top = 1e9;
             for (const Word& w : p.words) top = std::min(top, w.yMin);
             // Half an inch above the first line, blank or not (a line is under 14 points).
-            EXPECT_LE(top, pf::kPreferredMargin + 14 * static_cast<double>(leadingBlanks(c.report)));
+            EXPECT_LE(top, pf::kPreferredMargin + 14 * static_cast<double>(extentOf(c.report).blanksAbove));
         }
     }
 }
