@@ -409,8 +409,14 @@ void FrmMenu::mnuSolutionPrinttoPrinter_Click() {
         pf::SetBusyCursor(false);
     } catch (const pf::RuntimeError& e) {
         if (e.number() == pf::errCancel) return;
-        // An interrupted document is ended, so that its lines do not open the next one.
-        if (printing) printer.EndDoc();
+        // An interrupted document is ended, so that its lines do not open the next one;
+        // the first failure is the one reported.
+        if (printing) {
+            try {
+                printer.EndDoc();
+            } catch (const pf::RuntimeError&) {
+            }
+        }
         pf::SetBusyCursor(false);
         qverror::ReportError(e);
     }

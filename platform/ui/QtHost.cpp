@@ -3,14 +3,28 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeView>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
+
+#include "platform/core/Errors.h"
+#include "platform/core/PageLayout.h"
 
 #include "platform/ui/Form.h"
 #include "platform/ui/QtBridge.h"
@@ -25,52 +39,144 @@ QWidget* activeParent() {
     return QApplication::activeWindow();
 }
 
-// Prints line by line with a fixed-pitch face; pages break where the report says
-// and wherever the page is full.
+// Collects the report and lays it out when the document ends: the margins and the face
+// size depend on the report's longest line, which is known only then.
 class QtPrinter : public Printer {
 public:
     QPrinter printer{QPrinter::HighResolution};
-    void text(const std::string& piece) override { current_ += piece; }
-    void endLine() override {
-        begin();
-        if (y_ + lineHeight_ > bottom_) nextPage();
-        painter_.drawText(QPointF(0, y_ + ascent_), qs(current_));
-        y_ += lineHeight_;
-        current_.clear();
-    }
-    void newPage() override {
-        if (!current_.empty()) endLine();
-        begin();
-        nextPage();
-    }
+    void text(const std::string& piece) override { report_.text(piece); }
+    void endLine() override { report_.endLine(); }
+    void newPage() override { report_.newPage(); }
     void EndDoc() override {
-        if (!current_.empty()) endLine();
-        if (painter_.isActive()) painter_.end();
-        started_ = false;
+        report_.finish();
+        const auto sheets = sheetsOf(report_.pages());
+        report_ = RecordingReportSink();
+        if (!sheets.empty()) paint(sheets);
     }
 
 private:
-    void begin() {
-        if (started_) return;
-        started_ = true;
-        painter_.begin(&printer);
-        QFont f = toQFont(FontName, FontSize, false);
-        painter_.setFont(f);
-        QFontMetricsF m(f, &printer);
-        lineHeight_ = m.lineSpacing();
-        ascent_ = m.ascent();
-        bottom_ = printer.pageRect(QPrinter::DevicePixel).height();
-        y_ = 0;
+    void paint(const std::vector<std::vector<std::string>>& sheets) {
+        // Our own margins are measured from the paper's edge.
+        printer.setFullPage(true);
+        QPageLayout page = printer.pageLayout();
+        page.setUnits(QPageLayout::Point);
+        const QRectF full = page.fullRectPoints();
+        const QMarginsF device = page.minimumMargins();
+        PaperGeometry paper{full.width(), full.height(), device.left(), device.top(), device.right(),
+                            device.bottom()};
+        const double pxPerPt = printer.resolution() / 72.0;
+        QFont font = toQFont(FontName, FontSize, false);
+        auto widest = [&](const QFont& f) {
+            QFontMetricsF m(f, &printer);
+            double w = 0;
+            for (const auto& lines : sheets)
+                for (const auto& l : lines) {
+                    const std::size_t end = l.find_last_not_of(' ');
+                    if (end != std::string::npos) w = std::max(w, m.horizontalAdvance(qs(l.substr(0, end + 1))));
+                }
+            return w / pxPerPt;
+        };
+        const double longest = widest(font);
+        const double spacing = QFontMetricsF(font, &printer).lineSpacing() / pxPerPt;
+        PrintLayout layout = layoutPrintedReport(paper, longest, spacing);
+        if (layout.fontScale < 1) {
+            // Rendered widths do not shrink exactly with the size: find the largest size
+            // whose widest line fits.
+            const double room = paper.width - layout.left - std::max(kLeastMargin, paper.deviceRight);
+            auto fits = [&](double size) {
+                font.setPointSizeF(size);
+                return widest(font) <= room;
+            };
+            double lo = FontSize * layout.fontScale, hi = std::min(FontSize, lo * 1.05);
+            while (!fits(lo) && lo > 1) lo *= 0.95;
+            for (int k = 0; k < 16; ++k) {
+                const double mid = (lo + hi) / 2;
+                (fits(mid) ? lo : hi) = mid;
+            }
+            font.setPointSizeF(lo);
+            layout = layoutPrintedReport(paper, widest(font), QFontMetricsF(font, &printer).lineSpacing() / pxPerPt);
+        }
+        QFontMetricsF m(font, &printer);
+        QPainter painter;
+        if (!painter.begin(&printer)) throw RuntimeError(errPrinter);
+        painter.setFont(font);
+        const double x = layout.left * pxPerPt;
+        bool first = true;
+        for (const auto& lines : sheets) {
+            int onSheet = layout.linesPerPage;  // forces the sheet break below
+            for (const auto& l : lines) {
+                if (onSheet == layout.linesPerPage) {
+                    if (!first) printer.newPage();
+                    first = false;
+                    onSheet = 0;
+                }
+                painter.drawText(QPointF(x, layout.top * pxPerPt + onSheet * m.lineSpacing() + m.ascent()), qs(l));
+                ++onSheet;
+            }
+        }
+        painter.end();
     }
-    void nextPage() {
-        printer.newPage();
-        y_ = 0;
-    }
-    QPainter painter_;
-    std::string current_;
-    bool started_ = false;
-    double y_ = 0, lineHeight_ = 12, ascent_ = 10, bottom_ = 1000;
+    RecordingReportSink report_;
 };
+
+// Widens the Size, Type and Date Modified columns to their texts (Qt sizes them for
+// short samples and cuts the rest, "123...tes") and the dialog so that they show.
+void fitDetailColumns(QFileDialog& d) {
+    auto* view = d.findChild<QTreeView*>("treeView");
+    if (!view) return;
+    QHeaderView* header = view->header();
+    for (int c = 1; c < header->count(); ++c) {
+        const int before = header->sectionSize(c);
+        view->resizeColumnToContents(c);
+        if (header->sectionSize(c) < before) header->resizeSection(c, before);
+    }
+    const int needed = header->length() + 2 * view->frameWidth() +
+                       view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    const int extra = needed - view->width();
+    if (extra <= 0) return;
+    int width = d.width() + extra;
+    if (QScreen* screen = d.screen()) width = std::min(width, screen->availableGeometry().width());
+    d.resize(width, d.height());
+}
+
+}  // namespace
+
+void prepareFileDialog(QFileDialog& d, const FileDialogRequest& r) {
+    // "desc|pattern|desc|pattern" becomes Qt's "desc (pattern);;desc (pattern)".
+    QStringList parts = qs(r.filter).split('|');
+    QStringList filters;
+    // Patterns match regardless of case, as on the design's platform.
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList pats;
+        for (const QString& p : parts[i + 1].split(';'))
+            pats << qs(caseInsensitivePattern(ss(p.trimmed())));
+        filters << parts[i] + " (" + pats.join(' ') + ")";
+    }
+    d.setWindowTitle(qs(r.title));
+    d.setDirectory(qs(r.initDir));
+    d.setNameFilters(filters);
+    d.setOption(QFileDialog::DontUseNativeDialog, false);
+    // Shows "LPM File", not the either-case pattern behind it.
+    d.setOption(QFileDialog::HideNameFilterDetails, true);
+    if (!r.defaultExt.empty()) d.setDefaultSuffix(qs(r.defaultExt));
+    if (r.kind == FileDialogRequest::Open) {
+        d.setAcceptMode(QFileDialog::AcceptOpen);
+        d.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+    }
+    if (!r.fileName.empty()) d.selectFile(qs(r.fileName));
+    // The directory loads in the background: fit the columns when it is there, and
+    // again for each folder the user opens.
+    if (auto* model = d.findChild<QFileSystemModel*>())
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, &d, [&d] { fitDetailColumns(d); });
+    if (!d.testAttribute(Qt::WA_Resized)) d.resize(d.sizeHint());
+    if (QLayout* l = d.layout()) l->activate();
+    fitDetailColumns(d);
+}
+
+namespace {
 
 class QtHost : public Host {
 public:
@@ -117,30 +223,8 @@ public:
     }
 
     std::optional<std::string> fileDialog(const FileDialogRequest& r) override {
-        // "desc|pattern|desc|pattern" becomes Qt's "desc (pattern);;desc (pattern)".
-        QStringList parts = qs(r.filter).split('|');
-        QStringList filters;
-        // Patterns match regardless of case, as on the design's platform.
-        for (int i = 0; i + 1 < parts.size(); i += 2) {
-            QStringList pats;
-            for (const QString& p : parts[i + 1].split(';'))
-                pats << qs(caseInsensitivePattern(ss(p.trimmed())));
-            filters << parts[i] + " (" + pats.join(' ') + ")";
-        }
-        QFileDialog d(activeParent(), qs(r.title), qs(r.initDir));
-        d.setNameFilters(filters);
-        d.setOption(QFileDialog::DontUseNativeDialog, false);
-        // Shows "LPM File", not the either-case pattern behind it.
-        d.setOption(QFileDialog::HideNameFilterDetails, true);
-        if (!r.defaultExt.empty()) d.setDefaultSuffix(qs(r.defaultExt));
-        if (r.kind == FileDialogRequest::Open) {
-            d.setAcceptMode(QFileDialog::AcceptOpen);
-            d.setFileMode(QFileDialog::ExistingFile);
-        } else {
-            d.setAcceptMode(QFileDialog::AcceptSave);
-            d.setFileMode(QFileDialog::AnyFile);
-        }
-        if (!r.fileName.empty()) d.selectFile(qs(r.fileName));
+        QFileDialog d(activeParent());
+        prepareFileDialog(d, r);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
         return ss(d.selectedFiles().first());
     }
@@ -192,10 +276,11 @@ private:
 
 std::unique_ptr<Host> makeQtHost() { return std::make_unique<QtHost>(); }
 
-std::unique_ptr<Printer> makePdfPrinter(const std::string& path) {
+std::unique_ptr<Printer> makePdfPrinter(const std::string& path, PaperSize paper) {
     auto p = std::make_unique<QtPrinter>();
     p->printer.setOutputFormat(QPrinter::PdfFormat);
     p->printer.setOutputFileName(qs(path));
+    p->printer.setPageSize(QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4));
     return p;
 }
 

@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "platform/core/PageLayout.h"
 #include "platform/ui/Form.h"
 
 namespace pf {
@@ -34,7 +35,7 @@ public:
         host_.note("PRINTER END DOCUMENT font=" + quoted(FontName) + " size=" +
                    std::to_string(static_cast<int>(FontSize)));
         int page = 1;
-        for (const auto& lines : sink_.pages()) {
+        for (const auto& lines : sheetsOf(sink_.pages())) {
             host_.note("  --- page " + std::to_string(page++));
             for (const auto& l : lines) host_.note("  |" + l);
         }
