@@ -135,6 +135,9 @@ bool checkProblemGrid(const std::string& saved) {
                 return stopAt(*g, r, g->Cols() - 1, saved);
             }
         }
+        // The pass walked to the last cell; the grid is shown from its first again.
+        g->TopRow(g->FixedRows());
+        g->LeftCol(g->FixedCols());
     }
     qv::showStatusCaption(saved);
     return true;
