@@ -34,6 +34,9 @@ public:
         });
         connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { viewport()->update(); });
     }
+    ~GridWidget() override {
+        if (partner) partner->partner = nullptr;
+    }
     Grid* grid;
     GridWidget* partner = nullptr;  // a grid whose scrolling columns stand under ours
     int topRow = 0;                 // first scrolling row shown
