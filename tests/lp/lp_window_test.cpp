@@ -436,3 +436,19 @@ TEST_F(LPWindowTest, GridsScrollTheirVariableColumnsTogether) {
     EXPECT_GT(grid(0).LeftCol(), 1);
     EXPECT_EQ(grid(0).LeftCol(), grid(1).LeftCol()) << "the objective grid scrolls into blank space";
 }
+
+// Solve's check walks every relation and right-hand side; once it passes, both grids
+// are shown from their first variable and constraint 1 again.
+TEST_F(LPWindowTest, CheckPassLeavesTheGridsShownFromTheirStart) {
+    layOut(1, 50, 100);
+    frmMenu().Show();
+    for (int r = 1; r <= 50; ++r) {
+        grid(1).TextMatrix(r, 101, "<");
+        grid(1).TextMatrix(r, 102, "1");
+    }
+    ASSERT_TRUE(frmMenu().CheckProblemData());
+    QApplication::processEvents();
+    EXPECT_EQ(grid(1).TopRow(), 1);
+    EXPECT_EQ(grid(1).LeftCol(), 1);
+    EXPECT_EQ(grid(0).LeftCol(), 1);
+}
