@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lp/QVLP.h"
+#include "tests/ui_layout_check.h"
 #include "lp/frmIP.h"
 #include "lp/frmLPproblem.h"
 #include "lp/core/TextModel.h"
@@ -429,6 +430,7 @@ TEST_F(LPWindowTest, GridsScrollTheirVariableColumnsTogether) {
         if (s.leftCol) EXPECT_EQ(grid(s.leader).LeftCol(), s.leftCol);
         EXPECT_EQ(grid(1 - s.leader).LeftCol(), grid(s.leader).LeftCol());
         EXPECT_EQ(bar(0)->value(), bar(1)->value());
+        qvtest::saveScreenshot(frmMenu().window(), std::string("lp_scrolled_") + s.what);
     }
     // The current cell in view in the grid the user moved.
     EXPECT_LE(grid(1).LeftCol(), 3);
