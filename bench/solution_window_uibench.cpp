@@ -3,6 +3,8 @@
 // 1,000 and 2,000 lines of 80 characters (the time should grow linearly), and the
 // 30x30 transportation problem with its solve. Each iteration starts from a closed
 // window, as Solve does, and ends once the window has laid itself out and painted.
+// Besides, the input grids as a problem is laid out in them: the LP window at 50 x 100
+// and the 30x30 transportation tableau, each rebuilt from a stored problem.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,11 +12,13 @@
 #include <string>
 
 #include "lp/QVLP.h"
+#include "lp/frmLPproblem.h"
 #include "lp/core/LP_Engine.h"
 #include "platform/ui/Form.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
+#include "shell/frmProblem.h"
 #include "shell/frmSolution.h"
 #include "tests/lp/core/engine_fixture.h"
 #include "tests/transport/core/transport_fixture.h"
@@ -99,8 +103,34 @@ void BM_SolutionWindow_Transportation30x30_WithSolve(benchmark::State& state) {
     closeSolution();
 }
 
+void BM_InputGrids_LP50x100(benchmark::State& state) {
+    mainWindow(1);
+    enginetest::Fill(qv::S().lp, enginetest::RandomOptimalLP(50100, 50, 100));
+    frmLPproblem().Show();
+    for (auto _ : state) {
+        QVLP::BuildInputScreen();
+        QApplication::processEvents();
+    }
+}
+
+void BM_InputGrids_Transportation30x30(benchmark::State& state) {
+    mainWindow(2);
+    trtest::Problem p;
+    p.costs.assign(30, std::vector<double>(30, 12.5));
+    p.supplies.assign(30, 1000);
+    p.demands.assign(30, 1000);
+    trtest::load(qv::S(), p);
+    frmProblem().Show();
+    for (auto _ : state) {
+        QVTanda::BuildTransportationTableau();
+        QApplication::processEvents();
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_InputGrids_LP50x100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InputGrids_Transportation30x30)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SolutionWindow_LP50x100_WithSolve)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SolutionWindow_Lines80)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SolutionWindow_Transportation30x30_WithSolve)->Unit(benchmark::kMillisecond);
