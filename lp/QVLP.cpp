@@ -1,5 +1,6 @@
 #include "lp/QVLP.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -45,6 +46,9 @@ void inputError(const std::string& text) {
 std::string rightAligned(const std::string& text, int width) {
     return pf::Spaces(width - static_cast<int>(text.size())) + text;
 }
+
+// The row heading of constraint i in the constraint grid.
+std::string constraintHeading(int i) { return "           Constraint " + std::to_string(i); }
 
 // The numeric-entry check on a cell text; a refused text resets the verdicts.
 // Digits beyond the double range cannot be stored and are refused as well.
@@ -159,10 +163,14 @@ void BuildInputScreen() {
         for (pf::Grid* g : {&g0, &g1})
             for (int r = 0; r < g->Rows(); ++r)
                 for (int c = 0; c < g->Cols(); ++c) g->TextMatrix(r, c, "");
-        g1.Height(m + 1 < 18 ? 5000 : 7695);
+        // The taller grid ends above the window's lower edge, its scroll bar whole.
+        g1.Height(m + 1 < 18 ? 5000 : std::min(7695, f.ScaleHeight() - g1.Top() - 120));
 
-        g0.ColWidth(0, 1550);
-        g1.ColWidth(0, 1550);
+        // Column 0 shows the longest row heading whole in the grid's face; both grids
+        // keep it equal so that each variable's columns stand under each other.
+        const int headingWidth = std::max(1550, g1.TextWidth(constraintHeading(m)));
+        g0.ColWidth(0, headingWidth);
+        g1.ColWidth(0, headingWidth);
         for (pf::Grid* g : {&g0, &g1})
             for (int c = 1; c < g->Cols(); ++c) {
                 g->ColWidth(c, g == &g1 && c == g->Cols() - 1 ? 1300 : 1200);
@@ -202,7 +210,7 @@ void BuildInputScreen() {
         g1.TextMatrix(0, 0, "Subject To:");
         g1.TextMatrix(0, n + 1, "Relation(<,=,>)");
         g1.TextMatrix(0, n + 2, "Right-Hand-Side");
-        for (int i = 1; i <= m; ++i) g1.TextMatrix(i, 0, "           Constraint " + std::to_string(i));
+        for (int i = 1; i <= m; ++i) g1.TextMatrix(i, 0, constraintHeading(i));
 
         s.strProblemEntered = "YES";
         for (pf::Control* c : shown) c->Visible(true);

@@ -102,6 +102,9 @@ FrmLPproblem::FrmLPproblem() : pf::Form("frmLPproblem", pf::FormKind::Child) {
     }
     Grid[0]->Move(120, 1320, 15030, 780);
     Grid[1]->Move(120, 2520, 15030, 5000);
+    // Variable j's coefficients stand under its objective coefficient however far
+    // either grid is scrolled.
+    Grid[0]->ScrollColumnsWith(*Grid[1]);
     for (int i = 0; i < 2; ++i) {
         auto& e = editors_[static_cast<std::size_t>(i)];
         e = std::make_unique<qv::GridEditor>(*Grid[static_cast<std::size_t>(i)], gridRules(this, i));

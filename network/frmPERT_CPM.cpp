@@ -182,6 +182,8 @@ void FrmPERT_CPM::layOutGrid(int cols) {
     g.FixedRows(2);
     g.FixedCols(1);
     g.HighLight(true);
+    // The grid only mirrors what is entered beside it: no current cell to type into.
+    g.DisplayOnly(true);
     g.ColWidth(0, 1000);
     // Wide enough for the longest list the problem can hold: the last activity after
     // all the others.
@@ -194,6 +196,7 @@ void FrmPERT_CPM::layOutGrid(int cols) {
     int width = g.ColWidth(0) + g.ColWidth(1);
     for (int c = 2; c < cols; ++c) {
         g.ColWidth(c, 1600);
+        g.ColAlignment(c, 1);  // times are numbers, right-aligned with their headings
         g.TextMatrix(1, c, "Time");
         width += 1600;
     }

@@ -55,6 +55,12 @@ void makeCurrent(pf::Grid& g, int row, int col) {
     g.Col(col);
 }
 
+// A pass that walked to the last cell leaves the grid shown from its first again.
+void showFromStart(pf::Grid& g) {
+    g.TopRow(g.FixedRows());
+    g.LeftCol(g.FixedCols());
+}
+
 // What the pass does after a validator's result: go on, or end it (pass failed).
 enum class Verdict { Next, Stop, Cancelled };
 
@@ -104,6 +110,7 @@ bool checkLinearProgram(const std::string& saved) {
             if (constraints->Text().empty())
                 return dataInputError(*constraints, r, rhs, "RHS Value Not Entered.", saved);
         }
+        showFromStart(*constraints);  // the objective grid's columns follow
     }
     qv::showStatusCaption(saved);
     return true;
@@ -135,6 +142,7 @@ bool checkProblemGrid(const std::string& saved) {
                 return stopAt(*g, r, g->Cols() - 1, saved);
             }
         }
+        showFromStart(*g);
     }
     qv::showStatusCaption(saved);
     return true;

@@ -50,6 +50,13 @@ inline std::vector<std::string> clippedCells(const pf::Grid& g) {
     QWidget* window = area->window();
     const QRect inWindow(area->mapTo(window, QPoint(0, 0)), area->size());
     if (!window->rect().contains(inWindow)) out.push_back(name + ": cut by the edge of its window");
+    // A child window ends above the main window's status line: the grid and its scroll
+    // bars inside the child window.
+    QWidget* form = g.owner().canvas();
+    if (form && form != window) {
+        const QRect inForm(area->mapTo(form, QPoint(0, 0)), area->size());
+        if (!form->rect().contains(inForm)) out.push_back(name + ": runs past the edge of " + g.owner().Name());
+    }
     // Nothing visible lies over it.
     bool above = false;
     for (QObject* o : area->parentWidget()->children()) {

@@ -172,6 +172,9 @@ void buildTableau(bool withTotals) {
         // The last cell written is the current one, as when each cell is written through it.
         g.Row(withTotals ? m + 1 : m);
         g.Col(n);
+        // Shown from its first origin and destination, wherever the current cell is.
+        g.TopRow(1);
+        g.LeftCol(1);
 
         f.lblgridcaption.Visible(true);
         g.Visible(true);

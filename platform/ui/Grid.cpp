@@ -14,79 +14,165 @@
 namespace pf {
 
 namespace {
+// The current cell of a grid without the keyboard focus.
+const QColor kInactiveCurrent(200, 208, 224);
+
 // Paints the cells: fixed rows and columns stay in place as headings, the rest
-// scrolls; the current cell is always scrolled into view.
+// scrolls. Its geometry (column edges, a listing's widest line, the scroll ranges) is
+// worked out lazily: a change to the grid only marks it due and posts one layout, which
+// runs at the latest when the grid is shown, resized, painted or asked where it
+// stands, so that filling a grid line by line or cell by cell costs one layout.
 class GridWidget : public QAbstractScrollArea {
 public:
     GridWidget(Grid* g, QWidget* parent) : QAbstractScrollArea(parent), grid(g) {
         setFocusPolicy(Qt::StrongFocus);
         viewport()->setAutoFillBackground(true);
         verticalScrollBar()->setSingleStep(1);
-        connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { viewport()->update(); });
+        connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
+            viewport()->update();
+            if (partner && partner->horizontalScrollBar()->value() != v) partner->horizontalScrollBar()->setValue(v);
+        });
         connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { viewport()->update(); });
     }
+    ~GridWidget() override {
+        if (partner) partner->partner = nullptr;
+    }
     Grid* grid;
-    int topRow = 0;  // first scrolling row shown
+    GridWidget* partner = nullptr;  // a grid whose scrolling columns stand under ours
+    int topRow = 0;                 // first scrolling row shown
 
-    int listingWidth = 0;  // a plain listing's last column: its widest text
-
+    // ---- the lazy layout
+    bool measureDue = true;   // column edges and the listing's width
+    bool rangesDue = true;    // scroll bar ranges
+    bool ensureDue = false;   // bring the current cell into view
+    bool posted = false;
+    std::vector<int> colLeft;  // left edge of each column from column 0, one more for the right end
+    int rowHeight = 16;
     // A plain listing's last column is as wide as its widest text, so a long line
     // can be scrolled to and the empty rest of a short one is nothing to scroll to.
-    bool isListing() const { return !grid->HighLight() && grid->Cols() - 1 >= grid->FixedCols(); }
-    int colPx(int c) const {
-        if (c == grid->Cols() - 1 && isListing()) return listingWidth;
-        return twipsToPixels(grid->ColWidth(c));
+    // Each line is measured once; a changed or removed line, a new font, a new shape
+    // measure them all again.
+    int listingWidth = 0;
+    int measuredRows = 0;
+
+    void post() {
+        if (posted) return;
+        posted = true;
+        QMetaObject::invokeMethod(this, [this] { posted = false; layout(); }, Qt::QueuedConnection);
     }
-    void measureListing() {
+    void shapeChanged(bool keepCurrentInView) {
+        measureDue = true;
+        if (keepCurrentInView) ensureDue = true;
+        post();
+    }
+    void linesChanged() {
+        measuredRows = 0;
         listingWidth = 0;
-        if (!isListing()) return;
-        const int last = grid->Cols() - 1;
-        for (int r = 0; r < grid->Rows(); ++r)
-            listingWidth = std::max(listingWidth, fontMetrics().horizontalAdvance(qs(grid->TextMatrix(r, last))) + 6);
+        shapeChanged(false);
     }
-    int rowPx() const { return std::max(twipsToPixels(grid->RowHeight()), fontMetrics().height() + 4); }
-    int fixedWidth() const {
-        int w = 0;
-        for (int k = 0; k < grid->FixedCols() && k < grid->Cols(); ++k) w += colPx(k);
-        return w;
+    // A cell's new text: only a listing's last column depends on its texts.
+    void textChanged(int r, int c) {
+        if (isListing() && c == grid->Cols() - 1) {
+            if (r < measuredRows) linesChanged();
+            else shapeChanged(false);
+        }
+        viewport()->update();
     }
-    // Left edge of a scrolling column, counted from the first scrolling column.
+    // What is due, now. True when anything was.
+    bool layout() {
+        const bool due = measureDue || rangesDue || ensureDue || (partner && (partner->measureDue || partner->rangesDue));
+        if (!due) return false;
+        measure();
+        if (partner) partner->measure();
+        if (rangesDue || (partner && partner->rangesDue)) {
+            applyRanges();
+            if (partner) {
+                partner->applyRanges();
+                partner->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+            }
+        }
+        if (ensureDue) {
+            ensureDue = false;
+            scrollToCurrent();
+        }
+        viewport()->update();
+        return true;
+    }
+    // The current cell into view, now.
+    void showCurrent() {
+        ensureDue = true;
+        layout();
+    }
+
+    bool isListing() const { return !grid->HighLight() && grid->Cols() - 1 >= grid->FixedCols(); }
+    int rowPx() const { return rowHeight; }
+    int colPx(int c) const { return colLeft[static_cast<std::size_t>(c) + 1] - colLeft[static_cast<std::size_t>(c)]; }
+    int fixedWidth() const { return colLeft[static_cast<std::size_t>(std::min(grid->FixedCols(), grid->Cols()))]; }
+    // Left edge of a scrolling column, counted from the first scrolling column; a
+    // column past the last (a linked grid scrolled beyond its end) at the right end.
     int scrollingLeft(int c) const {
-        int x = 0;
-        for (int k = grid->FixedCols(); k < c; ++k) x += colPx(k);
-        return x;
+        const int fc = std::min(grid->FixedCols(), grid->Cols());
+        return colLeft[static_cast<std::size_t>(std::clamp(c, fc, grid->Cols()))] - fixedWidth();
     }
     // Width of what scrolls.
-    int scrollingWidth() const {
-        const int last = grid->Cols() - 1;
-        if (last < grid->FixedCols()) return 0;
-        return scrollingLeft(last) + colPx(last);
+    int scrollingWidth() const { return scrollingLeft(grid->Cols()); }
+
+    void measure() {
+        if (!measureDue) return;
+        measureDue = false;
+        rangesDue = true;
+        rowHeight = std::max(twipsToPixels(grid->RowHeight()), fontMetrics().height() + 4);
+        const int rows = grid->Rows(), cols = grid->Cols();
+        if (!isListing() || measuredRows > rows) {
+            listingWidth = 0;
+            measuredRows = 0;
+        }
+        if (isListing()) {
+            const QFontMetrics fm = fontMetrics();
+            for (int r = measuredRows; r < rows; ++r)
+                listingWidth = std::max(listingWidth, fm.horizontalAdvance(qs(grid->TextMatrix(r, cols - 1))) + 6);
+            measuredRows = rows;
+        }
+        colLeft.assign(static_cast<std::size_t>(cols) + 1, 0);
+        for (int c = 0; c < cols; ++c) {
+            const int w = c == cols - 1 && isListing() ? listingWidth : twipsToPixels(grid->ColWidth(c));
+            colLeft[static_cast<std::size_t>(c) + 1] = colLeft[static_cast<std::size_t>(c)] + w;
+        }
     }
+
     // A grid of several scrolling columns scrolls by whole columns, so a column is never
     // shown cut at the fixed ones; a listing's single wide column scrolls by pixels.
-    bool byColumns() const { return grid->Cols() - grid->FixedCols() > 1; }
+    bool byColumns() const { return partner || grid->Cols() - grid->FixedCols() > 1; }
     int hOffset() const {
         const int v = horizontalScrollBar()->value();
         return byColumns() ? scrollingLeft(grid->FixedCols() + v) : v;
     }
+    int scrollingRoom() const { return std::max(1, viewport()->width() - fixedWidth()); }
+    // The first column that can lead while the last one still shows whole, counted
+    // from the first scrolling column.
+    int lastLead() const {
+        const int fc = grid->FixedCols(), total = scrollingWidth(), avail = scrollingRoom();
+        int first = 0;
+        while (fc + first < grid->Cols() - 1 && total - scrollingLeft(fc + first) > avail) ++first;
+        return first;
+    }
 
     // Scroll bars only where the cells do not all fit; rows scroll by one row or a
     // page, columns by a few characters or a page.
-    void updateScroll() {
-        measureListing();
-        int fr = grid->FixedRows();
-        int visibleRows = std::max(1, (viewport()->height() - fr * rowPx()) / rowPx());
+    void applyRanges() {
+        rangesDue = false;
+        const int fr = grid->FixedRows();
+        const int visibleRows = std::max(1, (viewport()->height() - fr * rowPx()) / rowPx());
         verticalScrollBar()->setRange(0, std::max(0, grid->Rows() - fr - visibleRows));
         verticalScrollBar()->setPageStep(visibleRows);
-        int avail = std::max(1, viewport()->width() - fixedWidth());
+        const int avail = scrollingRoom();
         if (byColumns()) {
-            // The first column that can lead while the last one still shows whole.
-            const int fc = grid->FixedCols(), total = scrollingWidth();
-            int first = 0;
-            while (fc + first < grid->Cols() - 1 && total - scrollingLeft(fc + first) > avail) ++first;
+            const int fc = grid->FixedCols();
             int fitting = 0;
             while (fc + fitting < grid->Cols() && scrollingLeft(fc + fitting + 1) <= avail) ++fitting;
-            horizontalScrollBar()->setRange(0, first);
+            int last = lastLead();
+            if (partner) last = std::max(last, partner->lastLead());
+            horizontalScrollBar()->setRange(0, last);
             horizontalScrollBar()->setSingleStep(1);
             horizontalScrollBar()->setPageStep(std::max(1, fitting));
         } else {
@@ -95,25 +181,31 @@ public:
             horizontalScrollBar()->setPageStep(avail);
         }
         topRow = verticalScrollBar()->value();
+        // The scroll area shows and hides its bars only once control returns to the
+        // event loop; a layout that itself runs from the loop has them shown now.
+        auto stale = [this](QScrollBar* b, Qt::ScrollBarPolicy p) {
+            return p == Qt::ScrollBarAsNeeded && isVisible() && (b->maximum() > b->minimum()) != b->isVisibleTo(this);
+        };
+        if (stale(verticalScrollBar(), verticalScrollBarPolicy()) ||
+            stale(horizontalScrollBar(), horizontalScrollBarPolicy()))
+            setVerticalScrollBarPolicy(verticalScrollBarPolicy());
     }
 
+    int visibleRowCount() const {
+        return std::max(1, (viewport()->height() - grid->FixedRows() * rowPx()) / rowPx());
+    }
     // Scrolls so that the current cell is visible.
-    void ensureVisible() {
-        updateScroll();
-        int fr = grid->FixedRows(), fc = grid->FixedCols();
-        int r = grid->Row(), c = grid->Col();
+    void scrollToCurrent() {
+        const int fr = grid->FixedRows(), fc = grid->FixedCols();
+        const int r = grid->Row(), c = grid->Col();
         if (r >= fr) {
-            int idx = r - fr;
+            const int idx = r - fr;
             if (idx < topRow) verticalScrollBar()->setValue(idx);
-            else {
-                int fixedH = fr * rowPx();
-                int visible = std::max(1, (viewport()->height() - fixedH) / rowPx());
-                if (idx >= topRow + visible) verticalScrollBar()->setValue(idx - visible + 1);
-            }
+            else if (idx >= topRow + visibleRowCount()) verticalScrollBar()->setValue(idx - visibleRowCount() + 1);
         }
         if (c >= fc) {
-            int avail = std::max(1, viewport()->width() - fixedWidth());
-            int left = scrollingLeft(c), right = left + colPx(c);
+            const int avail = scrollingRoom();
+            const int left = scrollingLeft(c), right = left + colPx(c);
             if (byColumns()) {
                 int first = horizontalScrollBar()->value();
                 if (c - fc < first) first = c - fc;
@@ -126,23 +218,20 @@ public:
             }
         }
         topRow = verticalScrollBar()->value();
-        viewport()->update();
     }
 
-    // Visible rows in display order.
+    // Rows in view, in display order.
     std::vector<int> shownRows() const {
         std::vector<int> v;
         for (int r = 0; r < grid->FixedRows() && r < grid->Rows(); ++r) v.push_back(r);
-        for (int r = grid->FixedRows() + topRow; r < grid->Rows(); ++r) v.push_back(r);
+        const int room = viewport()->height() / std::max(1, rowPx()) + 1;
+        for (int r = grid->FixedRows() + topRow; r < grid->Rows() && static_cast<int>(v.size()) <= room; ++r)
+            v.push_back(r);
         return v;
     }
     // Left edge of a column in the viewport.
     int columnX(int c) const {
-        if (c < grid->FixedCols()) {
-            int x = 0;
-            for (int k = 0; k < c; ++k) x += colPx(k);
-            return x;
-        }
+        if (c < grid->FixedCols()) return colLeft[static_cast<std::size_t>(c)];
         return fixedWidth() + scrollingLeft(c) - hOffset();
     }
 
@@ -169,13 +258,18 @@ protected:
         QColor fixedBg(192, 192, 192);
         QColor lineColor = grid->HighLight() ? QColor(128, 128, 128) : pal.color(QPalette::Base);
         QRect cell(x, y, colPx(c), rowPx());
-        bool fixed = r < grid->FixedRows() || c < grid->FixedCols();
-        bool current = grid->HighLight() && r == grid->Row() && c == grid->Col() && !fixed;
-        p.fillRect(cell, fixed ? fixedBg : current ? QColor(0, 0, 128) : pal.color(QPalette::Base));
-        p.setPen(current ? QColor(255, 255, 255) : pal.color(QPalette::Text));
-        int al = grid->ColAlignment(c);
-        Qt::Alignment a = Qt::AlignVCenter |
-                          (fixed ? Qt::AlignLeft : al == 1 ? Qt::AlignRight : al == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+        const bool fixedRow = r < grid->FixedRows(), fixedCol = c < grid->FixedCols();
+        const bool fixed = fixedRow || fixedCol;
+        const bool current = grid->HighLight() && !grid->DisplayOnly() && r == grid->Row() && c == grid->Col() && !fixed;
+        // Where typing goes: the selection colour only in the grid that has the focus.
+        const bool focused = current && focusedControl() == grid;
+        p.fillRect(cell, fixed ? fixedBg : focused ? QColor(0, 0, 128) : current ? kInactiveCurrent : pal.color(QPalette::Base));
+        p.setPen(focused ? QColor(255, 255, 255) : pal.color(QPalette::Text));
+        // A heading over a column stands as the column's values do; the fixed
+        // columns' own texts start at the left.
+        const int al = fixedCol ? 0 : grid->ColAlignment(c);
+        const Qt::Alignment a =
+            Qt::AlignVCenter | (al == 1 ? Qt::AlignRight : al == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
         p.drawText(cell.adjusted(3, 0, -3, 0), a, qs(grid->TextMatrix(r, c)));
         if (grid->HighLight() || fixed) {
             p.setPen(lineColor);
@@ -184,6 +278,7 @@ protected:
         }
     }
     void paintEvent(QPaintEvent*) override {
+        layout();
         QPainter p(viewport());
         const int fixedW = fixedWidth(), vw = viewport()->width();
         int y = 0;
@@ -203,12 +298,30 @@ protected:
         }
     }
     void mousePressEvent(QMouseEvent* e) override {
+        layout();
         int r, c;
         if (cellAt(e->position().toPoint(), r, c)) grid->userClickCell(r, c);
     }
     void resizeEvent(QResizeEvent* e) override {
         QAbstractScrollArea::resizeEvent(e);
-        updateScroll();
+        rangesDue = true;
+        layout();
+    }
+    void showEvent(QShowEvent* e) override {
+        QAbstractScrollArea::showEvent(e);
+        layout();
+    }
+    void changeEvent(QEvent* e) override {
+        QAbstractScrollArea::changeEvent(e);
+        if (e->type() == QEvent::FontChange) linesChanged();
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QAbstractScrollArea::focusInEvent(e);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QAbstractScrollArea::focusOutEvent(e);
+        viewport()->update();
     }
     void scrollContentsBy(int, int) override {
         topRow = verticalScrollBar()->value();
@@ -233,7 +346,7 @@ void Grid::resize() {
     colWidths_.resize(static_cast<std::size_t>(cols_), 960);
     colAlign_.resize(static_cast<std::size_t>(cols_), 0);
     clampCurrent();
-    refresh();
+    shapeChanged();
 }
 
 void Grid::clampCurrent() {
@@ -245,20 +358,25 @@ void Grid::clampCurrent() {
     col_ = c;
 }
 
+void Grid::shapeChanged() {
+    if (w_) gw(w_)->shapeChanged(true);
+}
+
 void Grid::refresh() {
-    if (w_) {
-        gw(w_)->ensureVisible();
-    }
+    if (w_) gw(w_)->showCurrent();
 }
 
 void Grid::Rows(int n) {
     if (n < 0 || n < fixedRows_) raise(errInvalidCall);
+    // Lines removed: the listing's widest may have gone with them.
+    if (n < rows_ && w_) gw(w_)->linesChanged();
     rows_ = n;
     resize();
 }
 
 void Grid::Cols(int n) {
     if (n < 0 || n < fixedCols_) raise(errInvalidCall);
+    if (n != cols_ && w_) gw(w_)->linesChanged();
     cols_ = n;
     resize();
 }
@@ -267,14 +385,15 @@ void Grid::FixedRows(int n) {
     if (n < 0 || n > rows_) raise(errInvalidCall);
     fixedRows_ = n;
     clampCurrent();
-    refresh();
+    shapeChanged();
 }
 
 void Grid::FixedCols(int n) {
     if (n < 0 || n > cols_) raise(errInvalidCall);
+    if (n != fixedCols_ && w_) gw(w_)->linesChanged();
     fixedCols_ = n;
     clampCurrent();
-    refresh();
+    shapeChanged();
 }
 
 void Grid::Row(int r) {
@@ -304,8 +423,7 @@ std::string Grid::TextMatrix(int r, int c) const {
 void Grid::TextMatrix(int r, int c, const std::string& t) {
     if (r < 0 || r >= rows_ || c < 0 || c >= cols_) raise(errSubscript);
     cells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = t;
-    if (w_) w_->update();
-    if (w_) gw(w_)->viewport()->update();
+    if (w_) gw(w_)->textChanged(r, c);
 }
 
 int Grid::ColWidth(int c) const {
@@ -316,7 +434,7 @@ int Grid::ColWidth(int c) const {
 void Grid::ColWidth(int c, int twips) {
     if (c < 0 || c >= cols_) raise(errSubscript);
     colWidths_[static_cast<std::size_t>(c)] = std::max(0, twips);
-    refresh();
+    shapeChanged();
 }
 
 int Grid::TextWidth(const std::string& t) const {
@@ -335,24 +453,69 @@ int Grid::ColAlignment(int c) const {
 void Grid::ColAlignment(int c, int a) {
     if (c < 0 || c >= cols_) raise(errSubscript);
     colAlign_[static_cast<std::size_t>(c)] = a;
-    refresh();
+    if (w_) gw(w_)->viewport()->update();
 }
 
 // Setting only the start of the range collapses the selection onto it, so the
 // highlighted cell is always the current one.
-void Grid::SelStartRow(int r) { selStartRow_ = selEndRow_ = r; refresh(); }
-void Grid::SelEndRow(int r) { selEndRow_ = r; refresh(); }
-void Grid::SelStartCol(int c) { selStartCol_ = selEndCol_ = c; refresh(); }
-void Grid::SelEndCol(int c) { selEndCol_ = c; refresh(); }
+void Grid::SelStartRow(int r) { selStartRow_ = selEndRow_ = r; shapeChanged(); }
+void Grid::SelEndRow(int r) { selEndRow_ = r; shapeChanged(); }
+void Grid::SelStartCol(int c) { selStartCol_ = selEndCol_ = c; shapeChanged(); }
+void Grid::SelEndCol(int c) { selEndCol_ = c; shapeChanged(); }
 
 void Grid::HighLight(bool h) {
+    if (h != highlight_ && w_) gw(w_)->linesChanged();
     highlight_ = h;
-    refresh();
+    shapeChanged();
+}
+
+void Grid::DisplayOnly(bool d) {
+    displayOnly_ = d;
+    if (w_) gw(w_)->viewport()->update();
+}
+
+int Grid::TopRow() const {
+    if (!w_) return fixedRows_;
+    gw(w_)->layout();
+    return fixedRows_ + gw(w_)->verticalScrollBar()->value();
+}
+
+void Grid::TopRow(int r) {
+    if (r < fixedRows_ || (r >= rows_ && r != fixedRows_)) raise(errInvalidCall);
+    if (!w_) return;
+    GridWidget* g = gw(w_);
+    g->layout();
+    g->verticalScrollBar()->setValue(r - fixedRows_);
+    g->topRow = g->verticalScrollBar()->value();
+}
+
+int Grid::LeftCol() const {
+    if (!w_) return fixedCols_;
+    GridWidget* g = gw(w_);
+    g->layout();
+    if (g->byColumns()) return fixedCols_ + g->horizontalScrollBar()->value();
+    return fixedCols_;
+}
+
+void Grid::LeftCol(int c) {
+    if (c < fixedCols_ || (c >= cols_ && c != fixedCols_)) raise(errInvalidCall);
+    if (!w_) return;
+    GridWidget* g = gw(w_);
+    g->layout();
+    g->horizontalScrollBar()->setValue(g->byColumns() ? c - fixedCols_ : g->scrollingLeft(c));
+}
+
+void Grid::ScrollColumnsWith(Grid& other) {
+    if (!w_ || !other.w_ || &other == this) return;
+    gw(w_)->partner = gw(other.w_);
+    gw(other.w_)->partner = gw(w_);
+    shapeChanged();
+    other.shapeChanged();
 }
 
 void Grid::AddItem(const std::string& item) {
     rows_ += 1;
-    resize();
+    cells_.emplace_back(static_cast<std::size_t>(cols_));
     std::size_t c = 0, start = 0;
     while (c < static_cast<std::size_t>(cols_)) {
         auto tab = item.find('\t', start);
@@ -361,7 +524,8 @@ void Grid::AddItem(const std::string& item) {
         start = tab + 1;
         ++c;
     }
-    refresh();
+    // The new line is measured when the grid next lays itself out.
+    if (w_) gw(w_)->shapeChanged(false);
 }
 
 void Grid::userClickCell(int r, int c) {

@@ -2,6 +2,8 @@
 // The grid control: rows and columns of text with fixed heading rows and columns,
 // a current cell and a selected range. It has no cell editor: every key reaches the
 // handlers; it moves the current cell on arrow keys itself unless the key was consumed.
+// Filling it is cheap: the grid lays itself out once, when it is next shown, painted
+// or asked where it stands, not once per cell or line written.
 #include <string>
 #include <vector>
 
@@ -52,9 +54,24 @@ public:
     int SelEndCol() const { return selEndCol_; }
     void SelEndCol(int c);
 
-    // The one display option: gridlines and the highlighted current cell.
+    // The one display option: gridlines and the highlighted current cell. Only the
+    // grid with the keyboard focus paints its current cell in the selection colour;
+    // the others paint it in a paler one.
     bool HighLight() const { return highlight_; }
     void HighLight(bool h);
+    // A display-only grid takes no input and shows no current cell.
+    bool DisplayOnly() const { return displayOnly_; }
+    void DisplayOnly(bool d);
+
+    // The first scrolling row and column in view (grid row and column numbers).
+    int TopRow() const;
+    void TopRow(int r);
+    int LeftCol() const;
+    void LeftCol(int c);
+    // Two grids whose scrolling columns stand under each other: both scroll by whole
+    // columns, and whenever one scrolls the other shows the same first scrolling
+    // column, the one with fewer columns scrolling into blank space when needed.
+    void ScrollColumnsWith(Grid& other);
 
     // Appends a row; tab characters separate the cells' texts.
     void AddItem(const std::string& item);
@@ -64,6 +81,7 @@ public:
     // A mouse click on a cell, as the user makes it.
     void userClickCell(int r, int c);
 
+    // Repaints; the current cell is brought into view.
     void refresh();
 
 protected:
@@ -72,10 +90,12 @@ protected:
 private:
     void resize();
     void clampCurrent();
+    void shapeChanged();  // a layout is due, the current cell kept in view
     int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
     int row_ = 1, col_ = 1;
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 1, selEndCol_ = 1;
     bool highlight_ = true;
+    bool displayOnly_ = false;
     int rowHeight_ = 240;
     std::vector<std::vector<std::string>> cells_;
     std::vector<int> colWidths_;

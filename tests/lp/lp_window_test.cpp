@@ -3,10 +3,15 @@
 // solver's outcomes.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QScrollBar>
+
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "lp/QVLP.h"
+#include "tests/ui_layout_check.h"
 #include "lp/frmIP.h"
 #include "lp/frmLPproblem.h"
 #include "lp/core/TextModel.h"
@@ -382,3 +387,70 @@ TEST_F(LPWindowTest, DataCheckRefusesDuplicateNamesAndUnknownRelations) {
 }
 
 }  // namespace
+
+// Variable j's coefficients stand under its objective coefficient however the user
+// scrolls: by either grid's scroll bar or by moving either grid's current cell.
+TEST_F(LPWindowTest, GridsScrollTheirVariableColumnsTogether) {
+    layOut(1, 50, 100);
+    frmMenu().Show();
+    QApplication::processEvents();
+    auto bar = [this](int i) {
+        for (QScrollBar* b : grid(i).widget()->findChildren<QScrollBar*>())
+            if (b->orientation() == Qt::Horizontal) return b;
+        return static_cast<QScrollBar*>(nullptr);
+    };
+    ASSERT_NE(bar(0), nullptr);
+    ASSERT_NE(bar(1), nullptr);
+    EXPECT_EQ(grid(0).ColWidth(0), grid(1).ColWidth(0));
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int leader;  // the grid the user moved
+        int leftCol;  // its first scrolling column afterwards; 0: not fixed here
+    } steps[] = {
+        {"constraint grid's bar", [&] { bar(1)->setValue(40); }, 1, 41},
+        {"objective grid's bar", [&] { bar(0)->setValue(7); }, 0, 8},
+        {"objective grid's bar to its end", [&] { bar(0)->setValue(bar(0)->maximum()); }, 0, 0},
+        {"objective cell back to X1", [&] {
+             grid(0).userClickCell(1, 2);
+             pf::SendKeys("{LEFT}", true);
+         }, 0, 1},
+        {"objective cell along to X100", [&] { pf::SendKeys("{END}", true); }, 0, 0},
+        {"constraint cell to a right-hand side", [&] {
+             grid(1).userClickCell(50, 1);
+             pf::SendKeys("{END}", true);
+         }, 1, 0},
+        {"constraint cell back to X3", [&] { grid(1).userClickCell(50, 3); }, 1, 3},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act();
+        QApplication::processEvents();
+        if (s.leftCol) EXPECT_EQ(grid(s.leader).LeftCol(), s.leftCol);
+        EXPECT_EQ(grid(1 - s.leader).LeftCol(), grid(s.leader).LeftCol());
+        EXPECT_EQ(bar(0)->value(), bar(1)->value());
+        qvtest::saveScreenshot(frmMenu().window(), std::string("lp_scrolled_") + s.what);
+    }
+    // The current cell in view in the grid the user moved.
+    EXPECT_LE(grid(1).LeftCol(), 3);
+    grid(1).userClickCell(50, 102);
+    EXPECT_GT(grid(0).LeftCol(), 1);
+    EXPECT_EQ(grid(0).LeftCol(), grid(1).LeftCol()) << "the objective grid scrolls into blank space";
+}
+
+// Solve's check walks every relation and right-hand side; once it passes, both grids
+// are shown from their first variable and constraint 1 again.
+TEST_F(LPWindowTest, CheckPassLeavesTheGridsShownFromTheirStart) {
+    layOut(1, 50, 100);
+    frmMenu().Show();
+    for (int r = 1; r <= 50; ++r) {
+        grid(1).TextMatrix(r, 101, "<");
+        grid(1).TextMatrix(r, 102, "1");
+    }
+    ASSERT_TRUE(frmMenu().CheckProblemData());
+    QApplication::processEvents();
+    EXPECT_EQ(grid(1).TopRow(), 1);
+    EXPECT_EQ(grid(1).LeftCol(), 1);
+    EXPECT_EQ(grid(0).LeftCol(), 1);
+}

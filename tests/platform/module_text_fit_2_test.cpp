@@ -12,11 +12,15 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "forecast/QVForecasting.h"
+#include "lp/QVLP.h"
+#include "lp/core/TextModel.h"
+#include "lp/frmLPproblem.h"
 #include "forecast/frmForecastingModels.h"
 #include "inventory/InventoryForms.h"
 #include "inventory/QVInvent.h"
@@ -197,6 +201,92 @@ TEST_F(ModuleTextFit2Test, TransportationAndAssignmentSolutions) {
             lookSolution(name);
             qv::S().strProblemEntered = "NO";
         }
+    }
+}
+
+// A grid too wide for its window: the faults left once its sideways scrolling is
+// allowed, and whether both its scroll bars show.
+Texts withoutScrolling(Texts found) {
+    std::erase_if(found, [](const std::string& f) { return f.find(": columns need ") != std::string::npos; });
+    return found;
+}
+bool barShown(const pf::Grid& g, Qt::Orientation o) {
+    for (QScrollBar* b : g.widget()->findChildren<QScrollBar*>())
+        if (b->orientation() == o && b->isVisibleTo(g.owner().window())) return true;
+    return false;
+}
+
+TEST_F(ModuleTextFit2Test, TableauOpenedFromAFileShowsItsFirstOriginAndDestination) {
+    const std::filesystem::path dir = qvtest::emptyTestDir("qv_tableau_");
+    for (int module : {2, 3}) {
+        const std::string name = std::string(module == 2 ? "transport" : "assignment") + "_30x30_opened";
+        SCOPED_TRACE(name);
+        home(module);
+        qv::S().strProblemFolder = dir.string();
+        h().expectModal("frmUserInput", [](pf::Form& f) {
+            auto& d = static_cast<FrmUserInput&>(f);
+            d.txtAnswer[0]->Text("30");
+            d.txtAnswer[1]->Text("30");
+            d.cmdOK_Click();
+        });
+        frmMenu().mnuFileNew->Click();
+        fillTableau(30, 30, 999999.99, 999999);
+        qv::S().blnNewProblem = false;
+        QVTanda::RebuildAfterRead();
+        const std::string file = (dir / (name + (module == 2 ? ".TRN" : ".ASN"))).string();
+        // Saving walks every cell in its check; the tableau is shown from its start again.
+        h().expectFile(file);
+        frmMenu().mnuFileSave->Click();
+        EXPECT_EQ(frmProblem().gridDisplayEdit.TopRow(), 1);
+        EXPECT_EQ(frmProblem().gridDisplayEdit.LeftCol(), 1);
+
+        h().expectMessage(pf::vbYes);  // another problem in place of this one
+        h().expectFile(file);
+        frmMenu().mnuFileOpen->Click();
+        pf::collectUnloaded();
+        pf::Grid& g = frmProblem().gridDisplayEdit;
+        ASSERT_EQ(g.Rows(), module == 2 ? 32 : 31);
+        EXPECT_EQ(g.TopRow(), 1);
+        EXPECT_EQ(g.LeftCol(), 1) << "destination 1 is the first column shown";
+        EXPECT_EQ(withoutScrolling(qvtest::clippedInMainWindow(name, {&g})), Texts{});
+        EXPECT_TRUE(barShown(g, Qt::Horizontal));
+        qv::S().strProblemEntered = "NO";
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// ------------------------------------------------------------------ linear programming
+
+TEST_F(ModuleTextFit2Test, LinearProgramGridsUpToTheCapacity) {
+    struct Case {
+        int m, n;
+    } cases[] = {{2, 2}, {16, 10}, {17, 12}, {50, 100}};
+    for (const Case& c : cases) {
+        const std::string name = "lp_" + std::to_string(c.m) + "x" + std::to_string(c.n);
+        SCOPED_TRACE(name);
+        qvtest::mainWindowAlone(1);
+        auto& s = qv::S();
+        s.lp.intConstraintCount = c.m;
+        s.lp.intVariableCount = c.n;
+        QVLP::InitLPArrays();
+        FrmLPproblem& w = frmLPproblem();
+        w.Show();
+        // As File New leaves it: the description gone, the grids laid out.
+        w.txtLoadInfo.Visible(false);
+        w.lblLoadInfo.Visible(false);
+        s.blnNewProblem = true;
+        QVLP::BuildInputScreen();
+        s.blnNewProblem = false;
+        const pf::Grid& g0 = *w.Grid[0];
+        const pf::Grid& g1 = *w.Grid[1];
+        Texts found = qvtest::clippedInMainWindow(name, {&g0, &g1});
+        if (c.n >= 10) found = withoutScrolling(found);
+        EXPECT_EQ(found, Texts{});
+        if (c.m == 50) {
+            EXPECT_TRUE(barShown(g1, Qt::Horizontal));
+            EXPECT_TRUE(barShown(g1, Qt::Vertical));
+        }
+        s.strProblemEntered = "NO";
     }
 }
 
