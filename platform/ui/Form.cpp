@@ -301,14 +301,42 @@ void Control::userClick() {
 
 std::vector<Control*> Form::tabOrder() const {
     std::vector<Control*> order;
-    for (Control* c : controls_)
-        if (c->TabStop && c->canTakeFocus() && c->widget()) order.push_back(c);
+    for (Control* c : controls_) {
+        // A control inside a hidden or disabled frame is out of reach as well.
+        QWidget* w = c->widget();
+        if (c->TabStop && c->canTakeFocus() && w && w->isVisibleTo(canvas_) && w->isEnabledTo(canvas_))
+            order.push_back(c);
+    }
     std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
     return order;
 }
 
 void Form::tabFrom(Control* from, bool backwards) {
-    auto order = tabOrder();
+    // An option group is one stop: its selected option, or its first when none is;
+    // Tab from an option leaves its group.
+    const auto all = tabOrder();
+    auto* fromOption = dynamic_cast<OptionButton*>(from);
+    auto groupOf = [](Control* c) { auto* o = dynamic_cast<OptionButton*>(c); return o ? o->container() : nullptr; };
+    std::vector<Control*> order;
+    for (Control* c : all) {
+        auto* o = dynamic_cast<OptionButton*>(c);
+        if (!o || o == from) {
+            order.push_back(c);
+            continue;
+        }
+        if (fromOption && fromOption->container() == o->container()) continue;
+        Control* stop = nullptr;
+        for (Control* d : all) {
+            auto* p = dynamic_cast<OptionButton*>(d);
+            if (!p || groupOf(d) != o->container()) continue;
+            if (!stop) stop = d;
+            if (p->Value()) {
+                stop = d;
+                break;
+            }
+        }
+        if (stop == c) order.push_back(c);
+    }
     if (order.empty()) return;
     auto it = std::find(order.begin(), order.end(), from);
     const auto k = static_cast<std::ptrdiff_t>(order.size());
