@@ -82,6 +82,22 @@ protected:
     }
 };
 
+// A push button that marks the focus with a dotted frame inside its border: the style
+// draws the focus and the default button alike, so which one has the focus would not show.
+class ButtonWidget : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QPushButton::paintEvent(e);
+        if (!hasFocus()) return;
+        QPainter p(this);
+        QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+};
+
 class PictureWidget : public QWidget {
 public:
     using QWidget::QWidget;
@@ -335,7 +351,7 @@ void TextBox::afterWidgetKey() {
 
 CommandButton::CommandButton(Form* owner, std::string name, int index, Control* container)
     : Control(owner, std::move(name), index) {
-    auto* b = new QPushButton(parentWidget(owner, container));
+    auto* b = new ButtonWidget(parentWidget(owner, container));
     b->setAutoDefault(false);
     b->setDefault(false);
     attach(b);

@@ -137,6 +137,9 @@ void setFocusTo(Control* c, Form* f) {
     if (r.focused != c) return;
     if (c) {
         if (QWidget* w = c->widget()) {
+            // The style draws the focus frame only for a focus the keyboard could have
+            // moved; the platform's focus always counts as such, so it always shows.
+            w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
             w->setFocus(Qt::OtherFocusReason);
         }
         if (c->GotFocus) c->GotFocus();
