@@ -3,9 +3,6 @@
 // solver's outcomes.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QWidget>
 
 #include <functional>
 #include <string>
@@ -22,6 +19,7 @@
 #include "shell/frmMenu.h"
 #include "shell/frmSolution.h"
 #include "shell/frmModuleSelection.h"
+#include "tests/ui_keys.h"
 
 namespace {
 
@@ -421,11 +419,8 @@ TEST_F(LPWindowTest, EditMenuLeavesTheFocusWhereTypingGoes) {
         EXPECT_EQ(grid(c.grid).Col(), c.col);
         if (c.item != 3) continue;
         // "7" as the keyboard sends it, then Tab: the new row gets it, the objective keeps its own.
-        QWidget* w = pf::focusedControl()->widget();
-        for (auto [key, text] : {std::pair{int(Qt::Key_7), QString("7")}, std::pair{int(Qt::Key_Tab), QString("\t")}}) {
-            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-            QApplication::sendEvent(w, &down);
-        }
+        qvtest::typeOnFocused("7");
+        qvtest::pressOnFocused(Qt::Key_Tab, Qt::NoModifier, "\t");
         EXPECT_EQ(grid(1).TextMatrix(3, 1), "7");
         EXPECT_EQ(grid(0).TextMatrix(1, 1), "3");
         EXPECT_EQ(grid(0).TextMatrix(1, 2), "5");

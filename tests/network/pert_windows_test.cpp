@@ -28,6 +28,7 @@
 #include "shell/frmModuleSelection.h"
 #include "shell/frmProblem.h"
 #include "shell/frmSolution.h"
+#include "tests/ui_keys.h"
 #include "tests/ui_test_support.h"
 
 namespace {
@@ -521,16 +522,7 @@ TEST_F(PertWindowTest, AFileWithAnUnknownTimeModeOrANegativeTimeIsRefused) {
 }
 
 // The keyboard on the activity window: real key events on the real widgets.
-void pressKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString()) {
-    QKeyEvent down(QEvent::KeyPress, key, mods, text);
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, mods, text);
-    QApplication::sendEvent(w, &up);
-}
-void pressOnFocused(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString()) {
-    ASSERT_NE(pf::focusedControl(), nullptr);
-    pressKey(pf::focusedControl()->widget(), key, mods, text);
-}
+using qvtest::pressOnFocused;
 
 // Arrows move only the current predecessor; Space picks it. Two apart are picked,
 // the one between stays as it was.

@@ -25,6 +25,7 @@
 #include "shell/frmTransObj.h"
 #include "shell/frmUserInput.h"
 #include "shell/frmuserlistinput.h"
+#include "tests/ui_keys.h"
 #include "tests/ui_test_support.h"
 #include "waiting/frmWL_Model.h"
 
@@ -32,19 +33,10 @@ namespace {
 
 pf::ScriptedHost& h() { return pf::scriptedHost(); }
 
-// One key pressed and released on the focused control's widget, as the keyboard sends it.
 void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString()) {
-    pf::Control* c = pf::focusedControl();
-    ASSERT_NE(c, nullptr) << "no control has the focus";
-    QWidget* w = c->widget();
-    QKeyEvent down(QEvent::KeyPress, key, mods, text);
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, mods, text);
-    if (c == pf::focusedControl() && c->widget() == w) QApplication::sendEvent(w, &up);
+    qvtest::pressOnFocused(key, mods, text);
 }
-void typeText(const std::string& text) {
-    for (char ch : text) press(QChar(ch).toUpper().unicode(), Qt::NoModifier, QString(QChar(ch)));
-}
+void typeText(const std::string& text) { qvtest::typeOnFocused(text); }
 
 std::string focusName() {
     pf::Control* c = pf::focusedControl();
