@@ -531,7 +531,8 @@ TEST_F(PertWindowTest, PredecessorsPickedByArrowsAndSpace) {
     w.lstActivityName.userSelect(3);  // D: A, B and C offered
     ASSERT_EQ(w.lstPredecessor.ListCount(), 3);
     w.lstPredecessor.SetFocus();
-    pressOnFocused(Qt::Key_Down);
+    pressOnFocused(Qt::Key_End);
+    pressOnFocused(Qt::Key_Home);
     EXPECT_EQ(w.lstPredecessor.SelCount(), 0);  // moving picks nothing
     pressOnFocused(Qt::Key_Space, Qt::NoModifier, " ");
     pressOnFocused(Qt::Key_Down);
