@@ -314,7 +314,7 @@ std::vector<Control*> Form::tabOrder() const {
     return order;
 }
 
-void Form::tabFrom(Control* from, bool backwards) {
+std::vector<Control*> Form::tabStops(Control* from) const {
     // An option group is one stop: its selected option, or its first when none is;
     // Tab from an option leaves its group.
     const auto all = tabOrder();
@@ -340,6 +340,11 @@ void Form::tabFrom(Control* from, bool backwards) {
         }
         if (stop == c) order.push_back(c);
     }
+    return order;
+}
+
+void Form::tabFrom(Control* from, bool backwards) {
+    const auto order = tabStops(from);
     if (order.empty()) return;
     auto it = std::find(order.begin(), order.end(), from);
     const auto k = static_cast<std::ptrdiff_t>(order.size());
@@ -575,7 +580,7 @@ void Form::focusFirstControl() {
     // Load already put the focus on one of its controls. The control of another
     // window that had it gets no LostFocus: the focus moves between windows.
     if (Control* c = focusedControl(); c && &c->owner() == this) return;
-    auto order = tabOrder();
+    const auto order = tabStops(nullptr);
     if (order.empty()) return;
     reg().focused = nullptr;
     setFocusTo(order.front(), this);

@@ -154,6 +154,9 @@ public:
     // The controls Tab visits, in tab order: TabStop, visible and enabled ones
     // that can hold the focus.
     std::vector<Control*> tabOrder() const;
+    // Where Tab from `from` may stop, in tab order: an option group is one stop (its
+    // selected option, or its first), and Tab from an option leaves its group.
+    std::vector<Control*> tabStops(Control* from) const;
     // Moves the focus to the next (previous) control in tab order, wrapping.
     void tabFrom(Control* from, bool backwards);
     // Enter and Esc as the window answers them.
