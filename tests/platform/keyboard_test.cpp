@@ -22,6 +22,8 @@
 #include "shell/core/ProblemFile.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
+#include "shell/frmModuleSelection.h"
+#include "shell/frmProblem.h"
 #include "shell/frmTransObj.h"
 #include "shell/frmUserInput.h"
 #include "shell/frmuserlistinput.h"
@@ -333,6 +335,22 @@ TEST_F(KeyboardTest, DescriptionsShowTheirAmpersand) {
     literal.Caption("Trend & Seasonal && More");
     EXPECT_EQ(static_cast<QLabel*>(plain.widget())->text().toStdString(), "Trend  Seasonal & More");
     EXPECT_EQ(static_cast<QLabel*>(literal.widget())->text().toStdString(), "Trend & Seasonal && More");
+}
+
+// The inventory description shows its "&" in the chooser and on the home screen, while
+// the forecasting status caption keeps its mnemonic handling.
+TEST_F(KeyboardTest, TheInventoryDescriptionShowsItsAmpersand) {
+    auto shown = [](pf::Label& l) { return static_cast<QLabel*>(l.widget())->text().toStdString(); };
+    qvtest::mainWindowAlone(0);
+    FrmModuleSelection& chooser = pf::instance<FrmModuleSelection>();
+    chooser.optProblemType_Click(8);
+    EXPECT_NE(shown(chooser.txtprobsel).find(", & Single-Period Inventory"), std::string::npos);
+    pf::Unload(chooser);
+    pf::collectUnloaded();
+    qv::S().intCurrentModule = 8;
+    EXPECT_NE(shown(frmProblem().txtLoadInfo).find(", & Single-Period Inventory"), std::string::npos);
+    frmMenu().lblmoduleindicator.Caption("Forecasting Module - Trend && Seasonal Projection");
+    EXPECT_EQ(shown(frmMenu().lblmoduleindicator), "Forecasting Module - Trend & Seasonal Projection");
 }
 
 }  // namespace
