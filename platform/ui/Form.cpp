@@ -319,7 +319,6 @@ std::vector<Control*> Form::tabStops(Control* from) const {
     // Tab from an option leaves its group.
     const auto all = tabOrder();
     auto* fromOption = dynamic_cast<OptionButton*>(from);
-    auto groupOf = [](Control* c) { auto* o = dynamic_cast<OptionButton*>(c); return o ? o->container() : nullptr; };
     std::vector<Control*> order;
     for (Control* c : all) {
         auto* o = dynamic_cast<OptionButton*>(c);
@@ -331,7 +330,7 @@ std::vector<Control*> Form::tabStops(Control* from) const {
         Control* stop = nullptr;
         for (Control* d : all) {
             auto* p = dynamic_cast<OptionButton*>(d);
-            if (!p || groupOf(d) != o->container()) continue;
+            if (!p || p->container() != o->container()) continue;
             if (!stop) stop = d;
             if (p->Value()) {
                 stop = d;
