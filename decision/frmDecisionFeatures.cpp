@@ -94,6 +94,9 @@ FrmDecisionFeatures::FrmDecisionFeatures() : pf::Form("frmDecisionFeatures", pf:
     txtIndicator.GotFocus = [this] { txtIndicator_GotFocus(); };
     txtIndicator.LostFocus = [this] { txtIndicator_LostFocus(); };
     cmdOK.Click = [this] { cmdOK_Click(); };
+    // Neither Enter nor Esc reaches a button here.
+    EnterPressesFocusedButton = false;
+    EscClosesDialog = false;
     cmdCancel.Click = [this] { cmdCancel_Click(); };
 }
 

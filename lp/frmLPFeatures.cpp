@@ -62,6 +62,7 @@ FrmLPFeatures::FrmLPFeatures() : pf::Form("frmLPFeatures", pf::FormKind::Dialog)
 
     qv::dialogButton(cmdOK, "OK", 1440, 3480, 1455, 5);
     cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdOK.Default(true);  // Enter confirms the features, as in any dialog
     qv::dialogButton(cmdCancel, "Cancel", 3360, 3480, 1455, 6);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     Text1.TabIndex = 7;

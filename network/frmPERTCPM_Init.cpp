@@ -34,6 +34,7 @@ FrmPERTCPM_Init::FrmPERTCPM_Init() : pf::Form("frmPERTCPM_Init", pf::FormKind::D
     // Neither button answers to Enter or Esc.
     qv::dialogButton(cmdOK, "OK", 1320, 2400, 1455, 3);
     cmdOK.Click = [this] { cmdOK_Click(); };
+    EscClosesDialog = false;  // neither button answers to Esc
     qv::dialogButton(cmdCancel, "Cancel", 3480, 2400, 1455, 4);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     lblTitle.TabIndex = 5;

@@ -258,7 +258,9 @@ void FrmMenu::mnudispeditsubs_Click(int index) {
                                                           &p.deleteVariable, &p.changeOptimizationType};
                     qv::tolerateLoaded([&] { run(*ops[index - 3]); });
                 }
-                SetFocus();
+                // The main window becomes active; the keyboard focus stays in the cell
+                // the operation left it in, so typing goes straight into the grid.
+                Activate();
                 break;
             }
             case 2: case 3: case 5: case 6: case 10: case 12:

@@ -121,6 +121,7 @@ FrmModuleSelection::FrmModuleSelection() : pf::Form("frmModuleSelection", pf::Fo
     txtprobsel.FontName("Century Gothic");
     txtprobsel.FontSize(10);
     txtprobsel.WordWrap(true);
+    txtprobsel.UseMnemonic(false);  // a description: "&" is a plain ampersand
     txtprobsel.BackColor(kLightOrange);
     txtprobsel.ForeColor(kNavy);
     txtprobsel.BorderStyle(1);

@@ -39,6 +39,7 @@ FrmProblem::FrmProblem() : pf::Form("frmProblem", pf::FormKind::Child), editor_(
     BackColor(kBackground);
 
     qv::layoutHomeInfoLabels(txtLoadInfo, lblLoadInfo);
+    txtLoadInfo.UseMnemonic(false);  // a description: "&" is a plain ampersand
     lblInfo.Move(0, 0, 15260, 615);
     qv::homeInfoLabel(lblInfo);
     lblInfo.Visible(false);

@@ -22,6 +22,7 @@ FrmTransObj::FrmTransObj() : pf::Form("frmTransObj", pf::FormKind::Dialog) {
     optMaximize.TabIndex = 2;
     qv::dialogButton(cmdOK, "OK", 908, 2280, 1455, 3);
     cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdOK.Default(true);  // Enter confirms the choice, as in any dialog
     qv::dialogButton(cmdCancel, "Cancel", 2708, 2280, 1455, 4);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     Text1.TabIndex = 5;

@@ -1,10 +1,15 @@
 #include "platform/ui/ControlFilter.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
+
+#include <memory>
 #include <QWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Keys.h"
 
@@ -52,13 +57,72 @@ TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text) {
     return k;
 }
 
+namespace {
+// While a key is being handed to a widget, no filter takes it back.
+int passingOn = 0;
+
+int qtKeyFor(int keyCode, int ascii) {
+    switch (keyCode) {
+        case vbKeyBack: return Qt::Key_Backspace;
+        case vbKeyTab: return Qt::Key_Tab;
+        case vbKeyReturn: return Qt::Key_Return;
+        case vbKeyEscape: return Qt::Key_Escape;
+        case vbKeyShift: return Qt::Key_Shift;
+        case vbKeyControl: return Qt::Key_Control;
+        case vbKeyMenu: return Qt::Key_Alt;
+        case vbKeySpace: return Qt::Key_Space;
+        case vbKeyPageUp: return Qt::Key_PageUp;
+        case vbKeyPageDown: return Qt::Key_PageDown;
+        case vbKeyEnd: return Qt::Key_End;
+        case vbKeyHome: return Qt::Key_Home;
+        case vbKeyLeft: return Qt::Key_Left;
+        case vbKeyUp: return Qt::Key_Up;
+        case vbKeyRight: return Qt::Key_Right;
+        case vbKeyDown: return Qt::Key_Down;
+        case vbKeyInsert: return Qt::Key_Insert;
+        case vbKeyDelete: return Qt::Key_Delete;
+        default: break;
+    }
+    if (keyCode >= vbKeyF1 && keyCode < vbKeyF1 + 12) return Qt::Key_F1 + (keyCode - vbKeyF1);
+    if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) return keyCode;
+    // Qt's codes for the other printable keys are their upper-case characters.
+    if (ascii >= 32 && ascii < 127) return QChar(ascii).toUpper().unicode();
+    return Qt::Key_unknown;
+}
+}  // namespace
+
+void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEvent* original) {
+    if (!w) return;
+    ++passingOn;
+    struct Done { ~Done() { --passingOn; } } done;
+    if (original && translateKey(original->key(), original->modifiers(), original->text()).ascii == ascii) {
+        std::unique_ptr<QKeyEvent> copy(original->clone());
+        copy->setAccepted(false);
+        QCoreApplication::sendEvent(w, copy.get());
+        return;
+    }
+    Qt::KeyboardModifiers mods;
+    if (shift & vbShiftMask) mods |= Qt::ShiftModifier;
+    if (shift & vbCtrlMask) mods |= Qt::ControlModifier;
+    if (shift & vbAltMask) mods |= Qt::AltModifier;
+    const int key = qtKeyFor(keyCode, ascii);
+    const QString text = ascii ? QString(QChar(ascii)) : QString();
+    QPointer<QWidget> guard(w);
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QCoreApplication::sendEvent(w, &press);
+    if (original || !guard) return;  // the keyboard's own release follows
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QCoreApplication::sendEvent(w, &release);
+}
+
 bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
     if (!ctl || watched != ctl->widget()) return false;
     switch (event->type()) {
         case QEvent::KeyPress: {
+            if (passingOn) return false;
             auto* ke = static_cast<QKeyEvent*>(event);
             TranslatedKey k = translateKey(ke->key(), ke->modifiers(), ke->text());
-            ctl->deliverKey(k.keyCode, k.shift, k.ascii);
+            ctl->deliverKey(k.keyCode, k.shift, k.ascii, ke);
             return true;
         }
         case QEvent::ShortcutOverride: {
@@ -72,8 +136,24 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
             if (fe->reason() != Qt::PopupFocusReason && fe->reason() != Qt::MenuBarFocusReason &&
                 fe->reason() != Qt::ActiveWindowFocusReason)
                 setFocusTo(ctl, &ctl->owner());
+            // A box whose getting the focus selected its whole text keeps it selected
+            // through the click that gave the focus, so typing replaces the text.
+            if (fe->reason() == Qt::MouseFocusReason) {
+                auto* t = dynamic_cast<TextBox*>(ctl);
+                const int len = t ? static_cast<int>(t->Text().size()) : 0;
+                swallowClick_ = t && len > 0 && t->SelStart() == 0 && t->SelLength() == len;
+            }
             return false;
         }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+            return swallowClick_;
+        case QEvent::MouseButtonRelease:
+            if (swallowClick_) {
+                swallowClick_ = false;
+                return true;
+            }
+            return false;
         case QEvent::MouseButtonDblClick:
             if (ctl->DblClick && ctl->Visible() && ctl->Enabled()) ctl->DblClick();
             return false;

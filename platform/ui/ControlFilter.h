@@ -2,6 +2,9 @@
 // Routes Qt's key, focus and mouse events of a control's widget to the control.
 #include <QObject>
 
+class QKeyEvent;
+class QWidget;
+
 namespace pf {
 
 class Control;
@@ -11,6 +14,9 @@ public:
     ControlFilter(Control* c, QObject* parent) : QObject(parent), ctl(c) {}
     bool eventFilter(QObject* watched, QEvent* event) override;
     Control* ctl;
+
+private:
+    bool swallowClick_ = false;  // the click that focused a fully selected box
 };
 
 // Key code, shift state and character of a Qt key event, as the handlers see them.
@@ -19,7 +25,11 @@ struct TranslatedKey {
     int shift = 0;
     int ascii = 0;
 };
-class QKeyEventFwd;
 TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text);
+
+// Hands a key to a control's Qt widget past the control's filter. A key from the
+// keyboard (`original`) is passed on as it came unless its character was changed;
+// a simulated one is pressed and released.
+void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEvent* original);
 
 }  // namespace pf

@@ -40,6 +40,10 @@ std::string captionText(const std::string& caption) {
 }
 
 namespace {
+bool isArrowKey(int keyCode) {
+    return keyCode == vbKeyLeft || keyCode == vbKeyRight || keyCode == vbKeyUp || keyCode == vbKeyDown;
+}
+
 // Twips that give at least `px` pixels.
 int twipsForPixels(int px) {
     int tw = pixelsToTwips(px);
@@ -75,6 +79,22 @@ protected:
         p.setPen(palette().color(QPalette::WindowText));
         p.setBrush(palette().color(QPalette::Window));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// A push button that marks the focus with a dotted frame inside its border: the style
+// draws the focus and the default button alike, so which one has the focus would not show.
+class ButtonWidget : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QPushButton::paintEvent(e);
+        if (!hasFocus()) return;
+        QPainter p(this);
+        QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(4, 4, -5, -5));
     }
 };
 
@@ -120,8 +140,13 @@ Label::Label(Form* owner, std::string name, int index, Control* container)
 
 void Label::Caption(const std::string& c) {
     caption_ = c;
-    if (auto* l = static_cast<QLabel*>(w_)) l->setText(qs(captionText(c)));
+    if (auto* l = static_cast<QLabel*>(w_)) l->setText(qs(useMnemonic_ ? captionText(c) : c));
     fitToText();
+}
+
+void Label::UseMnemonic(bool u) {
+    useMnemonic_ = u;
+    Caption(caption_);
 }
 
 int Label::TextHeight() const {
@@ -313,77 +338,20 @@ void TextBox::Alignment(int a) {
 
 void TextBox::applyColors() { Control::applyColors(); }
 
-void TextBox::defaultKeyDown(int keyCode, int shift) {
-    std::string t = Text();
-    int start = SelStart(), len = SelLength();
-    int n = static_cast<int>(t.size());
-    switch (keyCode) {
-        case vbKeyLeft: SelStart(std::max(0, start - 1)); break;
-        case vbKeyRight: SelStart(std::min(n, start + len + (len ? 0 : 1))); break;
-        case vbKeyHome: SelStart(0); break;
-        case vbKeyEnd: SelStart(n); break;
-        case vbKeyDelete:
-            if (len > 0) t.erase(start, len);
-            else if (start < n) t.erase(start, 1);
-            else break;
-            Text(t);
-            SelStart(start);
-            break;
-        case vbKeyTab: {
-            // Tab moves on to the next control, as in any dialog.
-            auto ctls = owner().controls();
-            std::vector<Control*> order;
-            for (Control* c : ctls)
-                if (c->canTakeFocus() && c->TabStop) order.push_back(c);
-            std::stable_sort(order.begin(), order.end(),
-                             [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
-            auto it = std::find(order.begin(), order.end(), this);
-            if (it != order.end() && order.size() > 1) {
-                std::ptrdiff_t i = it - order.begin();
-                std::ptrdiff_t k = static_cast<std::ptrdiff_t>(order.size());
-                std::ptrdiff_t next = (shift & vbShiftMask) ? (i + k - 1) % k : (i + 1) % k;
-                order[static_cast<std::size_t>(next)]->SetFocus();
-            }
-            break;
-        }
-        default: break;
-    }
-}
+void TextBox::beforeWidgetKey() { textBeforeKey_ = Text(); }
 
-void TextBox::defaultKeyPress(int ascii) {
-    std::string t = Text();
-    int start = SelStart(), len = SelLength();
-    if (ascii == 8) {
-        if (len > 0) t.erase(start, len);
-        else if (start > 0) { t.erase(start - 1, 1); --start; }
-        else return;
-        Text(t);
-        SelStart(start);
-        return;
-    }
-    if (ascii == 13) {
-        // Enter presses the dialog's default button.
-        for (Control* c : owner().controls()) {
-            if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isDefault() && b->Enabled() && b->Visible()) {
-                b->userClick();
-                return;
-            }
-        }
-        return;
-    }
-    if (ascii == 27) return;  // Esc is the Cancel button's (Control::deliverKey)
-    if (ascii < 32 || ascii > 255) return;
-    if (len > 0) t.erase(start, len);
-    t.insert(t.begin() + start, static_cast<char>(ascii));
-    Text(t);
-    SelStart(start + 1);
+void TextBox::afterWidgetKey() {
+    // Qt edited the text (typing, Delete, paste, undo): the box changed as if typed.
+    if (!w_ || Text() == textBeforeKey_) return;
+    fitToText();
+    if (Change) Change();
 }
 
 // ---------------------------------------------------------------- CommandButton
 
 CommandButton::CommandButton(Form* owner, std::string name, int index, Control* container)
     : Control(owner, std::move(name), index) {
-    auto* b = new QPushButton(parentWidget(owner, container));
+    auto* b = new ButtonWidget(parentWidget(owner, container));
     b->setAutoDefault(false);
     b->setDefault(false);
     attach(b);
@@ -405,10 +373,9 @@ void CommandButton::Default(bool d) {
 
 void CommandButton::Cancel(bool c) { cancel_ = c; }
 
-void CommandButton::defaultKeyPress(int ascii) {
-    if (ascii == 13 || ascii == ' ') {
-        if (Click) Click();
-    }
+bool CommandButton::platformKey(int keyCode, int /*shift*/) {
+    // Qt would move the focus along its own chain; the tab order is the platform's.
+    return isArrowKey(keyCode);
 }
 
 // ---------------------------------------------------------------- OptionButton
@@ -462,6 +429,23 @@ void OptionButton::Value(bool v) {
     }
 }
 
+bool OptionButton::platformKey(int keyCode, int /*shift*/) {
+    if (!isArrowKey(keyCode)) return false;
+    // The arrows move the choice through the group in tab order, wrapping, as a click would.
+    std::vector<Control*> group;
+    for (Control* c : owner().tabOrder()) {
+        auto* o = dynamic_cast<OptionButton*>(c);
+        if (o && o->container_ == container_) group.push_back(o);
+    }
+    if (std::find(group.begin(), group.end(), this) == group.end()) group.push_back(this);
+    const auto k = static_cast<std::ptrdiff_t>(group.size());
+    const std::ptrdiff_t i = std::find(group.begin(), group.end(), this) - group.begin();
+    const bool back = keyCode == vbKeyUp || keyCode == vbKeyLeft;
+    auto* next = static_cast<OptionButton*>(group[static_cast<std::size_t>(back ? (i + k - 1) % k : (i + 1) % k)]);
+    if (next != this) next->userClick();
+    return true;
+}
+
 void OptionButton::userClick() {
     if (!visible_ || !enabled_) return;
     if (canTakeFocus()) setFocusTo(this, owner_);
@@ -502,6 +486,8 @@ void CheckBox::Value(int v) {
     if (changed && Click) Click();
 }
 
+bool CheckBox::platformKey(int keyCode, int /*shift*/) { return isArrowKey(keyCode); }
+
 void CheckBox::userClick() {
     if (!visible_ || !enabled_) return;
     if (canTakeFocus()) setFocusTo(this, owner_);
@@ -520,16 +506,25 @@ ListBox::ListBox(Form* owner, std::string name, int index, Control* container, i
         if (syncing_) return;
         int row = l->row(item);
         // Restore our state first; userSelect applies the change and raises Click.
-        sync();
+        syncItem(row);
+        syncCurrent();
         userSelect(row);
     });
 }
 
-void ListBox::sync() {
-    syncing_ = true;
+void ListBox::syncItem(int i) {
     auto* l = static_cast<QListWidget*>(w_);
-    for (int i = 0; i < l->count(); ++i) l->item(i)->setSelected(selected_[static_cast<std::size_t>(i)]);
-    if (listIndex_ >= 0 && listIndex_ < l->count()) l->setCurrentRow(listIndex_, QItemSelectionModel::NoUpdate);
+    if (!l || i < 0 || i >= l->count()) return;
+    syncing_ = true;
+    l->item(i)->setSelected(selected_[static_cast<std::size_t>(i)]);
+    syncing_ = false;
+}
+
+void ListBox::syncCurrent() {
+    auto* l = static_cast<QListWidget*>(w_);
+    if (!l || listIndex_ < 0 || listIndex_ >= l->count()) return;
+    syncing_ = true;
+    l->setCurrentRow(listIndex_, QItemSelectionModel::NoUpdate);
     syncing_ = false;
 }
 
@@ -568,11 +563,17 @@ std::string ListBox::List(int i) const {
 void ListBox::ListIndex(int i) {
     if (i < -1 || i >= ListCount()) raise(errInvalidCall);
     bool changed = i != listIndex_;
+    const int was = listIndex_;
     listIndex_ = i;
     if (!multiSelect_) {
-        for (std::size_t k = 0; k < selected_.size(); ++k) selected_[k] = static_cast<int>(k) == i;
+        // One entry at most is selected: only the old and the new one change.
+        for (int k : {was, i}) {
+            if (k < 0) continue;
+            selected_[static_cast<std::size_t>(k)] = k == i;
+            syncItem(k);
+        }
     }
-    sync();
+    syncCurrent();
     if (changed && Click) Click();
 }
 
@@ -587,7 +588,7 @@ void ListBox::Selected(int i, bool s) {
         if (s) ListIndex(i);
         else if (selected_[static_cast<std::size_t>(i)]) {
             selected_[static_cast<std::size_t>(i)] = false;
-            sync();
+            syncItem(i);
             if (Click) Click();
         }
         return;
@@ -595,7 +596,8 @@ void ListBox::Selected(int i, bool s) {
     bool changed = selected_[static_cast<std::size_t>(i)] != s;
     selected_[static_cast<std::size_t>(i)] = s;
     listIndex_ = i;
-    sync();
+    syncItem(i);
+    syncCurrent();
     if (changed && Click) Click();
 }
 
@@ -608,6 +610,29 @@ void ListBox::userSelect(int i) {
     if (canTakeFocus()) setFocusTo(this, owner_);
     if (multiSelect_) Selected(i, !Selected(i));
     else ListIndex(i);
+}
+
+void ListBox::afterWidgetKey() {
+    // Qt moved the current entry or changed the selection: take both over, and a
+    // changed selection raises Click as a mouse pick does.
+    auto* l = static_cast<QListWidget*>(w_);
+    if (!l) return;
+    bool changed = false;
+    for (int i = 0; i < l->count() && i < ListCount(); ++i) {
+        const bool sel = l->item(i)->isSelected();
+        if (sel != selected_[static_cast<std::size_t>(i)]) {
+            selected_[static_cast<std::size_t>(i)] = sel;
+            changed = true;
+        }
+    }
+    const int row = l->currentRow();
+    if (!multiSelect_) {
+        if (row != listIndex_ && row >= 0) changed = true;
+        listIndex_ = row >= 0 ? row : listIndex_;
+    } else if (row >= 0) {
+        listIndex_ = row;
+    }
+    if (changed && Click) Click();
 }
 
 // ---------------------------------------------------------------- ComboBox
@@ -655,6 +680,13 @@ void ComboBox::ListIndex(int i) {
 }
 
 std::string ComboBox::Text() const { return List(listIndex_); }
+
+void ComboBox::afterWidgetKey() {
+    // Qt's keys pick an entry (and announce it as activated, which handles it); take
+    // over any pick it made without saying so.
+    auto* c = static_cast<QComboBox*>(w_);
+    if (c && c->currentIndex() != listIndex_ && c->currentIndex() >= -1) ListIndex(c->currentIndex());
+}
 
 // ---------------------------------------------------------------- decoration
 

@@ -16,6 +16,9 @@ public:
     void Alignment(int a);
     void WordWrap(bool w);
     void BorderStyle(int b);
+    // Off: the caption shows as it stands, an "&" as "&" (a description, not a label
+    // with a mnemonic).
+    void UseMnemonic(bool u);
     // Starts the text as far in as `count` leading blanks would, so that a label lines
     // up with one whose caption begins with blanks.
     void IndentByBlanks(int count);
@@ -35,6 +38,7 @@ private:
     std::string caption_;
     int alignment_ = 0;
     int indentBlanks_ = 0;
+    bool useMnemonic_ = true;
 };
 
 class TextBox : public Control {
@@ -52,8 +56,8 @@ public:
     std::function<void()> Change;
 
 protected:
-    void defaultKeyDown(int keyCode, int shift) override;
-    void defaultKeyPress(int ascii) override;
+    void beforeWidgetKey() override;
+    void afterWidgetKey() override;
     void applyColors() override;
     // A multi-line box grows in height to show its whole text, a locked one-line box
     // in width; a box the user types into keeps its size and scrolls.
@@ -62,6 +66,7 @@ protected:
 private:
     bool multiLine_;
     bool locked_ = false;
+    std::string textBeforeKey_;
 };
 
 class CommandButton : public Control {
@@ -76,7 +81,7 @@ public:
     bool isCancel() const { return cancel_; }
 
 protected:
-    void defaultKeyPress(int ascii) override;
+    bool platformKey(int keyCode, int shift) override;
 
 private:
     std::string caption_;
@@ -97,6 +102,7 @@ public:
 
 protected:
     void fitToText() override;
+    bool platformKey(int keyCode, int shift) override;
 
 private:
     std::string caption_;
@@ -115,6 +121,7 @@ public:
 
 protected:
     void fitToText() override;
+    bool platformKey(int keyCode, int shift) override;
 
 private:
     std::string caption_;
@@ -139,8 +146,12 @@ public:
     // The user clicks item i (toggles it in a multi-select list).
     void userSelect(int i);
 
+protected:
+    void afterWidgetKey() override;
+
 private:
-    void sync();
+    void syncItem(int i);
+    void syncCurrent();
     std::vector<std::string> items_;
     std::vector<bool> selected_;
     int listIndex_ = -1;
@@ -159,6 +170,9 @@ public:
     void ListIndex(int i);
     std::string Text() const;
     void userSelect(int i) { ListIndex(i); }
+
+protected:
+    void afterWidgetKey() override;
 
 private:
     std::vector<std::string> items_;

@@ -1,6 +1,7 @@
 #include "platform/ui/Form.h"
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -136,6 +137,9 @@ void setFocusTo(Control* c, Form* f) {
     if (r.focused != c) return;
     if (c) {
         if (QWidget* w = c->widget()) {
+            // The style draws the focus frame only for a focus the keyboard could have
+            // moved; the platform's focus always counts as such, so it always shows.
+            w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
             w->setFocus(Qt::OtherFocusReason);
         }
         if (c->GotFocus) c->GotFocus();
@@ -258,29 +262,130 @@ void Control::SetFocus() {
     setFocusTo(this, owner_);
 }
 
-void Control::deliverKey(int keyCode, int shift, int ascii) {
+void Control::deliverKey(int keyCode, int shift, int ascii, const QKeyEvent* original) {
     int code = keyCode;
     if (KeyDown) KeyDown(code, shift);
-    if (code != 0) defaultKeyDown(code, shift);
-    if (ascii == 0) return;
     int a = ascii;
-    if (KeyPress) KeyPress(a);
-    if (a == 27) {
-        // Esc presses the window's Cancel button, whichever control has the focus.
-        for (Control* c : owner().controls()) {
-            if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isCancel() && b->Enabled() && b->Visible()) {
-                b->userClick();
-                return;
-            }
-        }
+    if (ascii != 0 && KeyPress) KeyPress(a);
+    // A handler that clears the key code or the character has consumed the key.
+    if (code == 0 || (ascii != 0 && a == 0)) return;
+    const bool plain = !(shift & (vbCtrlMask | vbAltMask));
+    if (code == vbKeyTab && plain) {
+        owner_->tabFrom(this, shift & vbShiftMask);
+        return;
     }
-    if (a != 0) defaultKeyPress(a);
+    if (code == vbKeyReturn && plain) {
+        owner_->pressEnter(this);
+        return;
+    }
+    if (code == vbKeyEscape) {
+        owner_->pressEscape();
+        return;
+    }
+    if (dynamic_cast<Grid*>(this)) {
+        // Every key of a grid belongs to the grid; none reaches Qt.
+        defaultKeyDown(code, shift);
+        if (a != 0) defaultKeyPress(a);
+        return;
+    }
+    if (platformKey(code, shift)) return;
+    beforeWidgetKey();
+    sendKeyToWidget(w_, code, shift, a, original);
+    afterWidgetKey();
 }
 
 void Control::userClick() {
     if (!visible_ || !enabled_) return;
     if (canTakeFocus()) setFocusTo(this, owner_);
     if (Click) Click();
+}
+
+// ---------------------------------------------------------------- keys of the window
+
+std::vector<Control*> Form::tabOrder() const {
+    std::vector<Control*> order;
+    for (Control* c : controls_) {
+        // A control inside a hidden or disabled frame is out of reach as well.
+        QWidget* w = c->widget();
+        if (c->TabStop && c->canTakeFocus() && w && w->isVisibleTo(canvas_) && w->isEnabledTo(canvas_))
+            order.push_back(c);
+    }
+    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
+    return order;
+}
+
+std::vector<Control*> Form::tabStops(Control* from) const {
+    // An option group is one stop: its selected option, or its first when none is;
+    // Tab from an option leaves its group.
+    const auto all = tabOrder();
+    auto* fromOption = dynamic_cast<OptionButton*>(from);
+    std::vector<Control*> order;
+    for (Control* c : all) {
+        auto* o = dynamic_cast<OptionButton*>(c);
+        if (!o || o == from) {
+            order.push_back(c);
+            continue;
+        }
+        if (fromOption && fromOption->container() == o->container()) continue;
+        Control* stop = nullptr;
+        for (Control* d : all) {
+            auto* p = dynamic_cast<OptionButton*>(d);
+            if (!p || p->container() != o->container()) continue;
+            if (!stop) stop = d;
+            if (p->Value()) {
+                stop = d;
+                break;
+            }
+        }
+        if (stop == c) order.push_back(c);
+    }
+    return order;
+}
+
+void Form::tabFrom(Control* from, bool backwards) {
+    const auto order = tabStops(from);
+    if (order.empty()) return;
+    auto it = std::find(order.begin(), order.end(), from);
+    const auto k = static_cast<std::ptrdiff_t>(order.size());
+    std::ptrdiff_t next;
+    if (it == order.end()) {
+        // From a control outside the order: the nearest one by tab index.
+        const int at = from ? from->TabIndex : -1;
+        auto after = std::find_if(order.begin(), order.end(), [&](Control* c) { return c->TabIndex > at; });
+        next = backwards ? ((after - order.begin()) + k - 1) % k : (after - order.begin()) % k;
+    } else {
+        const std::ptrdiff_t i = it - order.begin();
+        next = backwards ? (i + k - 1) % k : (i + 1) % k;
+    }
+    Control* to = order[static_cast<std::size_t>(next)];
+    if (to != from) setFocusTo(to, this);
+}
+
+namespace {
+CommandButton* buttonWithRole(const Form& f, bool cancelRole) {
+    for (Control* c : f.controls()) {
+        auto* b = dynamic_cast<CommandButton*>(c);
+        if (b && (cancelRole ? b->isCancel() : b->isDefault()) && b->Enabled() && b->Visible()) return b;
+    }
+    return nullptr;
+}
+}  // namespace
+
+void Form::pressEnter(Control* focused) {
+    if (auto* b = dynamic_cast<CommandButton*>(focused); b && EnterPressesFocusedButton) {
+        b->userClick();
+        return;
+    }
+    if (CommandButton* b = buttonWithRole(*this, false)) b->userClick();
+}
+
+void Form::pressEscape() {
+    if (CommandButton* b = buttonWithRole(*this, true)) {
+        b->userClick();
+        return;
+    }
+    if (kind_ != FormKind::Dialog || !EscClosesDialog) return;
+    closeCommand();
 }
 
 // ---------------------------------------------------------------- Form
@@ -306,23 +411,16 @@ public:
     }
 protected:
     void reject() override {
-        // Esc or the window's close command: the form decides through its own
-        // Cancel button, if any; otherwise it is hidden.
-        // The close command counts as the dialog's Cancel button.
-        if (form_->CloseCommand) {
-            form_->CloseCommand();
-            return;
-        }
-        if (Control* c = form_->control("cmdCancel")) {
-            if (c->Visible() && c->Enabled()) c->userClick();
-        }
+        // The window's close command; Esc never gets here, the platform answers it.
+        form_->closeCommand();
     }
 private:
     Form* form_;
 };
 }  // namespace
 
-Form::Form(std::string name, FormKind kind) : name_(std::move(name)), kind_(kind) {
+Form::Form(std::string name, FormKind kind)
+    : name_(std::move(name)), kind_(kind), openedFrom_{reg().focused, reg().focusedForm} {
     switch (kind_) {
         case FormKind::Main: {
             auto* mw = new MainWindowWidget(this);
@@ -425,7 +523,7 @@ void Form::Show(int style) {
                 window_->move(g.center() - window_->rect().center());
             }
         }
-        host().runModal(*this);
+        runModalKeepingFocus();
         return;
     }
     visible_ = true;
@@ -439,6 +537,7 @@ void Form::Show(int style) {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    if (kind_ != FormKind::Main) focusFirstControl();
 }
 
 void Form::Hide() {
@@ -456,6 +555,59 @@ void Form::Refresh() {
 
 void Form::SetFocus() {
     setFocusTo(nullptr, this);
+}
+
+void Form::Activate() {
+    if (!window_) return;
+    window_->activateWindow();
+    if (Control* c = focusedControl(); c && c->widget()) c->widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::closeCommand() {
+    // The close command counts as the dialog's Cancel button.
+    if (CloseCommand) {
+        CloseCommand();
+        return;
+    }
+    if (Control* c = control("cmdCancel")) {
+        if (c->Visible() && c->Enabled()) c->userClick();
+    }
+}
+
+void Form::focusFirstControl() {
+    // A window opens with the focus on its first control in tab order, unless its
+    // Load already put the focus on one of its controls. The control of another
+    // window that had it gets no LostFocus: the focus moves between windows.
+    if (Control* c = focusedControl(); c && &c->owner() == this) return;
+    const auto order = tabStops(nullptr);
+    if (order.empty()) return;
+    reg().focused = nullptr;
+    setFocusTo(order.front(), this);
+}
+
+namespace {
+// Where the focus was, to give it back quietly when a modal window closes.
+bool stillThere(const FocusMark& m) {
+    auto all = forms::loaded();
+    if (!m.form || std::find(all.begin(), all.end(), m.form) == all.end()) return false;
+    const auto& ctls = m.form->controls();
+    return !m.control || std::find(ctls.begin(), ctls.end(), m.control) != ctls.end();
+}
+}  // namespace
+
+void Form::runModalKeepingFocus() {
+    // Its Load may already have focused one of its controls: then the focus it came from.
+    const FocusMark before = reg().focusedForm == this ? openedFrom_ : FocusMark{reg().focused, reg().focusedForm};
+    focusFirstControl();
+    host().runModal(*this);
+    // Back in the window that opened the dialog, the focus is where it was, unless
+    // the dialog's handlers moved it elsewhere.
+    Form* now = reg().focusedForm;
+    const bool inDialog = now == this || now == nullptr;
+    if (!inDialog || !stillThere(before) || before.form == this) return;
+    reg().focused = before.control;
+    reg().focusedForm = before.form;
+    if (before.control && before.control->widget()) before.control->widget()->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace pf

@@ -10,12 +10,20 @@
 #include <vector>
 
 class QWidget;
+class QKeyEvent;
 
 namespace pf {
 
 class ControlFilter;
 
 class Form;
+class Control;
+
+// A place the focus was: a control, or a window with no control focused.
+struct FocusMark {
+    Control* control = nullptr;
+    Form* form = nullptr;
+};
 
 class Control {
 public:
@@ -64,9 +72,13 @@ public:
     std::function<void(int& keyCode, int shift)> KeyDown;
     std::function<void(int& keyAscii)> KeyPress;
 
-    // A keystroke as the user types it: KeyDown, then KeyPress for a character,
-    // then the control's own handling of what the handlers did not consume.
-    void deliverKey(int keyCode, int shift, int ascii);
+    // A keystroke as the user types it, by keyboard, SendKeys or a scenario alike:
+    // KeyDown, then KeyPress for a character; what the handlers leave gets exactly
+    // one default: a grid's own keys, Tab by the tab order, Enter and Esc by the
+    // window's buttons, anything else by the Qt widget, whose new state the control
+    // then takes with the events a mouse action would raise. `original` is the
+    // Qt event when the key came from the keyboard.
+    void deliverKey(int keyCode, int shift, int ascii, const QKeyEvent* original = nullptr);
     // A click as the user makes it: the focus moves here, then Click.
     virtual void userClick();
     // A double click: the click, then DblClick.
@@ -78,8 +90,15 @@ public:
     QWidget* widget() const { return w_; }
 
 protected:
+    // Default handling of a key by the control itself (grids); other controls
+    // leave keys to their Qt widget.
     virtual void defaultKeyDown(int /*keyCode*/, int /*shift*/) {}
     virtual void defaultKeyPress(int /*ascii*/) {}
+    // A key the platform handles for this kind of control instead of Qt (true: done).
+    virtual bool platformKey(int /*keyCode*/, int /*shift*/) { return false; }
+    // Before and after the Qt widget handles a key: the control takes its new state.
+    virtual void beforeWidgetKey() {}
+    virtual void afterWidgetKey() {}
     virtual void applyFont();
     virtual void applyColors();
     // A control that shows a text grows beyond the size it was given when the text
@@ -127,12 +146,40 @@ public:
     std::function<void(int& keyCode, int shift)> KeyDown;
     // A dialog's close command (Esc, the system close); unset: its Cancel button.
     std::function<void()> CloseCommand;
+    // Enter on a focused button presses it (else the Default button, if any).
+    bool EnterPressesFocusedButton = true;
+    // Esc in a dialog with no Cancel button runs its close command.
+    bool EscClosesDialog = true;
+
+    // The controls Tab visits, in tab order: TabStop, visible and enabled ones
+    // that can hold the focus.
+    std::vector<Control*> tabOrder() const;
+    // Where Tab from `from` may stop, in tab order: an option group is one stop (its
+    // selected option, or its first), and Tab from an option leaves its group.
+    std::vector<Control*> tabStops(Control* from) const;
+    // Moves the focus to the next (previous) control in tab order, wrapping.
+    void tabFrom(Control* from, bool backwards);
+    // Enter and Esc as the window answers them.
+    void pressEnter(Control* focused);
+    void pressEscape();
+    // The window's close command: CloseCommand, or else its Cancel button.
+    void closeCommand();
+    // Gives the first control in tab order the focus unless one of this window's has it.
+    void focusFirstControl();
+
+private:
+    void runModalKeepingFocus();
+
+public:
 
     void Show(int style = vbModeless);
     void Hide();
     bool Visible() const { return visible_; }
     bool isModalRunning() const { return modalRunning_; }
     void SetFocus();
+    // Makes the window the active one while the control with the keyboard focus keeps
+    // it (no LostFocus): a child window's grid stays where typing goes.
+    void Activate();
     // Repaints the window now.
     void Refresh();
 
@@ -177,6 +224,7 @@ private:
     bool modalRunning_ = false;
     bool shownOnce_ = false;
     std::vector<Control*> controls_;
+    FocusMark openedFrom_;  // where the focus was when the window was created
 };
 
 // ---- the one instance of each window ----

@@ -1,5 +1,7 @@
 #include "platform/ui/Keys.h"
 
+#include <cctype>
+#include <cstdlib>
 #include <deque>
 #include <map>
 
@@ -18,6 +20,12 @@ std::vector<KeyStroke> parseKeys(const std::string& text) {
         {"RIGHT", {vbKeyRight, 0, 0}},   {"HOME", {vbKeyHome, 0, 0}},
         {"END", {vbKeyEnd, 0, 0}},       {"ESC", {vbKeyEscape, 0, 27}},
         {"ALT", {vbKeyMenu, vbAltMask, 0}},
+        {"SPACE", {vbKeySpace, 0, ' '}}, {"S-TAB", {vbKeyTab, vbShiftMask, 9}},
+        {"PGUP", {vbKeyPageUp, 0, 0}},   {"PGDN", {vbKeyPageDown, 0, 0}},
+        {"INS", {vbKeyInsert, 0, 0}},    {"INSERT", {vbKeyInsert, 0, 0}},
+        {"S-LEFT", {vbKeyLeft, vbShiftMask, 0}}, {"S-RIGHT", {vbKeyRight, vbShiftMask, 0}},
+        {"S-HOME", {vbKeyHome, vbShiftMask, 0}}, {"S-END", {vbKeyEnd, vbShiftMask, 0}},
+        {"S-UP", {vbKeyUp, vbShiftMask, 0}},     {"S-DOWN", {vbKeyDown, vbShiftMask, 0}},
     };
     std::vector<KeyStroke> out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -26,10 +34,25 @@ std::vector<KeyStroke> parseKeys(const std::string& text) {
             auto close = text.find('}', i + 1);
             if (close == std::string::npos) raise(errInvalidCall);
             std::string name = text.substr(i + 1, close - i - 1);
+            if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F' && std::isdigit(static_cast<unsigned char>(name[1]))) {
+                const int n = std::atoi(name.c_str() + 1);
+                if (n < 1 || n > 12) raise(errInvalidCall);
+                out.push_back({vbKeyF1 + n - 1, 0, 0});
+                i = close;
+                continue;
+            }
             auto it = named.find(name);
             if (it == named.end()) raise(errInvalidCall);
             out.push_back(it->second);
             i = close;
+            continue;
+        }
+        if (c == '^' && i + 1 < text.size()) {
+            // Ctrl with a letter: a chord, no character.
+            const char l = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
+            if (l < 'A' || l > 'Z') raise(errInvalidCall);
+            out.push_back({l, vbCtrlMask, 0});
+            ++i;
             continue;
         }
         KeyStroke k;

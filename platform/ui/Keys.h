@@ -36,8 +36,10 @@ struct KeyStroke {
 };
 
 // Parses "12{ENTER}{TAB}" style text into keystrokes. Braced names: ENTER, TAB,
-// BKSP (BACKSPACE, BS), DEL (DELETE), UP, DOWN, LEFT, RIGHT, HOME, END, ESC, and
-// {ALT} (the Alt key alone). Raises error 5 on an unknown name.
+// S-TAB (Shift+Tab), BKSP (BACKSPACE, BS), DEL (DELETE), INS (INSERT), UP, DOWN,
+// LEFT, RIGHT, HOME, END, PGUP, PGDN, SPACE, ESC, F1 to F12, S-LEFT, S-RIGHT,
+// S-UP, S-DOWN, S-HOME, S-END (with Shift), and ALT (the Alt key alone); "^a" is
+// Ctrl+A (any letter). Raises error 5 on an unknown name.
 std::vector<KeyStroke> parseKeys(const std::string& text);
 
 // Sends keystrokes to the focused control: waiting runs them now through the

@@ -22,6 +22,7 @@
 #include "shell/frmMenu.h"
 #include "shell/frmSolution.h"
 #include "shell/frmModuleSelection.h"
+#include "tests/ui_keys.h"
 
 namespace {
 
@@ -384,6 +385,49 @@ TEST_F(LPWindowTest, DataCheckRefusesDuplicateNamesAndUnknownRelations) {
     EXPECT_EQ(grid(1).SelStartCol(), 4);
     grid(1).TextMatrix(1, 4, "<");
     EXPECT_TRUE(frmMenu().CheckProblemData());
+}
+
+// The Edit menu's LP operations leave the keyboard focus where typing goes: a new
+// constraint's first cell, the first coefficient after a delete or a new variable,
+// and where it was after Change Optimization Type. A real key typed next lands there.
+TEST_F(LPWindowTest, EditMenuLeavesTheFocusWhereTypingGoes) {
+    struct Case {
+        int item;
+        std::function<void()> answer;
+        int grid, row, col;  // grid -1: the main window, no control
+    } cases[] = {
+        {3, [] { h().expectInput("1"); }, 1, 3, 1},
+        {4, [] { h().expectInput("1"); }, 0, 1, 1},
+        {5, [] { h().expectInput("1"); }, 0, 1, 1},
+        {6, [] { h().expectInput("X1"); }, 0, 1, 1},
+        {7, [] { h().expectModal("frmTransObj", [](pf::Form& f) { f.control("cmdOK")->userClick(); }); }, 1, 2, 2},
+        {7, [] { h().expectModal("frmTransObj", [](pf::Form& f) { f.control("cmdCancel")->userClick(); }); }, -1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("item " + std::to_string(c.item));
+        pf::unloadAll();
+        qv::resetState();
+        layOut(1, 2, 2);
+        fill(0, 1, {"3", "5"});
+        grid(1).userClickCell(2, 2);
+        c.answer();
+        frmMenu().mnudispeditsubs_Click(c.item);
+        if (c.grid < 0) {
+            EXPECT_EQ(pf::focusedControl(), nullptr);
+            EXPECT_EQ(pf::focusedForm(), &frmMenu());
+            continue;
+        }
+        ASSERT_EQ(pf::focusedControl(), &grid(c.grid));
+        EXPECT_EQ(grid(c.grid).Row(), c.row);
+        EXPECT_EQ(grid(c.grid).Col(), c.col);
+        if (c.item != 3) continue;
+        // "7" as the keyboard sends it, then Tab: the new row gets it, the objective keeps its own.
+        qvtest::typeOnFocused("7");
+        qvtest::pressOnFocused(Qt::Key_Tab, Qt::NoModifier, "\t");
+        EXPECT_EQ(grid(1).TextMatrix(3, 1), "7");
+        EXPECT_EQ(grid(0).TextMatrix(1, 1), "3");
+        EXPECT_EQ(grid(0).TextMatrix(1, 2), "5");
+    }
 }
 
 }  // namespace

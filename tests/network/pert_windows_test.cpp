@@ -4,7 +4,11 @@
 // and a CPM file the module cannot show.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 #include <filesystem>
@@ -24,6 +28,7 @@
 #include "shell/frmModuleSelection.h"
 #include "shell/frmProblem.h"
 #include "shell/frmSolution.h"
+#include "tests/ui_keys.h"
 #include "tests/ui_test_support.h"
 
 namespace {
@@ -514,6 +519,98 @@ TEST_F(PertWindowTest, AFileWithAnUnknownTimeModeOrANegativeTimeIsRefused) {
         EXPECT_EQ(qv::S().strProblemEntered, "NO");
         EXPECT_FALSE(frmMenu().mnuSolution->Enabled());
     }
+}
+
+// The keyboard on the activity window: real key events on the real widgets.
+using qvtest::pressOnFocused;
+
+// Arrows move only the current predecessor; Space picks it. Two apart are picked,
+// the one between stays as it was.
+TEST_F(PertWindowTest, PredecessorsPickedByArrowsAndSpace) {
+    FrmPERT_CPM& w = layOut(4, 1);
+    w.lstActivityName.userSelect(3);  // D: A, B and C offered
+    ASSERT_EQ(w.lstPredecessor.ListCount(), 3);
+    w.lstPredecessor.SetFocus();
+    pressOnFocused(Qt::Key_End);
+    pressOnFocused(Qt::Key_Home);
+    EXPECT_EQ(w.lstPredecessor.SelCount(), 0);  // moving picks nothing
+    pressOnFocused(Qt::Key_Space, Qt::NoModifier, " ");
+    pressOnFocused(Qt::Key_Down);
+    pressOnFocused(Qt::Key_Down);
+    EXPECT_EQ(w.lstPredecessor.SelCount(), 1);
+    pressOnFocused(Qt::Key_Space, Qt::NoModifier, " ");
+    EXPECT_TRUE(w.lstPredecessor.Selected(0));
+    EXPECT_FALSE(w.lstPredecessor.Selected(1));
+    EXPECT_TRUE(w.lstPredecessor.Selected(2));
+    EXPECT_EQ(P().intPredecessorCounts(4).num(), 2);
+    EXPECT_EQ(grid().TextMatrix(5, 1), "A, C");
+    // Space again drops the current one.
+    pressOnFocused(Qt::Key_Space, Qt::NoModifier, " ");
+    EXPECT_EQ(grid().TextMatrix(5, 1), "A");
+    EXPECT_EQ(P().intPredecessorCounts(3).num(), 0);  // C untouched
+}
+
+// Pasted text is judged when the box is left, by the box's own check.
+TEST_F(PertWindowTest, PasteIntoTheTimeBoxThenTab) {
+    struct Case {
+        const char* pasted;
+        bool refused;
+    } cases[] = {{"12", false}, {"1a", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        qvtest::resetProgram();
+        choosePert();
+        FrmPERT_CPM& w = layOut(2, 1);
+        w.txtExpectedTime.SetFocus();  // its whole text "0" selected
+        QApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
+        pressOnFocused(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(w.txtExpectedTime.Text(), c.pasted);
+        if (c.refused) h().expectMessage(pf::vbOK);
+        pressOnFocused(Qt::Key_Tab);
+        if (c.refused) {
+            EXPECT_EQ(h().transcript.back(), inputError(kCompletion));
+            EXPECT_EQ(pf::focusedControl(), &w.txtExpectedTime);
+            EXPECT_EQ(grid().TextMatrix(2, 2), "");
+        } else {
+            EXPECT_EQ(P().dblExpectedTimes(1).num(), 12);
+            EXPECT_EQ(grid().TextMatrix(2, 2), "12");
+            EXPECT_NE(pf::focusedControl(), &w.txtExpectedTime);
+        }
+    }
+}
+
+// A click that gives a time box the focus leaves its whole text selected, so that
+// typing replaces it: 12, not 120.
+TEST_F(PertWindowTest, ClickIntoATimeBoxThenType) {
+    FrmPERT_CPM& w = layOut(2, 1);
+    QWidget* top = frmMenu().window();
+    top->show();
+    top->activateWindow();
+    QApplication::setActiveWindow(top);
+    QApplication::processEvents();
+    w.lstActivityName.SetFocus();
+    ASSERT_EQ(w.txtExpectedTime.Text(), "0");
+    QWidget* box = w.txtExpectedTime.widget();
+    // What a click does: the focus first, then the press and release at the text's left.
+    const QPointF at(1, box->height() / 2);
+    box->setFocus(Qt::MouseFocusReason);
+    QMouseEvent down(QEvent::MouseButtonPress, at, box->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, box->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &up);
+    ASSERT_EQ(pf::focusedControl(), &w.txtExpectedTime);
+    EXPECT_EQ(w.txtExpectedTime.SelLength(), 1);
+    pressOnFocused(Qt::Key_1, Qt::NoModifier, "1");
+    pressOnFocused(Qt::Key_2, Qt::NoModifier, "2");
+    pressOnFocused(Qt::Key_Tab);
+    EXPECT_EQ(P().dblExpectedTimes(1).num(), 12);
+    EXPECT_EQ(grid().TextMatrix(2, 2), "12");
+    // A second click into the focused box places the caret as usual.
+    w.txtExpectedTime.SetFocus();
+    QApplication::sendEvent(box, &down);
+    QApplication::sendEvent(box, &up);
+    EXPECT_EQ(w.txtExpectedTime.SelLength(), 0);
+    top->hide();
 }
 
 }  // namespace
