@@ -49,6 +49,23 @@ Form* mainForm() {
         if (f->kind() == FormKind::Main) return f.get();
     return nullptr;
 }
+
+// The child windows fill the main window as maximised ones do on a desktop, so the
+// caption of the one on top (the last loaded that is shown) goes into the main
+// window's title: "Main - [Child]"; the plain title when no such child is shown.
+void showChildCaptionInMainTitle() {
+    Form* main = mainForm();
+    if (!main || !main->window()) return;
+    std::string title = main->Caption();
+    for (auto it = reg().forms.rbegin(); it != reg().forms.rend(); ++it) {
+        const Form& f = *it->second;
+        if (f.kind() == FormKind::Child && f.Visible() && !f.Caption().empty()) {
+            title += " - [" + f.Caption() + "]";
+            break;
+        }
+    }
+    main->window()->setWindowTitle(qs(title));
+}
 }  // namespace
 
 namespace forms {
@@ -381,6 +398,7 @@ Control* Form::control(const std::string& qualifiedName) const {
 void Form::Caption(const std::string& c) {
     caption_ = c;
     if (window_) window_->setWindowTitle(qs(c));
+    showChildCaptionInMainTitle();
 }
 
 void Form::Move(int left, int top, int width, int height) {
@@ -439,6 +457,7 @@ void Form::Show(int style) {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    if (kind_ == FormKind::Child) showChildCaptionInMainTitle();
 }
 
 void Form::Hide() {
@@ -448,6 +467,7 @@ void Form::Hide() {
         if (auto* d = dynamic_cast<QDialog*>(window_)) d->done(0);
     }
     window_->hide();
+    if (kind_ == FormKind::Child) showChildCaptionInMainTitle();
 }
 
 void Form::Refresh() {
