@@ -144,6 +144,8 @@ TEST_F(ModuleTextFit2Test, TableauxAtEachSizeWithEverydayAndLongValues) {
             }));
         }
         EXPECT_EQ(found, Texts{});
+        // No blank panel beside or under a small tableau.
+        EXPECT_EQ(qvtest::oversizedPanel(frmProblem().gridDisplayEdit), Texts{});
         qv::S().strProblemEntered = "NO";
     }
 }

@@ -113,6 +113,12 @@ protected:
     static void expectWhole(const std::string& picture, std::initializer_list<const pf::Grid*> grids) {
         EXPECT_EQ(qvtest::clippedInMainWindow(picture, grids), Texts{});
     }
+    // The same, for the grid window's data grid, which is as large as its table.
+    static void expectWholeGrid(const std::string& picture) {
+        const pf::Grid& g = frmProblem().gridDisplayEdit;
+        expectWhole(picture, {&g});
+        EXPECT_EQ(qvtest::oversizedPanel(g), Texts{}) << picture;
+    }
     // The solution window, shown with every line whole: no sideways scrolling.
     static void expectSolution(const std::string& picture) {
         ASSERT_TRUE(qv::solutionShown()) << picture;
@@ -217,12 +223,12 @@ TEST_F(ModuleTextFitTest, NetworkArcGridNodeDialogAndSolutions) {
         pf::Grid& g = frmProblem().gridDisplayEdit;
         ASSERT_EQ(g.Rows(), arcCount + 1);
         typeCells(g, 1, 1, c.arcs);
-        expectWhole("network_new_" + tag, {&g});
+        expectWholeGrid("network_new_" + tag);
 
         // The same network saved and opened again.
         saveAndReopen("net" + tag + ".S&S");
         ASSERT_NE(frmProblem().gridDisplayEdit.TextMatrix(arcCount, 3), "");
-        expectWhole("network_open_" + tag, {&frmProblem().gridDisplayEdit});
+        expectWholeGrid("network_open_" + tag);
 
         if (c.module == 5) {
             expectDialog("frminputnodes", "frminputnodes_" + tag, [&](pf::Form& f) {
@@ -428,11 +434,11 @@ TEST_F(ModuleTextFitTest, MarkovTransitionGridAndSolutions) {
                 }
             }
         typeCells(frmProblem().gridDisplayEdit, 1, 1, cells);
-        expectWhole("markov_new_" + tag, {&frmProblem().gridDisplayEdit});
+        expectWholeGrid("markov_new_" + tag);
 
         saveAndReopen("mk" + tag + ".MRK");
         ASSERT_NE(frmProblem().gridDisplayEdit.TextMatrix(n, n), "");
-        expectWhole("markov_open_" + tag, {&frmProblem().gridDisplayEdit});
+        expectWholeGrid("markov_open_" + tag);
 
         solve("markov_solution_" + tag);
         frmMenu().mnudispeditsubs_Click(0);  // back to the problem
