@@ -69,6 +69,12 @@ void closeUpBand(pf::Form& dialog, int height, std::initializer_list<pf::Control
     dialog.Height(dialog.Height() - height);
 }
 
+void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, std::initializer_list<pf::Control*> below) {
+    if (frame.Visible() == shown) return;
+    frame.Visible(shown);
+    closeUpBand(dialog, shown ? -band : band, below);
+}
+
 void selectAllText(pf::TextBox& box) {
     box.SelStart(0);
     box.SelLength(static_cast<int>(box.Text().size()));

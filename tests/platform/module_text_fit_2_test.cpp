@@ -51,6 +51,7 @@ void look(pf::Form& f, const std::string& name) {
     for (pf::Control* c : f.controls())
         if (c->widget() && c->widget()->isVisibleTo(f.window()))
             for (const std::string& item : qvtest::clippedItems(*c)) found.push_back(item);
+    for (const std::string& band : qvtest::blankBands(f)) found.push_back(band);
     EXPECT_EQ(found, Texts{});
 }
 
@@ -376,6 +377,42 @@ TEST_F(ModuleTextFit2Test, InventoryFormsInEachOfTheirStates) {
             });
             QVInvent::ShowInputForm();
             lookSolution(name + "_solution");
+        }
+    }
+}
+
+// The discount table shows as many rows as there are categories, with no room for
+// more; the lead-time frame takes room only while the reorder point is asked for.
+TEST_F(ModuleTextFit2Test, DiscountTableAtEachNumberOfCategories) {
+    for (int categories = 1; categories <= 5; ++categories) {
+        for (bool stored : {false, true}) {
+            const std::string name = "inventory_4_categories_" + std::to_string(categories) + (stored ? "_open" : "");
+            SCOPED_TRACE(name);
+            home(8);
+            auto& s = stored ? storedProblem(4, false) : qv::S();
+            if (!stored) {
+                s.inv.ReDimArrays();
+                s.inv.intInventoryModel = 4;
+                s.blnNewProblem = true;
+            }
+            s.inv.intDiscountCount = categories;
+            h().expectModal("frmQtyDiscounts", [&](pf::Form& f) {
+                auto& w = dynamic_cast<FrmQtyDiscounts&>(f);
+                const int height = w.Height();
+                look(w, name);
+                for (int r = 0; r < FrmQtyDiscounts::kRows; ++r)
+                    EXPECT_EQ(w.txtUnitCost[static_cast<std::size_t>(r)]->widget()->isVisibleTo(w.window()), r < categories);
+                // The reorder point asked for and given up again: the form grows and
+                // shrinks back.
+                w.chkreorderpoint->userClick();
+                look(w, name + "_reorder");
+                EXPECT_GT(w.Height(), height);
+                w.chkreorderpoint->userClick();
+                EXPECT_EQ(qvtest::blankBands(w), Texts{});
+                EXPECT_EQ(w.Height(), height);
+                pf::Unload(w);
+            });
+            QVInvent::ShowInputForm();
         }
     }
 }
