@@ -442,6 +442,9 @@ void Form::Show(int style) {
                 QRect g = s->availableGeometry();
                 window_->move(g.center() - window_->rect().center());
             }
+            // Where it now stands, so a later change of its size keeps it there.
+            left_ = pixelsToTwips(window_->x());
+            top_ = pixelsToTwips(window_->y());
         }
         host().runModal(*this);
         return;
