@@ -352,6 +352,7 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                 const std::string file = "wl" + tag + ".WLM";
                 expectDialog("frmWL_Model", "frmWL_Model_" + tag + "_empty", [&](pf::Form& f) {
                     auto& d = static_cast<FrmWLModel&>(f);
+                    EXPECT_EQ(qvtest::blankBands(f), Texts{}) << "without economic analysis";
                     for (std::size_t i = 0; i < values.size(); ++i) {
                         d.txt_WL[i]->SetFocus();
                         d.txt_WL[i]->Text(values[i]);
@@ -366,6 +367,7 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                     d.txt_WL[0]->SetFocus();
                     qvtest::saveScreenshot(f.window(), "frmWL_Model_" + tag);
                     EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+                    EXPECT_EQ(qvtest::blankBands(f), Texts{});
                     h().expectFile(path(file));
                     d.cmdSave.userClick();
                     d.CmdSolve.userClick();
@@ -379,6 +381,7 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                     expectDialog("frmWL_Model", "frmWL_Model_open_" + tag, [](pf::Form& f) {
                         auto& d = static_cast<FrmWLModel&>(f);
                         EXPECT_NE(d.txt_WL[0]->Text(), "");
+                        EXPECT_EQ(qvtest::blankBands(f), Texts{});
                         d.cmdCancel.userClick();
                     });
                 });
