@@ -358,7 +358,12 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                         d.txt_WL[i]->Text(values[i]);
                     }
                     if (economic) {
+                        // The form grows where it stands.
+                        const QPoint at = f.window()->pos();
+                        const int height = f.window()->height();
                         d.chkECONAnal.userClick();
+                        EXPECT_EQ(f.window()->pos(), at);
+                        EXPECT_GT(f.window()->height(), height);
                         for (std::size_t i = 0; i < 2; ++i) {
                             d.txtECONAnal[i]->SetFocus();
                             d.txtECONAnal[i]->Text(costs[i]);
