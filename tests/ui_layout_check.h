@@ -229,14 +229,15 @@ inline std::vector<std::string> blankBands(const pf::Form& form, int maxPx = 36)
     return out;
 }
 
-// Every text of the window that comes nearer than `marginPx` to the window's edges.
+// Every text of the window that comes nearer than `marginPx` to the window's left or
+// right edge.
 inline std::vector<std::string> textsOffMargin(const pf::Form& form, int marginPx) {
     using namespace layoutdetail;
     std::vector<std::string> out;
     QWidget* window = form.window();
     if (!window) return out;
     QApplication::processEvents();
-    const QRect inner = window->rect().adjusted(marginPx, marginPx, -marginPx, -marginPx);
+    const QRect inner = window->rect().adjusted(marginPx, 0, -marginPx, 0);
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->window() != window || !shownIn(w, window)) continue;
         std::string problem;
