@@ -142,7 +142,7 @@ void buildTableau(bool withTotals) {
             g.ColWidth(c, kValueColumnWidth);
             g.ColAlignment(c, 1);
         }
-        qv::fitGridToWindow(g);
+        g.Height(g.Rows() - 1 < 18 ? 5800 : 8655);
 
         const bool blank = s.blnNewProblem;
         g.TextMatrix(0, 0, withTotals ? "Origin" : "Agent");
