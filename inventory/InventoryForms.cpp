@@ -127,15 +127,14 @@ FrmQtyDiscounts::FrmQtyDiscounts()
                          []() -> pf::Value& { return qv::S().inv.dblHoldingPercent; }},
                         workingDays()},
                        kReorderPoint, 3) {
-    const int rowStep = 390;
-    const int height = 600 + kRows * rowStep + 60;
+    const int height = 600 + kRows * kCategoryStep + 60;
     lookFrame(Frame1, kLeft, nextTop(), kWidth - 2 * kLeft, height, "Cost/Quantity Information");
     const int columns[3] = {240, 2160, 4200};
     lookLabel(lblCategoryHeading, columns[0], 300, 1575, "Category");
     lookLabel(lblUnitCostHeading, columns[1], 300, 1575, "Unit Cost");
     lookLabel(lblMinQtyHeading, columns[2], 300, 1935, "Minimum Quantity");
     for (int r = 0; r < kRows; ++r) {
-        const int top = 660 + r * rowStep;
+        const int top = 660 + r * kCategoryStep;
         auto label = std::make_unique<pf::Label>(this, "lblCategory", r, &Frame1);
         lookLabel(*label, columns[0] + 360, top, 600, std::to_string(r + 1));
         auto cost = std::make_unique<pf::TextBox>(this, "txtUnitCost", r, &Frame1);
@@ -167,6 +166,10 @@ void FrmQtyDiscounts::Form_Load() {
         txtUnitCost[static_cast<std::size_t>(r)]->Visible(false);
         txtMinQty[static_cast<std::size_t>(r)]->Visible(false);
     }
+    // The table ends under its last shown category; what lies below it moves up.
+    const int band = (kRows - shownRows()) * kCategoryStep;
+    Frame1.Height(Frame1.Height() - band);
+    qv::closeUpBand(*this, band, {chkreorderpoint.get(), frameleadtime.get(), cmdSave.get(), CmdSolve.get(), cmdCancel.get()});
     FrmInventoryForm::Form_Load();
 }
 

@@ -32,6 +32,7 @@ protected:
 class FrmQtyDiscounts : public FrmInventoryForm {
 public:
     static constexpr int kRows = 6;
+    static constexpr int kCategoryStep = 390;  // twips from one category row to the next
     FrmQtyDiscounts();
 
     pf::Frame Frame1{this, "Frame1"};

@@ -105,6 +105,8 @@ void FrmInventoryForm::finishLayout() {
     cmdCancel->Click = [this] { cmdCancel_Click(); };
     top_ += 375 + 240;
     qv::applyDialogLook(*this, kWidth, top_, Picture1, imgIcon, Text1, kWidth - 480);
+    // The hidden lead-time frame keeps no band of its own until it shows.
+    if (frameleadtime) qv::closeUpBand(*this, leadTimeBand(), {cmdSave.get(), CmdSolve.get(), cmdCancel.get()});
     Text1.TabStop = false;
     // Any control that takes the focus ends a refusal: the next click is the user's own.
     for (pf::Control* c : controls())
@@ -232,15 +234,13 @@ void FrmInventoryForm::comboHoldingcostmethod_Click() {
 
 void FrmInventoryForm::chkreorderpoint_Click() {
     qv::InventoryBlock& I = qv::S().inv;
-    if (chkreorderpoint->Value() == 1) {
-        frameleadtime->Visible(true);
-        I.intComputeReorderPoint = 1;
-    } else {
-        txtleadtime->Text("");
-        frameleadtime->Visible(false);
-        I.intComputeReorderPoint = 0;
-    }
+    const bool shown = chkreorderpoint->Value() == 1;
+    if (!shown) txtleadtime->Text("");
+    qv::showBand(*this, *frameleadtime, leadTimeBand(), shown, {cmdSave.get(), CmdSolve.get(), cmdCancel.get()});
+    I.intComputeReorderPoint = shown ? 1 : 0;
 }
+
+int FrmInventoryForm::leadTimeBand() const { return frameleadtime->Height() + 120; }
 
 // ---------------------------------------------------------------- leaving a box
 

@@ -125,6 +125,8 @@ protected:
 
 private:
     bool saveOrSolveChecks();
+    // Twips the lead-time frame takes with the gap under it, closed up while it is hidden.
+    int leadTimeBand() const;
     int top_ = 0;
     int tab_ = 0;
     // A leave check refused its entry during the click now running.

@@ -1,5 +1,6 @@
 #include "lp/frmIP.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "lp/core/IntegerSection.h"
@@ -26,16 +27,9 @@ std::vector<bool> selections(const pf::ListBox& l) {
 }  // namespace
 
 FrmIP::FrmIP() : pf::Form("frmIP", pf::FormKind::Dialog) {
-    qv::applyDialogLook(*this, 6855, 6000, Picture1, imgIcon, Text1, 6375);
     Text1.Caption(" Integer Variable Identification");
-
-    Frame1.Move(240, 720, 6375, 1455);
-    Frame1.BackColor(qv::kDialogGrey);
-    optbinary.Move(240, 180, 5895, 315);
     optbinary.Caption("All Variables Are 0/1 (Binary)");
-    optgeneral.Move(240, 600, 5895, 315);
     optgeneral.Caption("All Variables Are General Integer");
-    optMultiple.Move(240, 1020, 5895, 315);
     optMultiple.Caption("Multiple Types Of Variables");
     // The design's choice when the dialog is created.
     optgeneral.Value(true);
@@ -43,18 +37,32 @@ FrmIP::FrmIP() : pf::Form("frmIP", pf::FormKind::Dialog) {
     Label1.Move(240, 2280, 3015, 255);
     qv::dialogLabelLook(Label1, 9.75, true);
     Label1.Caption("Select 0/1 Variables:");
-    lstBinary.Move(240, 2580, 3015, 2535);
     Label2.Move(3600, 2280, 3015, 255);
     qv::dialogLabelLook(Label2, 9.75, true);
     Label2.Caption("Select General Integer Variables:");
-    lstGeneral.Move(3600, 2580, 3015, 2535);
+    // Each list as wide as the heading over it, at least as the design's; the dialog
+    // keeps its margins around the two.
+    constexpr int kMargin = 240, kGap = 345;
+    const int listWidth = std::max({3015, Label1.Width(), Label2.Width()});
+    const int width = 2 * kMargin + 2 * listWidth + kGap;
+    const int right = kMargin + listWidth + kGap;
+    qv::applyDialogLook(*this, width, 6000, Picture1, imgIcon, Text1, width - 480);
+    Frame1.Move(kMargin, 720, width - 2 * kMargin, 1455);
+    Frame1.BackColor(qv::kDialogGrey);
+    optbinary.Move(240, 180, 5895, 315);
+    optgeneral.Move(240, 600, 5895, 315);
+    optMultiple.Move(240, 1020, 5895, 315);
+    lstBinary.Move(kMargin, 2580, listWidth, 2535);
+    Label2.Left(right);
+    lstGeneral.Move(right, 2580, listWidth, 2535);
     for (pf::ListBox* l : {&lstBinary, &lstGeneral}) {
         l->FontName("Century Gothic");
         l->FontSize(9.75);
     }
-    // Tab order follows declaration order here.
-    qv::dialogButton(CmdSolve, "Solve", 1560, 5400, 1455, 0);
-    qv::dialogButton(cmdCancel, "Cancel", 3840, 5400, 1455, 0);
+    // Tab order follows declaration order here. The buttons stand centred under the lists.
+    const int buttonLeft = (width - 2 * 1455 - 825) / 2;
+    qv::dialogButton(CmdSolve, "Solve", buttonLeft, 5400, 1455, 0);
+    qv::dialogButton(cmdCancel, "Cancel", buttonLeft + 1455 + 825, 5400, 1455, 0);
 
     optbinary.Click = [this] { optbinary_Click(); };
     optgeneral.Click = [this] { optgeneral_Click(); };

@@ -85,6 +85,7 @@ void BuildMarkovInputGrid() {
                 g.ColWidth(j, kStateColumnWidth);
                 g.ColAlignment(j, 1);
             }
+            qv::fitGridToWindow(g);
         }) &&
         step([&] {
             pf::Grid& g = w->gridDisplayEdit;

@@ -193,15 +193,12 @@ void FrmPERT_CPM::layOutGrid(int cols) {
         all += P().strActivityLetters(i);
     }
     g.ColWidth(1, std::max(3000, g.TextWidth(all)));
-    int width = g.ColWidth(0) + g.ColWidth(1);
     for (int c = 2; c < cols; ++c) {
         g.ColWidth(c, 1600);
         g.ColAlignment(c, 1);  // times are numbers, right-aligned with their headings
         g.TextMatrix(1, c, "Time");
-        width += 1600;
     }
-    // The grid grows with its columns, keeping the room the design leaves for the bar.
-    g.Width(std::max(9255, width + 455));
+    qv::fitGridToWindow(g);
 }
 
 void FrmPERT_CPM::SetupSingleTimeGrid() {

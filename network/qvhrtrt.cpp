@@ -155,8 +155,8 @@ void BuildNetworkInputGrid() {
         g.HighLight(true);
 
         qv::tolerateLoaded([] { pf::Unload<FrmSolution>(); });
-        // Only as wide as its columns and a scroll bar.
-        g.Move(g.Left(), 1080, 4140, g.Height());
+        g.Top(1080);
+        qv::fitGridToWindow(g);
         g.Visible(true);
         qv::focusLaidOutGrid(f, s.blnNewProblem);
     } catch (const pf::RuntimeError&) {

@@ -63,6 +63,18 @@ void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double f
     }
 }
 
+void closeUpBand(pf::Form& dialog, int height, std::initializer_list<pf::Control*> below) {
+    if (height == 0) return;
+    for (pf::Control* c : below) c->Top(c->Top() - height);
+    dialog.Height(dialog.Height() - height);
+}
+
+void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, std::initializer_list<pf::Control*> below) {
+    if (frame.Visible() == shown) return;
+    frame.Visible(shown);
+    closeUpBand(dialog, shown ? -band : band, below);
+}
+
 void selectAllText(pf::TextBox& box) {
     box.SelStart(0);
     box.SelLength(static_cast<int>(box.Text().size()));

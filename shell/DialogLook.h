@@ -31,6 +31,15 @@ void dialogButton(pf::CommandButton& b, const char* caption, int left, int top, 
 // Option buttons of a shell dialog: navy bold Century Gothic on the grey.
 void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double fontSize);
 
+// Closes up a blank band of `height` twips that hidden rows leave in a dialog: the
+// controls `below` it move up and the dialog ends as much higher. A negative height
+// opens the band again, for rows shown once more.
+void closeUpBand(pf::Form& dialog, int height, std::initializer_list<pf::Control*> below);
+
+// Shows or hides a frame that has a band of its own in a dialog (`band` twips: its
+// height and the gap under it); hidden, the band is closed up over it as above.
+void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, std::initializer_list<pf::Control*> below);
+
 // Selects a box's whole text, so that what the user types next replaces it.
 void selectAllText(pf::TextBox& box);
 

@@ -1,6 +1,7 @@
 #include "shell/frmProblem.h"
 
 #include "platform/core/Errors.h"
+#include "platform/ui/GridFit.h"
 #include "shell/CellChecks.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
@@ -161,6 +162,12 @@ void focusLaidOutGrid(FrmProblem& f, bool newProblem) {
     } else {
         frmMenu().SetFocus();
     }
+}
+
+void fitGridToWindow(pf::Grid& g) {
+    constexpr int kRightMargin = 15, kBottomMargin = 90;
+    const pf::Form& w = g.owner();
+    pf::fitGridToCells(g, w.ScaleWidth() - g.Left() - kRightMargin, w.ScaleHeight() - g.Top() - kBottomMargin);
 }
 
 }  // namespace qv

@@ -77,6 +77,11 @@ void showHomePrompt(pf::Label& description, pf::Label& prompt);
 // the grid (when it can take it); an opened one leaves the focus to the main window.
 void focusLaidOutGrid(FrmProblem& f, bool newProblem);
 
+// Sizes a data grid to its rows and columns where it stands, within its window (the
+// design's margins right of it and under it kept), so no empty panel shows around a
+// small table and a large one scrolls inside the window.
+void fitGridToWindow(pf::Grid& g);
+
 // The start prompt of every home screen.
 inline constexpr const char* kHomePrompt =
     "  Select 'File' and click 'New' or 'Open' to work with a problem.";

@@ -1,5 +1,6 @@
 #include "shell/frmUserInput.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/core/Errors.h"
@@ -103,6 +104,14 @@ void FrmUserInput::fillTextsFor(int module) {
         const pf::Label& q = *lblQuestion[0];
         if (Label1.Top() < q.Top() + q.Height()) Label1.Top(q.Top() + q.Height());
         Label1.Visible(true);
+    }
+    if (!q1) {
+        // One question: the buttons move up under it (and its note), into the row of
+        // the second question.
+        auto bottom = [](const pf::Control& c) { return c.Top() + c.Height(); };
+        int last = std::max(bottom(*lblQuestion[0]), bottom(*txtAnswer[0]));
+        if (note) last = std::max(last, bottom(Label1));
+        qv::closeUpBand(*this, bottom(*lblQuestion[1]) - last, {&cmdOK, &cmdCancel});
     }
 }
 

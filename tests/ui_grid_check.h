@@ -72,6 +72,30 @@ inline std::vector<std::string> clippedCells(const pf::Grid& g) {
     return out;
 }
 
+// A panel larger than its table: blank panel right of the last column, or under
+// the last row, in a direction in which the whole table shows without scrolling.
+inline std::vector<std::string> oversizedPanel(const pf::Grid& g) {
+    std::vector<std::string> out;
+    auto* area = qobject_cast<QAbstractScrollArea*>(g.widget());
+    if (!area || !area->isVisibleTo(area->window())) return out;
+    QApplication::processEvents();
+    const std::string name = g.qualifiedName();
+    int columns = 0;
+    for (int c = 0; c < g.Cols(); ++c) columns += pf::twipsToPixels(g.ColWidth(c));
+    // Rows as the grid paints them: the design height, or the font's line and margins.
+    const int row = std::max(pf::twipsToPixels(g.RowHeight()), area->fontMetrics().height() + 4);
+    const int rows = g.Rows() * row;
+    const QSize view = area->viewport()->size();
+    // A pixel of rounding between twips and pixels is no panel.
+    if (columns <= view.width() && view.width() - columns > 1)
+        out.push_back(name + ": " + std::to_string(view.width() - columns) + " px of panel right of its " +
+                      std::to_string(columns) + " px of columns");
+    if (rows <= view.height() && view.height() - rows > 1)
+        out.push_back(name + ": " + std::to_string(view.height() - rows) + " px of panel under its " +
+                      std::to_string(rows) + " px of rows");
+    return out;
+}
+
 // Every item of a list or combo box wider than the box shows it.
 inline std::vector<std::string> clippedItems(const pf::Control& c) {
     std::vector<std::string> out;

@@ -25,8 +25,10 @@
 #include <QStyleOptionButton>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/Form.h"
@@ -185,6 +187,67 @@ inline std::vector<std::string> clippedTexts(const pf::Form& form) {
             if (s->geometry().intersects(inParent))
                 out.push_back(nameOf(w, form) + ": covered by " + nameOf(s, form));
         }
+    }
+    return out;
+}
+
+// Blank bands: across the window, and across each frame in it, every stretch taller
+// than `maxPx` in which no shown control stands, between its first control and its
+// bottom edge (rows hidden without the rest closing up over them). One line each
+// ("name: N px blank under y=Y"). The dialogs' design leaves at most 31 px between
+// rows (over their buttons).
+inline std::vector<std::string> blankBands(const pf::Form& form, int maxPx = 36) {
+    using namespace layoutdetail;
+    std::vector<std::string> out;
+    QWidget* window = form.window();
+    if (!window) return out;
+    QApplication::processEvents();
+    std::vector<QWidget*> containers = {form.canvas()};
+    for (QGroupBox* g : window->findChildren<QGroupBox*>())
+        if (g->window() == window && shownIn(g, window)) containers.push_back(g);
+    for (QWidget* c : containers) {
+        std::vector<std::pair<int, int>> rows;  // top, bottom of each shown control
+        for (QObject* o : c->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->isWindow() || !shownIn(w, window)) continue;
+            rows.emplace_back(w->geometry().top(), w->geometry().bottom() + 1);
+        }
+        if (rows.empty()) continue;
+        std::sort(rows.begin(), rows.end());
+        int reached = rows.front().second;
+        auto gap = [&](int from, int to) {
+            if (to - from > maxPx)
+                out.push_back(nameOf(c, form) + ": " + std::to_string(to - from) + " px blank under y=" +
+                              std::to_string(from));
+        };
+        for (const auto& [top, bottom] : rows) {
+            gap(reached, top);
+            reached = std::max(reached, bottom);
+        }
+        gap(reached, c->height());
+    }
+    return out;
+}
+
+// Every text of the window that comes nearer than `marginPx` to the window's left or
+// right edge.
+inline std::vector<std::string> textsOffMargin(const pf::Form& form, int marginPx) {
+    using namespace layoutdetail;
+    std::vector<std::string> out;
+    QWidget* window = form.window();
+    if (!window) return out;
+    QApplication::processEvents();
+    const QRect inner = window->rect().adjusted(marginPx, 0, -marginPx, 0);
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !shownIn(w, window)) continue;
+        std::string problem;
+        const QRect text = textRect(w, problem);
+        if (text.isEmpty()) continue;
+        const QRect inWindow(w->mapTo(window, text.topLeft()), text.size());
+        if (!inner.contains(inWindow))
+            out.push_back(nameOf(w, form) + ": text at " + std::to_string(inWindow.left()) + ".." +
+                          std::to_string(inWindow.right() + 1) + " px in a window " + std::to_string(window->width()) +
+                          " px wide");
     }
     return out;
 }

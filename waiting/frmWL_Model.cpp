@@ -1,7 +1,9 @@
 #include "waiting/frmWL_Model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
@@ -68,6 +70,11 @@ void boxLook(pf::TextBox& box) {
 constexpr int kRowTop[4] = {840, 1440, 2040, 2760};
 constexpr int kBoxLeft = 5040;
 constexpr int kClientWidth = 8160;
+// The design's spacing: from the last parameter row to the check box, from the check
+// box to the cost frame, and under the lowest row to the form's edge.
+constexpr int kRowGap = 225;
+constexpr int kFrameGap = 105;
+constexpr int kBottomMargin = 345;
 
 }  // namespace
 
@@ -168,7 +175,23 @@ void FrmWLModel::Form_Load() {
             show(*txtECONAnal[1], wl.dblChannelCost);
         }
     }
+    fitToShownRows();
     qv::menuEvent(qv::MenuEvent::ModelFormOpened);
+}
+
+void FrmWLModel::fitToShownRows() {
+    auto bottom = [](const pf::Control& c) { return c.Top() + c.Height(); };
+    std::vector<const pf::Control*> rows = {&Label1, &cmdCancel};
+    for (int i = 0; i < 4; ++i) rows.insert(rows.end(), {lbl_WL[i].get(), txt_WL[i].get()});
+    int lowest = 0;
+    for (const pf::Control* c : rows)
+        if (c->Visible()) lowest = std::max(lowest, bottom(*c));
+    // The check box and the cost frame follow the last shown row, spaced as designed.
+    chkECONAnal.Top(lowest + kRowGap);
+    frameECONAnal.Top(bottom(chkECONAnal) + kFrameGap);
+    if (chkECONAnal.Visible()) lowest = bottom(chkECONAnal);
+    if (frameECONAnal.Visible()) lowest = bottom(frameECONAnal);
+    Height(lowest + kBottomMargin);
 }
 
 void FrmWLModel::Form_Unload(int& /*cancel*/) { qv::menuEvent(qv::MenuEvent::ModelFormClosed); }
@@ -253,6 +276,7 @@ void FrmWLModel::chkECONAnal_Click() {
         txtECONAnal[1]->Text("");
         wl.strEconomicAnalysis = "NO";
     }
+    fitToShownRows();
 }
 
 void FrmWLModel::ValidateInput(int& result) {

@@ -50,6 +50,23 @@ Form* mainForm() {
         if (f->kind() == FormKind::Main) return f.get();
     return nullptr;
 }
+
+// The child windows fill the main window as maximised ones do on a desktop, so the
+// caption of the one on top (the last loaded that is shown) goes into the main
+// window's title: "Main - [Child]"; the plain title when no such child is shown.
+void showChildCaptionInMainTitle() {
+    Form* main = mainForm();
+    if (!main || !main->window()) return;
+    std::string title = main->Caption();
+    for (auto it = reg().forms.rbegin(); it != reg().forms.rend(); ++it) {
+        const Form& f = *it->second;
+        if (f.kind() == FormKind::Child && f.Visible() && !f.Caption().empty()) {
+            title += " - [" + f.Caption() + "]";
+            break;
+        }
+    }
+    main->window()->setWindowTitle(qs(title));
+}
 }  // namespace
 
 namespace forms {
@@ -479,6 +496,7 @@ Control* Form::control(const std::string& qualifiedName) const {
 void Form::Caption(const std::string& c) {
     caption_ = c;
     if (window_) window_->setWindowTitle(qs(c));
+    showChildCaptionInMainTitle();
 }
 
 void Form::Move(int left, int top, int width, int height) {
@@ -522,6 +540,9 @@ void Form::Show(int style) {
                 QRect g = s->availableGeometry();
                 window_->move(g.center() - window_->rect().center());
             }
+            // Where it now stands, so a later change of its size keeps it there.
+            left_ = pixelsToTwips(window_->x());
+            top_ = pixelsToTwips(window_->y());
         }
         runModalKeepingFocus();
         return;
@@ -538,6 +559,7 @@ void Form::Show(int style) {
     window_->raise();
     window_->activateWindow();
     if (kind_ != FormKind::Main) focusFirstControl();
+    if (kind_ == FormKind::Child) showChildCaptionInMainTitle();
 }
 
 void Form::Hide() {
@@ -547,6 +569,7 @@ void Form::Hide() {
         if (auto* d = dynamic_cast<QDialog*>(window_)) d->done(0);
     }
     window_->hide();
+    if (kind_ == FormKind::Child) showChildCaptionInMainTitle();
 }
 
 void Form::Refresh() {

@@ -498,6 +498,27 @@ TEST_F(PertWindowTest, SolveClosesTheWindowAndShowsTheSchedule) {
     EXPECT_FALSE(frmMenu().mnuSolutionPrinttoPrinter->Enabled());
 }
 
+// The activity window's caption shows in the main window's title while it is open.
+TEST_F(PertWindowTest, MainTitleNamesTheActivityWindowWhileItIsOpen) {
+    auto title = [] { return frmMenu().window()->windowTitle().toStdString(); };
+    const std::string plain = "The Quorvane Version 6.0";
+    const std::string withWindow = plain + " - [PERT/CPM Activity Schedule]";
+    EXPECT_EQ(title(), plain);
+    FrmPERT_CPM& w = layOut(1, 1);
+    EXPECT_EQ(title(), withWindow);
+    typeInto(w.txtExpectedTime, "3{ENTER}");
+    frmMenu().mnuSolutionSolve_Click();
+    pf::collectUnloaded();
+    ASSERT_TRUE(qv::solutionShown());
+    EXPECT_EQ(title(), plain);
+    frmMenu().mnudispeditsubs_Click(0);
+    EXPECT_EQ(title(), withWindow);
+    h().expectMessage(pf::vbYes);  // the problem given up
+    frmMenu().mnuFileChangeModules_Click();
+    pf::collectUnloaded();
+    EXPECT_EQ(title(), plain);
+}
+
 // A CPM file whose time mode the module does not know, or that holds a time below 0,
 // is refused by the reader, and nothing of it is laid out.
 TEST_F(PertWindowTest, AFileWithAnUnknownTimeModeOrANegativeTimeIsRefused) {

@@ -58,6 +58,12 @@ void look(pf::Form& f, const std::string& name) {
     EXPECT_EQ(found, Texts{});
 }
 
+// The same for a form whose hidden rows must leave no blank band behind.
+void lookClosedUp(pf::Form& f, const std::string& name) {
+    look(f, name);
+    EXPECT_EQ(qvtest::blankBands(f), Texts{}) << name;
+}
+
 // The grid window in the main window, at the designed size and as large as the screen.
 void lookWhole(const std::string& name) {
     EXPECT_EQ(qvtest::clippedInMainWindow(name, {&frmProblem().gridDisplayEdit}), Texts{});
@@ -428,24 +434,24 @@ TEST_F(ModuleTextFit2Test, InventoryFormsInEachOfTheirStates) {
         s.blnNewProblem = true;
         h().expectModal(kModelForms[model], [&](pf::Form& f) {
             auto& w = dynamic_cast<FrmInventoryForm&>(f);
-            look(w, base + "_new");
+            lookClosedUp(w, base + "_new");
             if (w.comboHoldingcostmethod) {
                 w.comboHoldingcostmethod->userSelect(0);
-                look(w, base + "_amount");
+                lookClosedUp(w, base + "_amount");
                 w.comboHoldingcostmethod->userSelect(1);
-                look(w, base + "_percent");
+                lookClosedUp(w, base + "_percent");
             }
             if (w.chkreorderpoint) {
                 w.chkreorderpoint->userClick();
-                look(w, base + "_reorder");
+                lookClosedUp(w, base + "_reorder");
             }
             if (auto* qr = dynamic_cast<FrmQR_Prob*>(&w)) {
                 qr->comboService.userSelect(1);
-                look(w, base + "_stockouts");
+                lookClosedUp(w, base + "_stockouts");
             }
             if (auto* sp = dynamic_cast<FrmOnePeriodProb*>(&w)) {
                 sp->comboDistribution.userSelect(1);
-                look(w, base + "_normal");
+                lookClosedUp(w, base + "_normal");
             }
             pf::Unload(w);  // closed unanswered: Cancel of a new problem asks first
         });
@@ -459,11 +465,47 @@ TEST_F(ModuleTextFit2Test, InventoryFormsInEachOfTheirStates) {
             storedProblem(model, longValues);
             h().expectModal(kModelForms[model], [&](pf::Form& f) {
                 auto& w = dynamic_cast<FrmInventoryForm&>(f);
-                look(w, name);
+                lookClosedUp(w, name);
                 w.CmdSolve->userClick();
             });
             QVInvent::ShowInputForm();
             lookSolution(name + "_solution");
+        }
+    }
+}
+
+// The discount table shows as many rows as there are categories, with no room for
+// more; the lead-time frame takes room only while the reorder point is asked for.
+TEST_F(ModuleTextFit2Test, DiscountTableAtEachNumberOfCategories) {
+    for (int categories = 1; categories <= 5; ++categories) {
+        for (bool stored : {false, true}) {
+            const std::string name = "inventory_4_categories_" + std::to_string(categories) + (stored ? "_open" : "");
+            SCOPED_TRACE(name);
+            home(8);
+            auto& s = stored ? storedProblem(4, false) : qv::S();
+            if (!stored) {
+                s.inv.ReDimArrays();
+                s.inv.intInventoryModel = 4;
+                s.blnNewProblem = true;
+            }
+            s.inv.intDiscountCount = categories;
+            h().expectModal("frmQtyDiscounts", [&](pf::Form& f) {
+                auto& w = dynamic_cast<FrmQtyDiscounts&>(f);
+                const int height = w.Height();
+                lookClosedUp(w, name);
+                for (int r = 0; r < FrmQtyDiscounts::kRows; ++r)
+                    EXPECT_EQ(w.txtUnitCost[static_cast<std::size_t>(r)]->widget()->isVisibleTo(w.window()), r < categories);
+                // The reorder point asked for and given up again: the form grows and
+                // shrinks back.
+                w.chkreorderpoint->userClick();
+                lookClosedUp(w, name + "_reorder");
+                EXPECT_GT(w.Height(), height);
+                w.chkreorderpoint->userClick();
+                EXPECT_EQ(qvtest::blankBands(w), Texts{});
+                EXPECT_EQ(w.Height(), height);
+                pf::Unload(w);
+            });
+            QVInvent::ShowInputForm();
         }
     }
 }

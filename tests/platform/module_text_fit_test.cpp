@@ -113,6 +113,12 @@ protected:
     static void expectWhole(const std::string& picture, std::initializer_list<const pf::Grid*> grids) {
         EXPECT_EQ(qvtest::clippedInMainWindow(picture, grids), Texts{});
     }
+    // The same, for the grid window's data grid, which is as large as its table.
+    static void expectWholeGrid(const std::string& picture) {
+        const pf::Grid& g = frmProblem().gridDisplayEdit;
+        expectWhole(picture, {&g});
+        EXPECT_EQ(qvtest::oversizedPanel(g), Texts{}) << picture;
+    }
     // The solution window, shown with every line whole: no sideways scrolling.
     static void expectSolution(const std::string& picture) {
         ASSERT_TRUE(qv::solutionShown()) << picture;
@@ -217,12 +223,12 @@ TEST_F(ModuleTextFitTest, NetworkArcGridNodeDialogAndSolutions) {
         pf::Grid& g = frmProblem().gridDisplayEdit;
         ASSERT_EQ(g.Rows(), arcCount + 1);
         typeCells(g, 1, 1, c.arcs);
-        expectWhole("network_new_" + tag, {&g});
+        expectWholeGrid("network_new_" + tag);
 
         // The same network saved and opened again.
         saveAndReopen("net" + tag + ".S&S");
         ASSERT_NE(frmProblem().gridDisplayEdit.TextMatrix(arcCount, 3), "");
-        expectWhole("network_open_" + tag, {&frmProblem().gridDisplayEdit});
+        expectWholeGrid("network_open_" + tag);
 
         if (c.module == 5) {
             expectDialog("frminputnodes", "frminputnodes_" + tag, [&](pf::Form& f) {
@@ -346,12 +352,18 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                 const std::string file = "wl" + tag + ".WLM";
                 expectDialog("frmWL_Model", "frmWL_Model_" + tag + "_empty", [&](pf::Form& f) {
                     auto& d = static_cast<FrmWLModel&>(f);
+                    EXPECT_EQ(qvtest::blankBands(f), Texts{}) << "without economic analysis";
                     for (std::size_t i = 0; i < values.size(); ++i) {
                         d.txt_WL[i]->SetFocus();
                         d.txt_WL[i]->Text(values[i]);
                     }
                     if (economic) {
+                        // The form grows where it stands.
+                        const QPoint at = f.window()->pos();
+                        const int height = f.window()->height();
                         d.chkECONAnal.userClick();
+                        EXPECT_EQ(f.window()->pos(), at);
+                        EXPECT_GT(f.window()->height(), height);
                         for (std::size_t i = 0; i < 2; ++i) {
                             d.txtECONAnal[i]->SetFocus();
                             d.txtECONAnal[i]->Text(costs[i]);
@@ -360,6 +372,7 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                     d.txt_WL[0]->SetFocus();
                     qvtest::saveScreenshot(f.window(), "frmWL_Model_" + tag);
                     EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+                    EXPECT_EQ(qvtest::blankBands(f), Texts{});
                     h().expectFile(path(file));
                     d.cmdSave.userClick();
                     d.CmdSolve.userClick();
@@ -373,6 +386,7 @@ TEST_F(ModuleTextFitTest, WaitingLineModelListFormsAndSolutions) {
                     expectDialog("frmWL_Model", "frmWL_Model_open_" + tag, [](pf::Form& f) {
                         auto& d = static_cast<FrmWLModel&>(f);
                         EXPECT_NE(d.txt_WL[0]->Text(), "");
+                        EXPECT_EQ(qvtest::blankBands(f), Texts{});
                         d.cmdCancel.userClick();
                     });
                 });
@@ -428,11 +442,11 @@ TEST_F(ModuleTextFitTest, MarkovTransitionGridAndSolutions) {
                 }
             }
         typeCells(frmProblem().gridDisplayEdit, 1, 1, cells);
-        expectWhole("markov_new_" + tag, {&frmProblem().gridDisplayEdit});
+        expectWholeGrid("markov_new_" + tag);
 
         saveAndReopen("mk" + tag + ".MRK");
         ASSERT_NE(frmProblem().gridDisplayEdit.TextMatrix(n, n), "");
-        expectWhole("markov_open_" + tag, {&frmProblem().gridDisplayEdit});
+        expectWholeGrid("markov_open_" + tag);
 
         solve("markov_solution_" + tag);
         frmMenu().mnudispeditsubs_Click(0);  // back to the problem

@@ -41,6 +41,24 @@ public:
 };
 TestForm& frmTest() { return pf::instance<TestForm>(); }
 
+// A main window with two child windows, one without a caption.
+class MainForm : public pf::Form {
+public:
+    MainForm() : pf::Form("frmMain", pf::FormKind::Main) { Caption("Main"); }
+};
+class ChildA : public pf::Form {
+public:
+    ChildA() : pf::Form("frmA", pf::FormKind::Child) { Caption("Child A"); }
+};
+class ChildB : public pf::Form {
+public:
+    ChildB() : pf::Form("frmB", pf::FormKind::Child) { Caption("Child B"); }
+};
+class Untitled : public pf::Form {
+public:
+    Untitled() : pf::Form("frmUntitled", pf::FormKind::Child) {}
+};
+
 class PlatformUi : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -51,6 +69,32 @@ protected:
     }
     void TearDown() override { pf::unloadAll(); }
 };
+
+// The caption of the child window on top shows in the main window's title, as a
+// maximised child window's does, and goes with the window.
+TEST_F(PlatformUi, MainTitleShowsTheCaptionOfTheChildWindowOnTop) {
+    QWidget* main = pf::instance<MainForm>().window();
+    auto title = [main] { return main->windowTitle().toStdString(); };
+    EXPECT_EQ(title(), "Main");
+    ChildA& a = pf::instance<ChildA>();
+    EXPECT_EQ(title(), "Main");  // loaded, not yet shown
+    a.Show();
+    EXPECT_EQ(title(), "Main - [Child A]");
+    pf::instance<Untitled>().Show();  // no caption of its own: the one below keeps the title
+    EXPECT_EQ(title(), "Main - [Child A]");
+    ChildB& b = pf::instance<ChildB>();
+    b.Show();
+    EXPECT_EQ(title(), "Main - [Child B]");
+    b.Caption("Renamed");
+    EXPECT_EQ(title(), "Main - [Renamed]");
+    pf::instance<MainForm>().Caption("Main 2");
+    EXPECT_EQ(title(), "Main 2 - [Renamed]");
+    EXPECT_EQ(pf::instance<MainForm>().Caption(), "Main 2");  // the caption itself stays plain
+    b.Hide();
+    EXPECT_EQ(title(), "Main 2 - [Child A]");
+    pf::Unload(a);
+    EXPECT_EQ(title(), "Main 2");
+}
 
 TEST_F(PlatformUi, WindowIsLoadedOnceAndRebuiltAfterUnload) {
     frmTest().caption.Caption("changed");

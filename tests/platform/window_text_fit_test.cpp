@@ -204,6 +204,13 @@ TEST_F(WindowTextFitTest, FeaturesAndIntegerDialogsShowTheirTextsWholeCentredOnT
             f.window()->show();
             qvtest::saveScreenshot(f.window(), name);
             EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+            EXPECT_EQ(qvtest::textsOffMargin(f, 8), Texts{});
+            EXPECT_EQ(qvtest::blankBands(f), Texts{});
+            if (auto* ip = dynamic_cast<FrmIP*>(&f)) {
+                // Each heading stands over its list, no wider.
+                EXPECT_LE(ip->Label1.Left() + ip->Label1.Width(), ip->lstBinary.Left() + ip->lstBinary.Width());
+                EXPECT_LE(ip->Label2.Left() + ip->Label2.Width(), ip->lstGeneral.Left() + ip->lstGeneral.Width());
+            }
             const QPoint d = centre(f) - mainCentre;
             EXPECT_LE(std::abs(d.x()), 1);
             EXPECT_LE(std::abs(d.y()), 1);
@@ -246,8 +253,10 @@ TEST_F(WindowTextFitTest, ShellDialogsShowTheirTextsWhole) {
         qv::S().intCurrentModule = module;
         pf::scriptedHost().expectModal("frmUserInput", [&](pf::Form& f) {
             f.window()->show();
-            if (module == 8) qvtest::saveScreenshot(f.window(), "frmUserInput_8");
+            qvtest::saveScreenshot(f.window(), "frmUserInput_" + std::to_string(module));
             EXPECT_EQ(qvtest::clippedTexts(f), Texts{});
+            // One question: no blank row where the second one is hidden.
+            EXPECT_EQ(qvtest::blankBands(f), Texts{});
             static_cast<pf::CommandButton*>(f.control("cmdCancel"))->userClick();
         });
         pf::scriptedHost().expectMessage(pf::vbYes);  // Cancel asks first
