@@ -471,7 +471,7 @@ TEST_F(LPWindowTest, GridsScrollTheirVariableColumnsTogether) {
         SCOPED_TRACE(s.what);
         s.act();
         QApplication::processEvents();
-        if (s.leftCol) EXPECT_EQ(grid(s.leader).LeftCol(), s.leftCol);
+        if (s.leftCol) { EXPECT_EQ(grid(s.leader).LeftCol(), s.leftCol); }
         EXPECT_EQ(grid(1 - s.leader).LeftCol(), grid(s.leader).LeftCol());
         EXPECT_EQ(bar(0)->value(), bar(1)->value());
         qvtest::saveScreenshot(frmMenu().window(), std::string("lp_scrolled_") + s.what);

@@ -205,9 +205,9 @@ TEST_F(GridDisplay, HeadingStandsAsItsColumnsValues) {
         SCOPED_TRACE(headings[e.column]);
         const auto [leftGap, rightGap] = inkIn(img, 0, rowHeight, e.column * col, col);
         ASSERT_GE(leftGap, 0) << "the heading shows";
-        if (std::string(e.where) == "left") EXPECT_LT(leftGap, rightGap - 20);
-        if (std::string(e.where) == "right") EXPECT_LT(rightGap, leftGap - 20);
-        if (std::string(e.where) == "centre") EXPECT_NEAR(leftGap, rightGap, 4);
+        if (std::string(e.where) == "left") { EXPECT_LT(leftGap, rightGap - 20); }
+        if (std::string(e.where) == "right") { EXPECT_LT(rightGap, leftGap - 20); }
+        if (std::string(e.where) == "centre") { EXPECT_NEAR(leftGap, rightGap, 4); }
     }
 }
 

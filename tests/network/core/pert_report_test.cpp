@@ -277,7 +277,7 @@ TEST(PertReport, ATimeThatFillsItsFieldKeepsItsColumn) {
         const std::string& row = pages[0][static_cast<std::size_t>(5 + 7 + n)];
         const std::string head = sp(c.mode == 1 ? 15 : 6) + std::string(1, char(65 + n));
         EXPECT_EQ(row, head + c.row);
-        if (n <= (c.mode == 1 ? 13 : 11)) EXPECT_EQ(row.size(), c.mode == 1 ? 54u : 66u);
+        if (n <= (c.mode == 1 ? 13 : 11)) { EXPECT_EQ(row.size(), c.mode == 1 ? 54u : 66u); }
     }
 }
 

@@ -266,7 +266,7 @@ TEST(WaitingOracle, RandomProblemsAgreeWithTheTextbookFormulas) {
             for (int n = 0; n < s; ++n) {
                 total += p.table(n, 0);
                 remaining -= p.table(n, 0);
-                if (n >= 1 && n < s - 1) EXPECT_GE(remaining, 0.01) << trial;
+                if (n >= 1 && n < s - 1) { EXPECT_GE(remaining, 0.01) << trial; }
             }
             EXPECT_NEAR(total + p.wl.dblOrMoreProbability, 1, 1e-9);
             EXPECT_TRUE(p.wl.dblOrMoreProbability < 0.01 || s == 101) << trial;
