@@ -1,7 +1,6 @@
 #include "shell/frmProblem.h"
 
 #include "platform/core/Errors.h"
-#include "platform/ui/GridFit.h"
 #include "shell/CellChecks.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
@@ -167,7 +166,7 @@ void focusLaidOutGrid(FrmProblem& f, bool newProblem) {
 void fitGridToWindow(pf::Grid& g) {
     constexpr int kRightMargin = 15, kBottomMargin = 90;
     const pf::Form& w = g.owner();
-    pf::fitGridToCells(g, w.ScaleWidth() - g.Left() - kRightMargin, w.ScaleHeight() - g.Top() - kBottomMargin);
+    g.FitToCells(w.ScaleWidth() - g.Left() - kRightMargin, w.ScaleHeight() - g.Top() - kBottomMargin);
 }
 
 }  // namespace qv

@@ -1,9 +1,12 @@
 #include "platform/ui/Grid.h"
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
+#include <QResizeEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -511,6 +514,44 @@ void Grid::ScrollColumnsWith(Grid& other) {
     gw(other.w_)->partner = gw(w_);
     shapeChanged();
     other.shapeChanged();
+}
+
+namespace {
+// The fewest twips that show at least `px` pixels.
+int twipsFor(int px) {
+    int tw = pixelsToTwips(px);
+    while (twipsToPixels(tw) < px) ++tw;
+    while (tw > 0 && twipsToPixels(tw - 1) >= px) --tw;
+    return tw;
+}
+}  // namespace
+
+void Grid::FitToCells(int maxWidth, int maxHeight) {
+    if (!w_) return;
+    GridWidget* v = gw(w_);
+    // Its frame and font as they will be shown, also before it first shows.
+    v->ensurePolished();
+    v->measureDue = true;
+    v->measure();
+    const int frame = 2 * v->frameWidth();
+    const int bar = v->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, v);
+    const int maxW = twipsToPixels(maxWidth), maxH = twipsToPixels(maxHeight);
+    int w = v->colLeft[static_cast<std::size_t>(cols_)] + frame, h = rows_ * v->rowPx() + frame;
+    const bool across = w > maxW;
+    bool down = h > maxH;
+    // A scroll bar for one direction takes room from the other.
+    if (across) h += bar;
+    if (!down && h > maxH) down = true;
+    if (down) w += bar;
+    if (!across && w > maxW) h += bar;
+    Move(Left(), Top(), twipsFor(std::min(w, maxW)), twipsFor(std::min(h, maxH)));
+    // A hidden grid lays out its inside only when it shows, and meanwhile works out its
+    // scrolling for the inside of its old size; scroll bars it then takes for needed
+    // would keep each other up. Lay it out at its new size now, from no scroll bars.
+    v->horizontalScrollBar()->setRange(0, 0);
+    v->verticalScrollBar()->setRange(0, 0);
+    QResizeEvent resized(v->size(), v->size());
+    QCoreApplication::sendEvent(v, &resized);
 }
 
 void Grid::AddItem(const std::string& item) {

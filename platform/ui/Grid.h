@@ -73,6 +73,10 @@ public:
     // column, the one with fewer columns scrolling into blank space when needed.
     void ScrollColumnsWith(Grid& other);
 
+    // Resizes the grid where it stands to show all its rows and columns, but never
+    // beyond maxWidth by maxHeight twips; where that cuts it, its scroll bars fit inside.
+    void FitToCells(int maxWidth, int maxHeight);
+
     // Appends a row; tab characters separate the cells' texts.
     void AddItem(const std::string& item);
 
