@@ -1,7 +1,6 @@
 #include "platform/ui/Form.h"
 
 #include "platform/ui/Controls.h"
-#include "platform/ui/Grid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -299,10 +298,8 @@ void Control::deliverKey(int keyCode, int shift, int ascii, const QKeyEvent* ori
         owner_->pressEscape();
         return;
     }
-    if (dynamic_cast<Grid*>(this)) {
-        // Every key of a grid belongs to the grid; none reaches Qt.
+    if (takesEveryKey()) {
         defaultKeyDown(code, shift);
-        if (a != 0) defaultKeyPress(a);
         return;
     }
     if (platformKey(code, shift)) return;

@@ -90,10 +90,11 @@ public:
     QWidget* widget() const { return w_; }
 
 protected:
-    // Default handling of a key by the control itself (grids); other controls
-    // leave keys to their Qt widget.
+    // A control that takes every key itself (a grid) gets the keys no handler consumed
+    // in defaultKeyDown, and none of them reaches its Qt widget; other controls leave
+    // keys to their Qt widget.
+    virtual bool takesEveryKey() const { return false; }
     virtual void defaultKeyDown(int /*keyCode*/, int /*shift*/) {}
-    virtual void defaultKeyPress(int /*ascii*/) {}
     // A key the platform handles for this kind of control instead of Qt (true: done).
     virtual bool platformKey(int /*keyCode*/, int /*shift*/) { return false; }
     // Before and after the Qt widget handles a key: the control takes its new state.

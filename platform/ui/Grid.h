@@ -89,6 +89,7 @@ public:
     void refresh();
 
 protected:
+    bool takesEveryKey() const override { return true; }
     void defaultKeyDown(int keyCode, int shift) override;
 
 private:
