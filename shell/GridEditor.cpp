@@ -78,6 +78,12 @@ void GridEditor::tab(int step) {
 
 void GridEditor::KeyPress(int& keyAscii) {
     auto& s = S();
+    // Key-down has already moved on; the cell Tab lands on (the transportation
+    // corner among them) is not being typed into.
+    if (keyAscii == pf::vbKeyTab) {
+        keyAscii = 0;
+        return;
+    }
     switch (rules_.role(grid_)) {
         case CellRole::Heading:
             return;
@@ -87,7 +93,7 @@ void GridEditor::KeyPress(int& keyAscii) {
         case CellRole::Data:
             break;
     }
-    if (keyAscii == pf::vbKeyBack || keyAscii == pf::vbKeyReturn || keyAscii == pf::vbKeyTab) {
+    if (keyAscii == pf::vbKeyBack || keyAscii == pf::vbKeyReturn) {
         keyAscii = 0;  // the key-down handler has dealt with them
         return;
     }
