@@ -1,5 +1,8 @@
 #include "decision/frmDecisionProblem.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "shell/CellChecks.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
@@ -25,15 +28,28 @@ void headerLabel(pf::Label& l, const char* caption) {
     l.Visible(false);
 }
 
-// Where Tab goes from the last cell of each grid: on to the next grid laid out, and
-// from the last one back to the first payoff.
-void tabOnFrom(FrmDecisionProblem* w, int index) {
+// Tab from the last cell of a grid goes on to the first cell of the next grid laid
+// out, from the last one back to the payoffs; Shift+Tab from a grid's first cell goes
+// back to the last cell of the grid before.
+void tabPastEdge(FrmDecisionProblem* w, int index, int step) {
     const auto& d = qv::S().dec;
+    std::vector<int> order{0};
+    if (d.strStateProbsGiven == "YES") {
+        order.push_back(1);
+        if (d.strStrategyRequested == "YES") order.push_back(2);
+    }
+    // A grid off the round (indicator probabilities without state probabilities)
+    // leaves it at the payoffs.
     int next = 0;
-    if (index == 0 && d.strStateProbsGiven == "YES") next = 1;
-    if (index == 1 && d.strStrategyRequested == "YES") next = 2;
+    if (auto at = std::find(order.begin(), order.end(), index); at != order.end()) {
+        const auto count = static_cast<std::ptrdiff_t>(order.size());
+        next = order[static_cast<std::size_t>(((at - order.begin()) + step + count) % count)];
+    }
     qv::GridEditor& e = w->editor(next);
-    e.moveTo(next == 1 ? 0 : 1, 1);
+    if (step > 0)
+        e.moveTo(e.grid().FixedRows(), 1);
+    else
+        e.moveToLastCell();
     if (e.grid().canTakeFocus()) e.grid().SetFocus();
 }
 
@@ -49,7 +65,7 @@ qv::GridEditRules gridRules(FrmDecisionProblem* w, int index) {
         return result;
     };
     r.lastRowBeepSuppressible = false;
-    r.tabFromLastCell = [w, index] { tabOnFrom(w, index); };
+    r.tabPastEdge = [w, index](int step) { tabPastEdge(w, index, step); };
     return r;
 }
 }  // namespace

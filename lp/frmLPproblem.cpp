@@ -45,10 +45,14 @@ qv::GridEditRules gridRules(FrmLPproblem* w, int index) {
     r.check = [w, index] { return w->ValidateCell(index); };
     // Down and Enter in the last row always beep here.
     r.lastRowBeepSuppressible = false;
-    // Tab in a grid's last cell goes on in the other grid.
-    r.tabFromLastCell = [w, index] {
+    // Tab in a grid's last cell goes on in the other grid, Shift+Tab in its first
+    // goes back to the other grid's last cell.
+    r.tabPastEdge = [w, index](int step) {
         qv::GridEditor& other = w->editor(1 - index);
-        other.moveTo(1, 1);
+        if (step > 0)
+            other.moveTo(1, 1);
+        else
+            other.moveToLastCell();
         other.grid().SetFocus();
     };
     // A cell refused on a click stays current without taking the focus back.

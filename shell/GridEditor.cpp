@@ -29,6 +29,9 @@ void GridEditor::attach() {
     grid_.RowColChange = [this] { RowColChange(); };
     grid_.Click = [this] { Click(); };
     grid_.LostFocus = [this] { LostFocus(); };
+    // The focus coming from another control starts a new entry: no RowColChange
+    // tells that when it lands on the cell already current.
+    grid_.GotFocus = [] { S().blnTypingStarted = false; };
 }
 
 bool GridEditor::refused(int result) const { return result == CellChecks::kRejected; }
@@ -44,10 +47,43 @@ void GridEditor::moveTo(int row, int col) {
     grid_.SelStartCol(col);
     grid_.Row(row);
     grid_.SelStartRow(row);
+    S().blnTypingStarted = false;
+}
+
+void GridEditor::moveToLastCell() { moveTo(grid_.Rows() - 1, grid_.Cols() - 1); }
+
+// Tab goes one cell on in reading order, Shift+Tab one cell back; past the grid's
+// edge the rules say where.
+void GridEditor::tab(int step) {
+    const int row = grid_.Row(), col = grid_.Col();
+    const int lastRow = grid_.Rows() - 1, lastCol = grid_.Cols() - 1;
+    if (step > 0 && col < lastCol) {
+        grid_.Col(col + 1);
+        grid_.SelStartCol(col + 1);
+    } else if (step > 0 && row < lastRow) {
+        moveTo(row + 1, 1);
+    } else if (step < 0 && col > 1) {
+        grid_.Col(col - 1);
+        grid_.SelStartCol(col - 1);
+    } else if (step < 0 && row > grid_.FixedRows()) {
+        moveTo(row - 1, lastCol);
+    } else if (rules_.tabPastEdge) {
+        rules_.tabPastEdge(step);
+    } else if (step > 0) {
+        moveTo(grid_.FixedRows(), 1);
+    } else {
+        moveToLastCell();
+    }
 }
 
 void GridEditor::KeyPress(int& keyAscii) {
     auto& s = S();
+    // Key-down has already moved on; the cell Tab lands on (the transportation
+    // corner among them) is not being typed into.
+    if (keyAscii == pf::vbKeyTab) {
+        keyAscii = 0;
+        return;
+    }
     switch (rules_.role(grid_)) {
         case CellRole::Heading:
             return;
@@ -57,7 +93,7 @@ void GridEditor::KeyPress(int& keyAscii) {
         case CellRole::Data:
             break;
     }
-    if (keyAscii == pf::vbKeyBack || keyAscii == pf::vbKeyReturn || keyAscii == pf::vbKeyTab) {
+    if (keyAscii == pf::vbKeyBack || keyAscii == pf::vbKeyReturn) {
         keyAscii = 0;  // the key-down handler has dealt with them
         return;
     }
@@ -148,16 +184,7 @@ void GridEditor::KeyDown(int& keyCode, int shift) {
             }
             break;
         case pf::vbKeyTab:
-            if (col < lastCol) {
-                grid_.Col(col + 1);
-                grid_.SelStartCol(col + 1);
-            } else if (row < lastRow) {
-                moveTo(row + 1, 1);
-            } else if (rules_.tabFromLastCell) {
-                rules_.tabFromLastCell();
-            } else {
-                moveTo(grid_.FixedRows(), 1);
-            }
+            tab(shift & pf::vbShiftMask ? -1 : 1);
             keyCode = 0;
             break;
         default:

@@ -40,8 +40,9 @@ struct GridEditRules {
     int gridIndex = -1;
     // Forecasting's own Down keystroke silences the last-row beep (grid window only).
     bool lastRowBeepSuppressible = true;
-    // Tab in the grid's last cell; by default back to the first data cell of this grid.
-    std::function<void()> tabFromLastCell;
+    // Tab in the grid's last cell (step 1) or Shift+Tab in its first (step -1); by
+    // default round to this grid's first or last data cell.
+    std::function<void(int step)> tabPastEdge;
     // A cell refused on a click gets the focus back to the grid.
     bool refocusOnClickReject = true;
 };
@@ -64,14 +65,17 @@ public:
 
     // Checks the current cell and erases it when refused; true when accepted.
     bool checkCurrentCell();
-    // Makes (row, col) current and the start of the selection.
+    // Makes (row, col) current and the start of the selection; the next character
+    // typed replaces the cell, even when it was current already.
     void moveTo(int row, int col);
+    void moveToLastCell();
 
     pf::Grid& grid() { return grid_; }
     const GridEditRules& rules() const { return rules_; }
 
 private:
     bool refused(int result) const;
+    void tab(int step);
     pf::Grid& grid_;
     GridEditRules rules_;
 };
