@@ -35,6 +35,7 @@ Frmdecnopt::Frmdecnopt() : pf::Form("frmdecnopt", pf::FormKind::Dialog) {
 
     qv::dialogButton(cmdOK, "OK", 2040, 2460, 1455, 7);
     cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdOK.Default(true);  // Enter confirms the choice, as in any criterion dialog
     qv::dialogButton(cmdCancel, "Cancel", 3960, 2460, 1455, 8);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     Text1.TabIndex = 9;

@@ -70,6 +70,8 @@ FrmIP::FrmIP() : pf::Form("frmIP", pf::FormKind::Dialog) {
     lstBinary.Click = [this] { lstBinary_Click(); };
     lstGeneral.Click = [this] { lstGeneral_Click(); };
     CmdSolve.Click = [this] { CmdSolve_Click(); };
+    // Enter solves from any field; the lists pick with Space, so Enter is free there.
+    CmdSolve.Default(true);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
 }
 

@@ -44,6 +44,20 @@ std::string predecessorText(int i) {
     return s;
 }
 
+// Scrolls the grid as little as it takes to bring row r into view.
+void showRow(pf::Grid& g, int r) {
+    const int top = g.TopRow();
+    // The grid scrolled as far as it goes tells how many rows it shows at once.
+    g.TopRow(g.Rows() - 1);
+    const int shown = g.Rows() - g.TopRow();
+    if (r < top)
+        g.TopRow(r);
+    else if (r >= top + shown)
+        g.TopRow(r - shown + 1);
+    else
+        g.TopRow(top);
+}
+
 }  // namespace
 
 FrmPERT_CPM::FrmPERT_CPM() : pf::Form("frmPERT_CPM", pf::FormKind::Child) {
@@ -245,6 +259,8 @@ void FrmPERT_CPM::lstActivityName_Click() {
     lblActivityTime.Caption("Enter Activity Time of " + letter + ":");
     enableTimeFrame();
     lstPredecessor.Enabled(true);
+    // The chosen activity's row shows, also when the grid has no room for all of them.
+    showRow(gridDisplayEdit, c + 1);
     const bool oneTime = P().intTimeEstimateMode.num() == 1;
     const TimeBox modeBoxes[] = {TimeBox::Optimistic, TimeBox::Probable, TimeBox::Pessimistic};
     if (oneTime)

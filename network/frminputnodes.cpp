@@ -38,6 +38,7 @@ Frminputnodes::Frminputnodes() : pf::Form("frminputnodes", pf::FormKind::Dialog)
     }
     qv::dialogButton(cmdOK, "OK", 1680, 2040, 1335, 2);
     cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdOK.Default(true);  // the user types the nodes and presses Enter
     qv::dialogButton(cmdCancel, "Cancel", 3360, 2040, 1335, 3);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     Text1.TabIndex = 6;

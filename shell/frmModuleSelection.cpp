@@ -131,6 +131,7 @@ FrmModuleSelection::FrmModuleSelection() : pf::Form("frmModuleSelection", pf::Fo
     cmdOK.FontName("Century Gothic");
     cmdOK.TabIndex = 13;
     cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdOK.Default(true);  // Enter on a picked module opens it
     KeyDown = [this](int& k, int s) { Form_KeyDown(k, s); };
 }
 

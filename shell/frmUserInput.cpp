@@ -42,6 +42,7 @@ FrmUserInput::FrmUserInput() : pf::Form("frmUserInput", pf::FormKind::Dialog) {
     Label1.TabIndex = 6;
     qv::dialogButton(cmdOK, "OK", 1680, 2280, 1335, 4);
     cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdOK.Default(true);  // the user types the answer and presses Enter
     qv::dialogButton(cmdCancel, "Cancel", 3360, 2280, 1335, 5);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     lblCaption.TabIndex = 7;

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 
@@ -10,6 +13,35 @@
 #include "platform/ui/QtBridge.h"
 
 namespace pf {
+
+namespace {
+// Menus as on the desktop the program was made for: the keyboard can mark a disabled
+// item (so a letter shared with a disabled item still reaches the other one) and the
+// mark shows, pale, on a disabled item too. Enter on a disabled item runs nothing.
+class MenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_MenuItem && (option->state & State_Selected) && !(option->state & State_Enabled)) {
+            QColor mark = option->palette.color(QPalette::Active, QPalette::Highlight);
+            mark.setAlpha(70);
+            painter->fillRect(option->rect, mark);
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+// One style for every menu, kept for the life of the program: a widget does not own its style.
+void useMenuStyle(QMenu* menu) {
+    static QStyle* style = new MenuStyle;
+    menu->setStyle(style);
+}
+}  // namespace
 
 MenuItem::MenuItem(std::string name, int index, std::string caption)
     : name_(std::move(name)), index_(index), caption_(std::move(caption)) {}
@@ -78,6 +110,7 @@ void MenuItem::forgetQtTree() {
 void MenuItem::attachToBar(QMenuBar* bar) {
     bar_ = bar;
     menu_ = bar->addMenu(qs(caption_));
+    useMenuStyle(menu_);
     QObject::connect(menu_, &QMenu::aboutToShow, menu_, [this] {
         if (Opening) Opening();
     });
@@ -98,6 +131,7 @@ void MenuItem::rebuild() {
             item->action_ = menu_->addSeparator();
         } else if (item->hasSubmenu()) {
             item->menu_ = menu_->addMenu(qs(item->caption_));
+            useMenuStyle(item->menu_);
             QObject::connect(item->menu_, &QMenu::aboutToShow, item->menu_, [item] {
                 if (item->Opening) item->Opening();
             });

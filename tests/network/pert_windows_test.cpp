@@ -4,11 +4,13 @@
 // and a CPM file the module cannot show.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <filesystem>
@@ -569,6 +571,45 @@ TEST_F(PertWindowTest, PredecessorsPickedByArrowsAndSpace) {
     pressOnFocused(Qt::Key_Space, Qt::NoModifier, " ");
     EXPECT_EQ(grid().TextMatrix(5, 1), "A");
     EXPECT_EQ(P().intPredecessorCounts(3).num(), 0);  // C untouched
+}
+
+// A project longer than the grid: choosing an activity in the list with the keys
+// brings its row into view, scrolling no further than it takes.
+TEST_F(PertWindowTest, ChoosingAnActivityBringsItsRowIntoView) {
+    for (int mode : {1, 2}) {
+        SCOPED_TRACE(mode);
+        qvtest::resetProgram();
+        choosePert();
+        FrmPERT_CPM& w = layOut(25, mode);
+        pf::Grid& g = grid();
+        const int shown = static_cast<QAbstractScrollArea*>(g.widget())->verticalScrollBar()->pageStep();
+        ASSERT_LT(shown, 25) << "the grid shows every activity: nothing to scroll";
+        struct Step {
+            int key;
+            int index;  // the activity chosen, 0 for A
+            int top;    // the first activity row in view afterwards
+        } steps[] = {
+            {Qt::Key_End, 24, 26 - shown + 1},     // Y, the last row, at the bottom
+            {Qt::Key_Up, 23, 26 - shown + 1},      // X is in view already: no scroll
+            {Qt::Key_Home, 0, 2},                  // A at the top again
+            {Qt::Key_Down, 1, 2},
+            {Qt::Key_End, 24, 26 - shown + 1},
+        };
+        const int currentRow = g.Row();
+        w.lstActivityName.SetFocus();
+        for (const Step& st : steps) {
+            pressOnFocused(st.key);
+            EXPECT_EQ(w.lstActivityName.ListIndex(), st.index) << st.key;
+            EXPECT_EQ(P().intCurrentActivity, st.index + 1) << st.key;
+            EXPECT_EQ(g.TopRow(), st.top) << st.key;
+            const int row = st.index + 2;
+            EXPECT_GE(row, g.TopRow()) << st.key;
+            EXPECT_LT(row, g.TopRow() + shown) << st.key;
+        }
+        EXPECT_EQ(g.TextMatrix(26, 0), "       Y");
+        // The grid's own current cell is not moved by the choice.
+        EXPECT_EQ(g.Row(), currentRow);
+    }
 }
 
 // Pasted text is judged when the box is left, by the box's own check.
