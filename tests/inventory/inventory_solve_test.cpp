@@ -82,6 +82,46 @@ TEST_F(InventorySolveTest, SolveShowsThePolicyInsideItsFrame) {
     EXPECT_EQ(w.gridSolution.FontName(), "Courier");
 }
 
+// A model code outside 1 to 6 (a cancelled new problem leaves 0) solves nothing: the
+// results of the last solve are not shown again as a solution.
+TEST_F(InventorySolveTest, NoModelIsRefusedAndShowsNoStoredResults) {
+    for (int code : {0, 7}) {
+        SCOPED_TRACE(code);
+        pf::unloadAll();
+        pf::setHost(std::make_unique<CaptionHost>());
+        auto& host = static_cast<CaptionHost&>(pf::host());
+        frmMenu();
+        pf::Unload<FrmModuleSelection>();
+        pf::collectUnloaded();
+        qv::SharedState& s = invtest::eoqExample();
+        enter(s);
+        frmMenu().mnuSolutionSolve_Click();
+        pf::collectUnloaded();
+        ASSERT_TRUE(printItems());
+        // As Solve leaves it before it calls the solver: the last solution closed.
+        qv::unloadWindow("frmSolution");
+        pf::collectUnloaded();
+        ASSERT_FALSE(printItems());
+        host.captions.clear();
+        s.inv.intInventoryModel = code;
+        const qv::SharedState before = s;
+        pf::scriptedHost().transcript.clear();
+        pf::scriptedHost().expectMessage(pf::vbOK);
+        QVInvent::SolveInventoryModel();
+        pf::collectUnloaded();
+        EXPECT_EQ(pf::scriptedHost().transcript,
+                  std::vector<std::string>{
+                      "MSGBOX \"Data Input Error\" critical OK \"You Must Select an Inventory Model\" -> OK"});
+        EXPECT_FALSE(qv::loadedWindow("frmSolution"));
+        EXPECT_FALSE(printItems());
+        EXPECT_TRUE(host.captions.empty());
+        EXPECT_EQ(caption(), "Inventory Model:  Economic Order Quantity");
+        EXPECT_EQ(pf::focusedForm(), &frmMenu());
+        EXPECT_EQ(s.inv.intInventoryModel, code);
+        EXPECT_EQ(s.inv.dblOrderQuantity.num(), before.inv.dblOrderQuantity.num());
+    }
+}
+
 TEST_F(InventorySolveTest, RefusedInputsChangeNothing) {
     struct Case {
         const char* what;
