@@ -47,6 +47,7 @@ TEST(MainWindowLayout, StatusCaptionEndsTheClientArea) {
         }
         EXPECT_EQ(below, std::vector<std::string>{});
     }
+    pf::unloadAll();
 }
 
 }  // namespace
