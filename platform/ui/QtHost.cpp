@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -178,11 +179,49 @@ void prepareFileDialog(QFileDialog& d, const FileDialogRequest& r) {
 
 namespace {
 
+QString titleOrProgramName(const std::string& title) {
+    return qs(title.empty() ? std::string("The Quorvane") : title);
+}
+
+// A window manager draws the title beside its own icon and buttons: the box is made
+// wide enough for the whole title, and keeps its size.
+void fixToTitle(QDialog& d) {
+    int need = QFontMetrics(QApplication::font()).horizontalAdvance(d.windowTitle()) + 120;
+    if (QScreen* screen = d.screen()) need = std::min(need, screen->availableGeometry().width());
+    // The layout would otherwise set its own minimum and maximum again.
+    if (QLayout* l = d.layout()) l->setSizeConstraint(QLayout::SetNoConstraint);
+    d.setFixedSize(std::max(d.width(), need), d.height());
+}
+
+// Qt sizes a message box again each time it is shown; the title's room comes after.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+protected:
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e);
+        fixToTitle(*this);
+    }
+};
+
+class InputBox : public QInputDialog {
+public:
+    explicit InputBox(QWidget* parent)
+        : QInputDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                   Qt::MSWindowsFixedSizeDialogHint) {}
+protected:
+    void showEvent(QShowEvent* e) override {
+        QInputDialog::showEvent(e);
+        fixToTitle(*this);
+    }
+};
+
 class QtHost : public Host {
 public:
     int messageBox(const std::string& text, int style, const std::string& title) override {
-        QMessageBox box(activeParent());
-        box.setWindowTitle(qs(title.empty() ? std::string("The Quorvane") : title));
+        MessageBox box(activeParent());
+        box.setWindowTitle(titleOrProgramName(title));
         box.setText(qs(text));
         switch (style & 0x70) {
             case vbCritical: box.setIcon(QMessageBox::Critical); break;
@@ -216,10 +255,11 @@ public:
 
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override {
-        bool ok = false;
-        QString t = QInputDialog::getText(activeParent(), qs(title.empty() ? std::string("The Quorvane") : title),
-                                          qs(prompt), QLineEdit::Normal, qs(defaultText), &ok);
-        return ok ? ss(t) : std::string();
+        InputBox box(activeParent());
+        box.setWindowTitle(titleOrProgramName(title));
+        box.setLabelText(qs(prompt));
+        box.setTextValue(qs(defaultText));
+        return box.exec() == QDialog::Accepted ? ss(box.textValue()) : std::string();
     }
 
     std::optional<std::string> fileDialog(const FileDialogRequest& r) override {
