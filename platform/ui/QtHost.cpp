@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -183,24 +184,29 @@ QString titleOrProgramName(const std::string& title) {
     return qs(title.empty() ? std::string("The Quorvane") : title);
 }
 
-// A window manager draws the title beside its own icon and buttons: the box is made
-// wide enough for the whole title, and keeps its size.
-void fixToTitle(QDialog& d) {
+// A window manager draws the title beside its own icon and buttons: a box is at least
+// this wide.
+int titleRoom(const QDialog& d) {
     int need = QFontMetrics(QApplication::font()).horizontalAdvance(d.windowTitle()) + 120;
     if (QScreen* screen = d.screen()) need = std::min(need, screen->availableGeometry().width());
-    // The layout would otherwise set its own minimum and maximum again.
-    if (QLayout* l = d.layout()) l->setSizeConstraint(QLayout::SetNoConstraint);
-    d.setFixedSize(std::max(d.width(), need), d.height());
+    return need;
 }
 
-// Qt sizes a message box again each time it is shown; the title's room comes after.
+// Fixes an input box's size, wide enough for the whole title.
+void fixToTitle(QDialog& d) { d.setFixedSize(std::max(d.width(), titleRoom(d)), d.height()); }
+
+// Qt sizes a message box itself whenever it shows or its contents change, to the
+// minimum of its layout: the button row, which spans the box, asks for the title's room.
 class MessageBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
 protected:
     void showEvent(QShowEvent* e) override {
+        if (auto* buttons = findChild<QDialogButtonBox*>()) {
+            const QMargins m = layout() ? layout()->contentsMargins() : QMargins();
+            buttons->setMinimumWidth(titleRoom(*this) - m.left() - m.right());
+        }
         QMessageBox::showEvent(e);
-        fixToTitle(*this);
     }
 };
 
@@ -213,6 +219,8 @@ public:
 protected:
     void showEvent(QShowEvent* e) override {
         QInputDialog::showEvent(e);
+        // Its layout would set a minimum and maximum of its own again.
+        if (QLayout* l = layout()) l->setSizeConstraint(QLayout::SetNoConstraint);
         fixToTitle(*this);
     }
 };

@@ -40,6 +40,9 @@ void closeNextDialog(Seen& seen) {
     QTimer::singleShot(0, [&seen] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!d) return;
+        // What the dialog does once up (a layout request sizes a message box again).
+        QCoreApplication::sendPostedEvents();
+        QApplication::processEvents();
         seen.shown = d->isVisible();
         seen.title = d->windowTitle();
         if (auto* m = qobject_cast<QMessageBox*>(d)) {
