@@ -14,7 +14,9 @@
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
 #include "shell/frmSolution.h"
+#include "shell/frmStartup.h"
 #include "tests/inventory/core/inventory_test_support.h"
+#include "tests/ui_keys.h"
 #include "tests/ui_test_support.h"
 
 namespace {
@@ -120,6 +122,53 @@ TEST_F(InventorySolveTest, NoModelIsRefusedAndShowsNoStoredResults) {
         EXPECT_EQ(s.inv.intInventoryModel, code);
         EXPECT_EQ(s.inv.dblOrderQuantity.num(), before.inv.dblOrderQuantity.num());
     }
+}
+
+// The user's road to Solve without a model, with the keys as the keyboard sends them:
+// a solved problem, File New, a model picked and Enter, Esc on its form and Yes, Esc on
+// the model list that comes back. Solve then names the missing model.
+TEST_F(InventorySolveTest, ACancelledNewProblemLeavesNoModelToSolve) {
+    pf::unloadAll();
+    qv::startProgram();
+    frmStartup().cmdOK.userClick();
+    pf::collectUnloaded();
+    frmModuleSelection().optProblemType[8]->userClick();
+    frmModuleSelection().cmdOK.userClick();
+    pf::collectUnloaded();
+    qv::SharedState& s = invtest::eoqExample();
+    s.intCurrentModule = 8;
+    s.strProblemEntered = "YES";
+    qv::menuEvent(qv::MenuEvent::ModelFormSavedOrSolved);
+    frmMenu().mnuSolutionSolve_Click();
+    pf::collectUnloaded();
+    ASSERT_TRUE(qv::loadedWindow("frmSolution"));
+
+    auto& h = pf::scriptedHost();
+    h.expectMessage(pf::vbYes);  // Create New Problem
+    h.expectModal("frmuserlistinput", [](pf::Form&) {
+        qvtest::pressOnFocused(Qt::Key_Backtab, Qt::ShiftModifier);
+        qvtest::pressOnFocused(Qt::Key_Down);
+        qvtest::pressOnFocused(Qt::Key_Return);
+    });
+    h.expectModal("frmEOQ", [](pf::Form&) { qvtest::pressOnFocused(Qt::Key_Escape); });
+    h.expectMessage(pf::vbYes);  // Cancel Current Problem
+    h.expectModal("frmuserlistinput", [](pf::Form&) { qvtest::pressOnFocused(Qt::Key_Escape); });
+    frmMenu().mnuFileNew->Click();
+    pf::collectUnloaded();
+    ASSERT_TRUE(h.allAnswersUsed());
+    EXPECT_EQ(s.inv.intInventoryModel, 0);
+    ASSERT_TRUE(frmMenu().mnuSolution->Enabled());
+
+    h.transcript.clear();
+    h.expectMessage(pf::vbOK);
+    frmMenu().mnuSolutionSolve->Click();
+    pf::collectUnloaded();
+    EXPECT_EQ(h.transcript, std::vector<std::string>{
+                                "MSGBOX \"Data Input Error\" critical OK \"You Must Select an Inventory Model\" -> OK"});
+    EXPECT_FALSE(qv::loadedWindow("frmSolution"));
+    EXPECT_FALSE(frmMenu().mnuSolutionPrinttoPrinter->Enabled());
+    EXPECT_FALSE(frmMenu().mnuSolutionPrinttoText->Enabled());
+    s.strProblemEntered = "NO";
 }
 
 TEST_F(InventorySolveTest, RefusedInputsChangeNothing) {
