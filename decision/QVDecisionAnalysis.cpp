@@ -101,6 +101,8 @@ void BuildDecisionInputScreen() {
     widthsAndCentring(g0);
     // The caption is designed for 10 states: it spans the state columns.
     if (n < 10) f.lblgridcaption.Width(n * kCaptionWidthPerState);
+    for (std::size_t i = 0; i < 3; ++i)
+        f.Grid[i]->FitToCells(FrmDecisionProblem::kGridRoomWidth, FrmDecisionProblem::kGridRoomHeight[i]);
 
     g0.TextMatrix(0, 0, "Decisions");
     for (int i = 1; i <= m; ++i) g0.TextMatrix(i, 0, std::to_string(i));

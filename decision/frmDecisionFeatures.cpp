@@ -1,5 +1,7 @@
 #include "decision/frmDecisionFeatures.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
 
 #include "decision/core/DecisionSetup.h"
@@ -84,6 +86,7 @@ FrmDecisionFeatures::FrmDecisionFeatures() : pf::Form("frmDecisionFeatures", pf:
     Label1.Visible(false);
     txtIndicator.Visible(false);
     lblIndicator.Visible(false);
+    fitToShownRows();
 
     chkStateProbs.Click = [this] { chkStateProbs_Click(); };
     chkStrategy.Click = [this] { chkStrategy_Click(); };
@@ -115,12 +118,24 @@ void FrmDecisionFeatures::chkStateProbs_Click() {
     const bool outcomes = probs && chkStrategy.Value() == 1;
     txtIndicator.Visible(outcomes);
     lblIndicator.Visible(outcomes);
+    fitToShownRows();
 }
 
 void FrmDecisionFeatures::chkStrategy_Click() {
     const bool outcomes = chkStrategy.Value() == 1;
     txtIndicator.Visible(outcomes);
     lblIndicator.Visible(outcomes);
+    fitToShownRows();
+}
+
+void FrmDecisionFeatures::fitToShownRows() {
+    // The buttons stand under the lowest shown row as far as under the outcome row.
+    constexpr int kGapOverButtons = 345;
+    int lowest = 0;
+    for (const pf::Control* c : std::initializer_list<const pf::Control*>{
+             &lblNumStates, &chkStateProbs, &chkStrategy, &Label1, &lblIndicator})
+        if (c->Visible()) lowest = std::max(lowest, c->Top() + c->Height());
+    qv::closeUpBand(*this, cmdOK.Top() - (lowest + kGapOverButtons), {&cmdOK, &cmdCancel});
 }
 
 void FrmDecisionFeatures::txtNumAlternatives_GotFocus() { qv::selectAllText(txtNumAlternatives); }

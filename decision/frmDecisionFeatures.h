@@ -36,6 +36,8 @@ public:
     void cmdCancel_Click();
 
 private:
+    // The buttons and the dialog's lower edge follow the lowest shown row.
+    void fitToShownRows();
     // Judges and stores a box's count as the focus leaves it (an empty box is left alone).
     void leaveBox(pf::TextBox& box, QVDecisionAnalysis::CountBox kind);
     // A box refused its entry as the focus left it: the click that took the focus

@@ -86,7 +86,8 @@ FrmDecisionProblem::FrmDecisionProblem() : pf::Form("frmDecisionProblem", pf::Fo
     headerLabel(lblProb, "Enter State of Nature Probabilities:");
     Label1.Move(120, 4680, 6000, 285);
     headerLabel(Label1, "Sample Outcome Probabilities:");
-    lblInfo.Move(6240, 4560, 8900, 525);
+    // The note wraps inside the grids' room, not out to the window's edge.
+    lblInfo.Move(6240, 4560, kGridLeft + kGridRoomWidth - 6240, 525);
     qv::homeInfoLabel(lblInfo);
     lblInfo.Caption(
         "Enter conditional probabilities for each sample outcome given the state of nature.  "
@@ -98,9 +99,7 @@ FrmDecisionProblem::FrmDecisionProblem() : pf::Form("frmDecisionProblem", pf::Fo
         Grid[static_cast<std::size_t>(i)]->Visible(false);
         Grid[static_cast<std::size_t>(i)]->TabStop = false;
     }
-    Grid[0]->Move(120, 405, 14000, 3075);
-    Grid[1]->Move(120, 3885, 14000, 420);
-    Grid[2]->Move(120, 5205, 14000, 3075);
+    for (std::size_t i = 0; i < 3; ++i) Grid[i]->Move(kGridLeft, kGridTop[i], kGridRoomWidth, kGridRoomHeight[i]);
     for (int i = 0; i < 3; ++i) {
         auto& e = editors_[static_cast<std::size_t>(i)];
         e = std::make_unique<qv::GridEditor>(*Grid[static_cast<std::size_t>(i)], gridRules(this, i));

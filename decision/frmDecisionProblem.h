@@ -13,6 +13,13 @@ class FrmDecisionProblem : public pf::Form {
 public:
     FrmDecisionProblem();
     void Form_Load() override;
+
+    // The room each grid has, from its designed place; a grid is as large as its
+    // table within it.
+    static constexpr int kGridLeft = 120;
+    static constexpr int kGridRoomWidth = 14000;
+    static constexpr int kGridTop[3] = {405, 3885, 5205};
+    static constexpr int kGridRoomHeight[3] = {3075, 420, 3075};
     void Form_Unload(int& cancel) override;
 
     pf::Label txtLoadInfo{this, "txtLoadInfo"};

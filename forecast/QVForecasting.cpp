@@ -85,6 +85,7 @@ void BuildTimeSeriesGrid() {
     g.ColWidth(0, 1100);
     g.ColWidth(1, 1800);
     g.ColAlignment(1, 1);
+    qv::fitGridToWindow(g);
     g.TextMatrix(0, 0, "Period");
     g.TextMatrix(0, 1, "Time Series Value");
     for (int t = 1; t <= periods; ++t) {

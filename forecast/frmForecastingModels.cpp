@@ -73,7 +73,7 @@ FrmForecastingModels::FrmForecastingModels() : pf::Form("frmForecastingModels", 
         o->Click = [this, i] { Option1_Click(i); };
     }
 
-    Frame2.Move(240, 2640, 6015, 1215);
+    Frame2.Move(240, 2640, 6015, kValueFrameHeight);
     Frame2.Caption("");
     Frame2.BackColor(qv::kDialogGrey);
     Label1_0.Move(120, 240, 4695, 375);
@@ -98,6 +98,7 @@ FrmForecastingModels::FrmForecastingModels() : pf::Form("frmForecastingModels", 
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     Text1.TabIndex = 9;
     Picture1.TabIndex = 10;
+    fitValueFrame();
 }
 
 void FrmForecastingModels::Option1_Click(int index) {
@@ -115,6 +116,16 @@ void FrmForecastingModels::Option1_Click(int index) {
     if (second) Label1_2.Caption("Number of Periods to Forecast:");
     Label1_2.Visible(second);
     txtValue[1]->Visible(second);
+    fitValueFrame();
+}
+
+void FrmForecastingModels::fitValueFrame() {
+    // The frame ends under its last shown row with the margin it has under two rows.
+    const int rows = txtValue[1]->Visible() ? 2 : 1;
+    const int bottomMargin = kValueFrameHeight - (txtValue[1]->Top() + txtValue[1]->Height());
+    const int height = txtValue[static_cast<std::size_t>(rows - 1)]->Top() + txtValue[0]->Height() + bottomMargin;
+    qv::closeUpBand(*this, Frame2.Height() - height, {&CmdSolve, &cmdCancel});
+    Frame2.Height(height);
 }
 
 void FrmForecastingModels::txtValue_GotFocus(int index) {

@@ -29,6 +29,10 @@ public:
     void cmdCancel_Click();
 
 private:
+    // The frame of the method's values, as designed with both of its rows.
+    static constexpr int kValueFrameHeight = 1215;
+    // The values' frame ends under its last shown row; the buttons follow it.
+    void fitValueFrame();
     // Shows a refusal and hands the box back to the user with its text selected.
     void refuse(int box, const std::string& message);
 };

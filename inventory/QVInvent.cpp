@@ -23,6 +23,13 @@ namespace QVInvent {
 void SolveInventoryModel() {
     try {
         qv::SharedState& s = qv::S();
+        // Without a model there is nothing to solve: the stored results of an earlier
+        // model are no solution of this one.
+        if (s.inv.intInventoryModel < 1 || s.inv.intInventoryModel > 6) {
+            pf::MsgBox(qv::kNoInventoryModel, pf::vbCritical + pf::vbOKOnly, kDataInputError);
+            frmMenu().SetFocus();
+            return;
+        }
         // A value no form would accept is named before the solve begins: the message
         // never stands under "Solving Problem . . ." and the busy cursor.
         const std::string refused = CheckInventoryInputs(s);

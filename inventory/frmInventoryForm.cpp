@@ -1,5 +1,7 @@
 #include "inventory/frmInventoryForm.h"
 
+#include <vector>
+
 #include "inventory/QVInvent.h"
 #include "platform/core/Errors.h"
 #include "platform/core/Format.h"
@@ -181,15 +183,13 @@ void FrmInventoryForm::loadStoredHoldingCost() {
     if (QVInvent::StoredAsAmount(I)) {
         comboHoldingcostmethod->ListIndex(0);
         lblframe1->Caption(kAmountLabel);
-        lblframe2->Visible(false);
-        txtframe2->Visible(false);
+        showUnitCostRow(false);
         txtFrame1->Text(QVInvent::BoxText(I.dblHoldingCost));
     } else {
         comboHoldingcostmethod->ListIndex(1);
         lblframe1->Caption(kPercentLabel);
         lblframe2->Caption(kUnitCostLabel);
-        lblframe2->Visible(true);
-        txtframe2->Visible(true);
+        showUnitCostRow(true);
         txtFrame1->Text(QVInvent::BoxText(I.dblHoldingPercent));
         txtframe2->Text(QVInvent::BoxText(qv::S().varUnitCost));
     }
@@ -220,12 +220,10 @@ void FrmInventoryForm::comboHoldingcostmethod_Click() {
         I.intHoldingCostMethod = 1;
         lblframe1->Caption(kPercentLabel);
         lblframe2->Caption(kUnitCostLabel);
-        lblframe2->Visible(true);
-        txtframe2->Visible(true);
+        showUnitCostRow(true);
     } else {
         I.intHoldingCostMethod = 0;
-        lblframe2->Visible(false);
-        txtframe2->Visible(false);
+        showUnitCostRow(false);
         lblframe1->Caption(kAmountLabel);
     }
     txtFrame1->Text("");
@@ -241,6 +239,21 @@ void FrmInventoryForm::chkreorderpoint_Click() {
 }
 
 int FrmInventoryForm::leadTimeBand() const { return frameleadtime->Height() + 120; }
+
+void FrmInventoryForm::showUnitCostRow(bool shown) {
+    if (lblframe2->Visible() == shown) return;
+    lblframe2->Visible(shown);
+    txtframe2->Visible(shown);
+    // The frame ends under its last shown row; what lies below it follows. Controls
+    // inside frames stand far higher in their frame than this frame's lower edge.
+    const int band = txtframe2->Top() - txtFrame1->Top();
+    const int frameBottom = frameholdingcostmethod->Top() + frameholdingcostmethod->Height();
+    std::vector<pf::Control*> below;
+    for (pf::Control* c : controls())
+        if (c->Top() >= frameBottom) below.push_back(c);
+    frameholdingcostmethod->Height(frameholdingcostmethod->Height() + (shown ? band : -band));
+    qv::closeUpBand(*this, shown ? -band : band, below);
+}
 
 // ---------------------------------------------------------------- leaving a box
 

@@ -127,6 +127,9 @@ private:
     bool saveOrSolveChecks();
     // Twips the lead-time frame takes with the gap under it, closed up while it is hidden.
     int leadTimeBand() const;
+    // Shows or hides the unit-cost row of the holding-cost frame; the frame closes up
+    // under its first row when the row is hidden.
+    void showUnitCostRow(bool shown);
     int top_ = 0;
     int tab_ = 0;
     // A leave check refused its entry during the click now running.

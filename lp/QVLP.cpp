@@ -180,6 +180,10 @@ void BuildInputScreen() {
             f.lblcoeff.Width(n * 1225);
             f.lblObjFunction.Width(n * 1225);
         }
+        // The captions stand over the variables' columns; one column is narrower than
+        // the captions' own width, which stays, so they are centred over it.
+        for (pf::Label* caption : {&f.lblObjFunction, &f.lblcoeff})
+            caption->Left(n == 1 ? g0.Left() + headingWidth + 600 - caption->Width() / 2 : FrmLPproblem::kCaptionLeft);
 
         g0.TextMatrix(0, 0, "Variable Names:");
         g0.TextMatrix(1, 0, "Coefficients:");

@@ -89,13 +89,13 @@ FrmLPproblem::FrmLPproblem() : pf::Form("frmLPproblem", pf::FormKind::Child) {
     // The bars across the window carry the grid captions.
     Label2.Move(0, 1020, 15270, 285);
     barLabel(Label2);
-    lblObjFunction.Move(1670, 1020, 12250, 285);
+    lblObjFunction.Move(kCaptionLeft, 1020, 12250, 285);
     barLabel(lblObjFunction);
     lblObjFunction.Caption("Objective Function");
     lblObjFunction.Alignment(2);
     Label1.Move(0, 2220, 15270, 285);
     barLabel(Label1);
-    lblcoeff.Move(1670, 2220, 12250, 285);
+    lblcoeff.Move(kCaptionLeft, 2220, 12250, 285);
     barLabel(lblcoeff);
     lblcoeff.Caption("Constraints");
     lblcoeff.Alignment(2);

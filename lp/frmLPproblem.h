@@ -15,6 +15,9 @@ class FrmLPproblem : public pf::Form {
 public:
     FrmLPproblem();
     void Form_Load() override;
+
+    // Where the grid captions begin: over the first variable's column.
+    static constexpr int kCaptionLeft = 1670;
     void Form_Unload(int& cancel) override;
 
     pf::Label txtLoadInfo{this, "txtLoadInfo"};

@@ -63,13 +63,13 @@ void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double f
     }
 }
 
-void closeUpBand(pf::Form& dialog, int height, std::initializer_list<pf::Control*> below) {
+void closeUpBand(pf::Form& dialog, int height, const std::vector<pf::Control*>& below) {
     if (height == 0) return;
     for (pf::Control* c : below) c->Top(c->Top() - height);
     dialog.Height(dialog.Height() - height);
 }
 
-void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, std::initializer_list<pf::Control*> below) {
+void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, const std::vector<pf::Control*>& below) {
     if (frame.Visible() == shown) return;
     frame.Visible(shown);
     closeUpBand(dialog, shown ? -band : band, below);

@@ -1,6 +1,7 @@
 #pragma once
 #include <initializer_list>
 #include <string>
+#include <vector>
 // The one look of the program's modal dialogs: no title bar, light grey, a navy
 // header line in white Century Gothic across the top with a small icon at its left,
 // centred on the main window when shown. Every dialog calls this instead of repeating it.
@@ -34,11 +35,11 @@ void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double f
 // Closes up a blank band of `height` twips that hidden rows leave in a dialog: the
 // controls `below` it move up and the dialog ends as much higher. A negative height
 // opens the band again, for rows shown once more.
-void closeUpBand(pf::Form& dialog, int height, std::initializer_list<pf::Control*> below);
+void closeUpBand(pf::Form& dialog, int height, const std::vector<pf::Control*>& below);
 
 // Shows or hides a frame that has a band of its own in a dialog (`band` twips: its
 // height and the gap under it); hidden, the band is closed up over it as above.
-void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, std::initializer_list<pf::Control*> below);
+void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, const std::vector<pf::Control*>& below);
 
 // Selects a box's whole text, so that what the user types next replaces it.
 void selectAllText(pf::TextBox& box);

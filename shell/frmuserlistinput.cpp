@@ -74,7 +74,7 @@ void FrmUserListInput::lstModelSelection_KeyDown(int& keyCode, int /*shift*/) {
 void FrmUserListInput::cmdOK_Click() {
     qv::SharedState& s = qv::S();
     if (s.intCurrentModule == 8 && s.inv.intInventoryModel == 0) {
-        pf::MsgBox("You Must Select an Inventory Model", pf::vbCritical + pf::vbOKOnly, "Data Input Error");
+        pf::MsgBox(qv::kNoInventoryModel, pf::vbCritical + pf::vbOKOnly, "Data Input Error");
         return;
     }
     if (s.intCurrentModule == 9 && s.wl.intWaitingLineModel == 0) {

@@ -32,6 +32,8 @@ public:
 FrmUserListInput& frmuserlistinput();
 
 namespace qv {
+// The list's refusal of OK without an inventory model; the solver refuses the same way.
+inline constexpr const char* kNoInventoryModel = "You Must Select an Inventory Model";
 // Writes the heading and the entries (entry i stands for model code i + 1), shows the
 // list modally and tells whether it ended with OK.
 bool askModel(const std::string& heading, const std::vector<std::string>& models);

@@ -229,6 +229,42 @@ inline std::vector<std::string> blankBands(const pf::Form& form, int maxPx = 36)
     return out;
 }
 
+// Blank bands within a column: for every shown control, the stretch above it up to
+// the nearest shown control of the same container standing over any part of it,
+// when taller than `maxPx` ("name: N px blank above it"). Finds a row hidden on one
+// side while the other side (a column of buttons) still fills the band. Labels
+// without text or a background of their own show nothing and count as blank.
+inline std::vector<std::string> columnGaps(const pf::Form& form, int maxPx) {
+    using namespace layoutdetail;
+    std::vector<std::string> out;
+    QWidget* window = form.window();
+    if (!window) return out;
+    QApplication::processEvents();
+    auto showsSomething = [](const QWidget* w) {
+        auto* l = qobject_cast<const QLabel*>(w);
+        if (!l || !l->text().isEmpty()) return true;
+        const QWidget* p = l->parentWidget();
+        return l->autoFillBackground() && p &&
+               l->palette().color(l->backgroundRole()) != p->palette().color(p->backgroundRole());
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !shownIn(w, window) || !showsSomething(w) || !w->parentWidget()) continue;
+        const QRect g = w->geometry();
+        int above = -1;
+        for (QObject* o : w->parentWidget()->children()) {
+            auto* s = qobject_cast<QWidget*>(o);
+            if (!s || s == w || s->isWindow() || !shownIn(s, window) || !showsSomething(s)) continue;
+            const QRect sg = s->geometry();
+            // One reaching down beside it (a note under its row) leaves no gap.
+            if (sg.top() < g.top() && sg.right() >= g.left() && sg.left() <= g.right())
+                above = std::max(above, std::min(sg.bottom() + 1, g.top()));
+        }
+        if (above >= 0 && g.top() - above > maxPx)
+            out.push_back(nameOf(w, form) + ": " + std::to_string(g.top() - above) + " px blank above it");
+    }
+    return out;
+}
+
 // Every text of the window that comes nearer than `marginPx` to the window's left or
 // right edge.
 inline std::vector<std::string> textsOffMargin(const pf::Form& form, int marginPx) {

@@ -146,7 +146,10 @@ void FrmWLModel::Form_Load() {
         Label1.Caption("(In Units of Time Period)");
         Label1.Visible(true);
     }
-    if (model == 3) txt_WL[2]->Visible(false);
+    if (model == 3) {
+        lbl_WL[2]->Visible(false);
+        txt_WL[2]->Visible(false);
+    }
     if (model == 4) {
         chkECONAnal.Visible(false);
         frameECONAnal.Visible(false);
@@ -181,16 +184,18 @@ void FrmWLModel::Form_Load() {
 
 void FrmWLModel::fitToShownRows() {
     auto bottom = [](const pf::Control& c) { return c.Top() + c.Height(); };
-    std::vector<const pf::Control*> rows = {&Label1, &cmdCancel};
+    std::vector<const pf::Control*> rows = {&Label1};
     for (int i = 0; i < 4; ++i) rows.insert(rows.end(), {lbl_WL[i].get(), txt_WL[i].get()});
     int lowest = 0;
     for (const pf::Control* c : rows)
         if (c->Visible()) lowest = std::max(lowest, bottom(*c));
-    // The check box and the cost frame follow the last shown row, spaced as designed.
+    // The check box and the cost frame follow the last shown parameter row, spaced as
+    // designed; beside the buttons, where a row is hidden, the check box takes its place.
     chkECONAnal.Top(lowest + kRowGap);
     frameECONAnal.Top(bottom(chkECONAnal) + kFrameGap);
-    if (chkECONAnal.Visible()) lowest = bottom(chkECONAnal);
-    if (frameECONAnal.Visible()) lowest = bottom(frameECONAnal);
+    lowest = std::max(lowest, bottom(cmdCancel));
+    if (chkECONAnal.Visible()) lowest = std::max(lowest, bottom(chkECONAnal));
+    if (frameECONAnal.Visible()) lowest = std::max(lowest, bottom(frameECONAnal));
     Height(lowest + kBottomMargin);
 }
 

@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -178,11 +180,56 @@ void prepareFileDialog(QFileDialog& d, const FileDialogRequest& r) {
 
 namespace {
 
+QString titleOrProgramName(const std::string& title) {
+    return qs(title.empty() ? std::string("The Quorvane") : title);
+}
+
+// A window manager draws the title beside its own icon and buttons: a box is at least
+// this wide.
+int titleRoom(const QDialog& d) {
+    int need = QFontMetrics(QApplication::font()).horizontalAdvance(d.windowTitle()) + 120;
+    if (QScreen* screen = d.screen()) need = std::min(need, screen->availableGeometry().width());
+    return need;
+}
+
+// Fixes an input box's size, wide enough for the whole title.
+void fixToTitle(QDialog& d) { d.setFixedSize(std::max(d.width(), titleRoom(d)), d.height()); }
+
+// Qt sizes a message box itself whenever it shows or its contents change, to the
+// minimum of its layout: the button row, which spans the box, asks for the title's room.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+protected:
+    void showEvent(QShowEvent* e) override {
+        if (auto* buttons = findChild<QDialogButtonBox*>()) {
+            const QMargins m = layout() ? layout()->contentsMargins() : QMargins();
+            buttons->setMinimumWidth(titleRoom(*this) - m.left() - m.right());
+        }
+        QMessageBox::showEvent(e);
+    }
+};
+
+class InputBox : public QInputDialog {
+public:
+    explicit InputBox(QWidget* parent)
+        : QInputDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                   Qt::MSWindowsFixedSizeDialogHint) {}
+protected:
+    void showEvent(QShowEvent* e) override {
+        QInputDialog::showEvent(e);
+        // Its layout would set a minimum and maximum of its own again.
+        if (QLayout* l = layout()) l->setSizeConstraint(QLayout::SetNoConstraint);
+        fixToTitle(*this);
+    }
+};
+
 class QtHost : public Host {
 public:
     int messageBox(const std::string& text, int style, const std::string& title) override {
-        QMessageBox box(activeParent());
-        box.setWindowTitle(qs(title.empty() ? std::string("The Quorvane") : title));
+        MessageBox box(activeParent());
+        box.setWindowTitle(titleOrProgramName(title));
         box.setText(qs(text));
         switch (style & 0x70) {
             case vbCritical: box.setIcon(QMessageBox::Critical); break;
@@ -216,10 +263,11 @@ public:
 
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override {
-        bool ok = false;
-        QString t = QInputDialog::getText(activeParent(), qs(title.empty() ? std::string("The Quorvane") : title),
-                                          qs(prompt), QLineEdit::Normal, qs(defaultText), &ok);
-        return ok ? ss(t) : std::string();
+        InputBox box(activeParent());
+        box.setWindowTitle(titleOrProgramName(title));
+        box.setLabelText(qs(prompt));
+        box.setTextValue(qs(defaultText));
+        return box.exec() == QDialog::Accepted ? ss(box.textValue()) : std::string();
     }
 
     std::optional<std::string> fileDialog(const FileDialogRequest& r) override {

@@ -14,7 +14,9 @@
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
 #include "shell/frmSolution.h"
+#include "shell/frmStartup.h"
 #include "tests/inventory/core/inventory_test_support.h"
+#include "tests/ui_keys.h"
 #include "tests/ui_test_support.h"
 
 namespace {
@@ -80,6 +82,93 @@ TEST_F(InventorySolveTest, SolveShowsThePolicyInsideItsFrame) {
     ASSERT_EQ(w.lines().size(), 20u);
     EXPECT_EQ(w.lines()[3], "    OPTIMAL ORDER QUANTITY                       200.00");
     EXPECT_EQ(w.gridSolution.FontName(), "Courier");
+}
+
+// A model code outside 1 to 6 (a cancelled new problem leaves 0) solves nothing: the
+// results of the last solve are not shown again as a solution.
+TEST_F(InventorySolveTest, NoModelIsRefusedAndShowsNoStoredResults) {
+    for (int code : {0, 7}) {
+        SCOPED_TRACE(code);
+        pf::unloadAll();
+        pf::setHost(std::make_unique<CaptionHost>());
+        auto& host = static_cast<CaptionHost&>(pf::host());
+        frmMenu();
+        pf::Unload<FrmModuleSelection>();
+        pf::collectUnloaded();
+        qv::SharedState& s = invtest::eoqExample();
+        enter(s);
+        frmMenu().mnuSolutionSolve_Click();
+        pf::collectUnloaded();
+        ASSERT_TRUE(printItems());
+        // As Solve leaves it before it calls the solver: the last solution closed.
+        qv::unloadWindow("frmSolution");
+        pf::collectUnloaded();
+        ASSERT_FALSE(printItems());
+        host.captions.clear();
+        s.inv.intInventoryModel = code;
+        const qv::SharedState before = s;
+        pf::scriptedHost().transcript.clear();
+        pf::scriptedHost().expectMessage(pf::vbOK);
+        QVInvent::SolveInventoryModel();
+        pf::collectUnloaded();
+        EXPECT_EQ(pf::scriptedHost().transcript,
+                  std::vector<std::string>{
+                      "MSGBOX \"Data Input Error\" critical OK \"You Must Select an Inventory Model\" -> OK"});
+        EXPECT_FALSE(qv::loadedWindow("frmSolution"));
+        EXPECT_FALSE(printItems());
+        EXPECT_TRUE(host.captions.empty());
+        EXPECT_EQ(caption(), "Inventory Model:  Economic Order Quantity");
+        EXPECT_EQ(pf::focusedForm(), &frmMenu());
+        EXPECT_EQ(s.inv.intInventoryModel, code);
+        EXPECT_EQ(s.inv.dblOrderQuantity.num(), before.inv.dblOrderQuantity.num());
+    }
+}
+
+// The user's road to Solve without a model, with the keys as the keyboard sends them:
+// a solved problem, File New, a model picked and Enter, Esc on its form and Yes, Esc on
+// the model list that comes back. Solve then names the missing model.
+TEST_F(InventorySolveTest, ACancelledNewProblemLeavesNoModelToSolve) {
+    pf::unloadAll();
+    qv::startProgram();
+    frmStartup().cmdOK.userClick();
+    pf::collectUnloaded();
+    frmModuleSelection().optProblemType[8]->userClick();
+    frmModuleSelection().cmdOK.userClick();
+    pf::collectUnloaded();
+    qv::SharedState& s = invtest::eoqExample();
+    s.intCurrentModule = 8;
+    s.strProblemEntered = "YES";
+    qv::menuEvent(qv::MenuEvent::ModelFormSavedOrSolved);
+    frmMenu().mnuSolutionSolve_Click();
+    pf::collectUnloaded();
+    ASSERT_TRUE(qv::loadedWindow("frmSolution"));
+
+    auto& h = pf::scriptedHost();
+    h.expectMessage(pf::vbYes);  // Create New Problem
+    h.expectModal("frmuserlistinput", [](pf::Form&) {
+        qvtest::pressOnFocused(Qt::Key_Backtab, Qt::ShiftModifier);
+        qvtest::pressOnFocused(Qt::Key_Down);
+        qvtest::pressOnFocused(Qt::Key_Return);
+    });
+    h.expectModal("frmEOQ", [](pf::Form&) { qvtest::pressOnFocused(Qt::Key_Escape); });
+    h.expectMessage(pf::vbYes);  // Cancel Current Problem
+    h.expectModal("frmuserlistinput", [](pf::Form&) { qvtest::pressOnFocused(Qt::Key_Escape); });
+    frmMenu().mnuFileNew->Click();
+    pf::collectUnloaded();
+    ASSERT_TRUE(h.allAnswersUsed());
+    EXPECT_EQ(s.inv.intInventoryModel, 0);
+    ASSERT_TRUE(frmMenu().mnuSolution->Enabled());
+
+    h.transcript.clear();
+    h.expectMessage(pf::vbOK);
+    frmMenu().mnuSolutionSolve->Click();
+    pf::collectUnloaded();
+    EXPECT_EQ(h.transcript, std::vector<std::string>{
+                                "MSGBOX \"Data Input Error\" critical OK \"You Must Select an Inventory Model\" -> OK"});
+    EXPECT_FALSE(qv::loadedWindow("frmSolution"));
+    EXPECT_FALSE(frmMenu().mnuSolutionPrinttoPrinter->Enabled());
+    EXPECT_FALSE(frmMenu().mnuSolutionPrinttoText->Enabled());
+    s.strProblemEntered = "NO";
 }
 
 TEST_F(InventorySolveTest, RefusedInputsChangeNothing) {
