@@ -436,6 +436,8 @@ void Form::pressFor(Control* focused, Control& button) {
 // ---------------------------------------------------------------- Form
 
 namespace {
+void showFocusFrameOnActivation(QWidget* window, QEvent* e);
+
 class MainWindowWidget : public QMainWindow {
 public:
     explicit MainWindowWidget(Form* f) : form_(f) {}
@@ -445,6 +447,7 @@ protected:
         // would walk into any visible control, a covered window's included.
         if (e->type() == QEvent::KeyPress && form_->keyWithoutControl(*static_cast<QKeyEvent*>(e))) return true;
         const bool handled = QMainWindow::event(e);
+        showFocusFrameOnActivation(this, e);
         // Back from a dialog, another program or the task bar: the keyboard goes where
         // the main window's focus sends it.
         if (e->type() == QEvent::WindowActivate && focusedForm() == form_ && !focusedControl())
@@ -471,12 +474,25 @@ protected:
     }
 };
 
+// The style draws a focus frame only in a window whose focus the keyboard moved; the
+// platform's focus always counts as such, also once the window becomes active.
+void showFocusFrameOnActivation(QWidget* window, QEvent* e) {
+    if (e->type() != QEvent::WindowActivate) return;
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* f = window->focusWidget()) f->update();
+}
+
 class DialogWidget : public QDialog {
 public:
     explicit DialogWidget(Form* f) : form_(f) {
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     }
 protected:
+    bool event(QEvent* e) override {
+        const bool handled = QDialog::event(e);
+        showFocusFrameOnActivation(this, e);
+        return handled;
+    }
     void reject() override {
         // The window's close command; Esc never gets here, the platform answers it.
         form_->closeCommand();
