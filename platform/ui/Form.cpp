@@ -339,6 +339,8 @@ std::vector<Control*> Form::tabOrder() const {
     for (Control* c : controls_) {
         // A control inside a hidden or disabled frame is out of reach as well.
         QWidget* w = c->widget();
+        // An empty list offers nothing to choose: Tab passes it by.
+        if (auto* l = dynamic_cast<ListBox*>(c); l && l->ListCount() == 0) continue;
         if (c->TabStop && c->canTakeFocus() && w && w->isVisibleTo(canvas_) && w->isEnabledTo(canvas_))
             order.push_back(c);
     }
