@@ -109,8 +109,9 @@ protected:
         QListWidget::paintEvent(e);
         if (!hasFocus()) return;
         QPainter p(viewport());
-        p.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
         QListWidgetItem* current = currentItem();
+        const bool onSelection = current && current->isSelected();
+        p.setPen(QPen(palette().color(onSelection ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
         const QRect r = current ? visualItemRect(current) : viewport()->rect();
         p.drawRect(r.adjusted(1, 1, -2, -2));
     }
