@@ -428,11 +428,12 @@ void Form::pressEscape() {
 }
 
 void Form::pressFor(Control* focused, Control& button) {
+    const bool mine = focused && focused != &button && &focused->owner() == this;
     button.userClick();
     // A message the button showed has been answered: the user goes on where they were.
-    const bool stillMine = focused && &focused->owner() == this;
-    if (stillMine && focused != &button && visible_ && focusedControl() == &button && focused->canTakeFocus())
-        setFocusTo(focused, this);
+    if (!mine || !visible_ || focusedControl() != &button) return;
+    if (std::find(controls_.begin(), controls_.end(), focused) == controls_.end()) return;
+    if (focused->canTakeFocus()) setFocusTo(focused, this);
 }
 
 // ---------------------------------------------------------------- Form
@@ -656,13 +657,13 @@ bool isInputGrid(Control* c) {
 // Where the keyboard goes in a child window the main window hands it to: the control of
 // it that has the focus already, else its grid (at its current cell) or first field.
 Control* fieldToFocus(Form& child, bool gridFirst) {
+    Control* focused = focusedControl();
+    if (focused && &focused->owner() == &child && (isInputGrid(focused) || (focused->TabStop && focused->canTakeFocus())))
+        return focused;
     std::vector<Control*> fields = child.tabStops(nullptr);
     for (Control* c : child.controls())
         if (isInputGrid(c) && std::find(fields.begin(), fields.end(), c) == fields.end()) fields.push_back(c);
     std::stable_sort(fields.begin(), fields.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
-    Control* focused = focusedControl();
-    if (focused && &focused->owner() == &child && (isInputGrid(focused) || (focused->TabStop && focused->canTakeFocus())))
-        return focused;
     if (fields.empty()) return nullptr;
     if (gridFirst) {
         for (Control* c : fields)
@@ -716,12 +717,6 @@ bool Form::keyWithoutControl(const QKeyEvent& e) {
         if (Control* field = fieldToFocus(*front, false)) focusFromMainWindow(*this, field);
     }
     return true;
-}
-
-void Form::Activate() {
-    if (!window_) return;
-    window_->activateWindow();
-    if (Control* c = focusedControl(); c && c->widget()) c->widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void Form::closeCommand() {

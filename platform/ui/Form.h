@@ -191,9 +191,6 @@ public:
     // grid at the current cell or else its first field, with no LostFocus; it stays
     // with the main window itself while a window that never keeps the focus is in front.
     void SetFocus();
-    // Makes the window the active one while the control with the keyboard focus keeps
-    // it (no LostFocus): a child window's grid stays where typing goes.
-    void Activate();
     // Repaints the window now.
     void Refresh();
 
