@@ -168,6 +168,7 @@ TEST_F(MainWindowKeysTest, KeysUnderTheSolutionChangeNoProblemInAnyModule) {
             key(Qt::Key_Delete);
         }
         EXPECT_TRUE(h().transcript.empty()) << (h().transcript.empty() ? "" : h().transcript.front());
+        EXPECT_EQ(keyTarget(), frmMenu().window());  // every key reached the main window itself
         EXPECT_EQ(pf::focusedControl(), nullptr);
         EXPECT_EQ(pf::focusedForm(), &frmMenu());
         EXPECT_TRUE(frmSolution().Visible());
