@@ -16,9 +16,10 @@ FrmLPFeatures& frmLPFeatures() { return pf::instance<FrmLPFeatures>(); }
 
 namespace {
 
-void refuse(pf::TextBox* box, const char* text) {
+// The message, then the focus back on the entry it is about.
+void refuse(pf::Control* field, const char* text) {
     pf::MsgBox(text, pf::vbCritical + pf::vbOKOnly, "Data Input Error");
-    if (box && box->canTakeFocus()) box->SetFocus();
+    if (field && field->canTakeFocus()) field->SetFocus();
 }
 
 }  // namespace
@@ -108,7 +109,7 @@ void FrmLPFeatures::cmdOK_Click() {
         return refuse(&txtVariables, "You may only solve a problem with a maximum of 100 variables.");
     if (n < 1) return refuse(&txtVariables, "You may only solve a problem with a minimum of 1 variable.");
     s.lp.intVariableCount = static_cast<int>(n);
-    if (!optMaximize.Value() && !optMinimize.Value()) return refuse(nullptr, "An optimization type must be selected.");
+    if (!optMaximize.Value() && !optMinimize.Value()) return refuse(&optMaximize, "An optimization type must be selected.");
     s.lp.intOptimizationType = optMaximize.Value() ? 0 : 1;
     s.blnDialogCancelled = false;
     pf::Unload(*this);

@@ -110,6 +110,8 @@ void deleteTimePeriods() {
 void displayEditOverSolution() {
     qv::hideWindow("frmSolution");
     qv::menuEvent(qv::MenuEvent::DisplayEditChosen);
+    // The input window is in front again: the keyboard goes to it.
+    frmMenu().SetFocus();
 }
 
 // The report procedures of the current module, in their order, to one destination.
@@ -152,6 +154,17 @@ void FrmMenu::StartNewProblem() {
     if (mod != 7 && !S.blnDialogCancelled) S.blnNewProblem = false;
 }
 
+namespace {
+// After a file command the keyboard is back in the input window in front, where the
+// user was; a model input form that saved keeps it.
+struct BackToInputWindow {
+    ~BackToInputWindow() {
+        pf::Form* f = pf::focusedForm();
+        if (!f || f->kind() != pf::FormKind::Dialog) frmMenu().SetFocus();
+    }
+};
+}  // namespace
+
 void FrmMenu::mnuFileNew_Click() {
     try {
         qv::tolerateLoaded([] { hideLoadInfo(); });
@@ -170,6 +183,7 @@ void FrmMenu::mnuFileNew_Click() {
 
 void FrmMenu::mnuFileOpen_Click() {
     qv::SharedState& S = St();
+    BackToInputWindow refocus;
     try {
         qv::tolerateLoaded([] { hideLoadInfo(); });
         if (S.strProblemEntered == "YES") {
@@ -216,6 +230,7 @@ void FrmMenu::mnuFileChangeModules_Click() {
 void FrmMenu::mnuFileSave_Click() {
     qv::SharedState& S = St();
     const std::string entryCaption = lblmoduleindicator.Caption();
+    BackToInputWindow refocus;
     try {
         if (!CheckProblemData()) return;
         if (S.intCurrentModule == 1 || S.intCurrentModule == 4) run(qv::currentModule().storeInputScreen);
@@ -258,9 +273,9 @@ void FrmMenu::mnudispeditsubs_Click(int index) {
                                                           &p.deleteVariable, &p.changeOptimizationType};
                     qv::tolerateLoaded([&] { run(*ops[index - 3]); });
                 }
-                // The main window becomes active; the keyboard focus stays in the cell
-                // the operation left it in, so typing goes straight into the grid.
-                Activate();
+                // The main window becomes active; the keyboard focus goes to the grid
+                // at the cell the operation left current, so typing goes straight in.
+                SetFocus();
                 break;
             }
             case 2: case 3: case 5: case 6: case 10: case 12:

@@ -91,6 +91,8 @@ int qtKeyFor(int keyCode, int ascii) {
 }
 }  // namespace
 
+bool keyBeingPassedOn() { return passingOn > 0; }
+
 void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEvent* original) {
     if (!w) return;
     ++passingOn;
@@ -121,6 +123,14 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             if (passingOn) return false;
             auto* ke = static_cast<QKeyEvent*>(event);
+            // A control under a window that never keeps the focus is out of sight: the
+            // key is the main window's.
+            Form* front = frontChildWindow();
+            if (front && front->ScrolledFromMainWindow && &ctl->owner() != front &&
+                ctl->owner().kind() == FormKind::Child) {
+                keyToMainWindow(*ke);
+                return true;
+            }
             TranslatedKey k = translateKey(ke->key(), ke->modifiers(), ke->text());
             ctl->deliverKey(k.keyCode, k.shift, k.ascii, ke);
             return true;

@@ -31,5 +31,8 @@ TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text);
 // keyboard (`original`) is passed on as it came unless its character was changed;
 // a simulated one is pressed and released.
 void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEvent* original);
+// True while a key is being handed to a control's widget: one that comes up to its
+// window from there was left by that widget.
+bool keyBeingPassedOn();
 
 }  // namespace pf

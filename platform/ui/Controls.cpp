@@ -98,6 +98,33 @@ protected:
     }
 };
 
+// A list that marks the focus with a dotted frame: around its current entry, or inside
+// its border when it has none (an empty list). The style shows which entries are
+// selected, not where the keyboard is.
+class ListWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QListWidget::paintEvent(e);
+        if (!hasFocus()) return;
+        QPainter p(viewport());
+        QListWidgetItem* current = currentItem();
+        const bool onSelection = current && current->isSelected();
+        p.setPen(QPen(palette().color(onSelection ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
+        const QRect r = current ? visualItemRect(current) : viewport()->rect();
+        p.drawRect(r.adjusted(1, 1, -2, -2));
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QListWidget::focusInEvent(e);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QListWidget::focusOutEvent(e);
+        viewport()->update();
+    }
+};
+
 class PictureWidget : public QWidget {
 public:
     using QWidget::QWidget;
@@ -498,7 +525,7 @@ void CheckBox::userClick() {
 
 ListBox::ListBox(Form* owner, std::string name, int index, Control* container, int multiSelect)
     : Control(owner, std::move(name), index), multiSelect_(multiSelect) {
-    auto* l = new QListWidget(parentWidget(owner, container));
+    auto* l = new ListWidget(parentWidget(owner, container));
     l->setSelectionMode(multiSelect ? QAbstractItemView::MultiSelection
                                     : QAbstractItemView::SingleSelection);
     attach(l);

@@ -1,6 +1,7 @@
 #include "platform/ui/Form.h"
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -141,6 +142,23 @@ void unloadAll() {
 
 Control* focusedControl() { return reg().focused; }
 Form* focusedForm() { return reg().focusedForm; }
+
+Form* frontChildWindow() {
+    Form* main = mainForm();
+    if (!main || !main->canvas()) return nullptr;
+    // The canvas keeps its children in stacking order, the top one last.
+    const auto& stack = main->canvas()->children();
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        for (auto& [t, f] : reg().forms)
+            if (f->kind() == FormKind::Child && f->Visible() && f->window() == *it) return f.get();
+    }
+    return nullptr;
+}
+
+bool keyToMainWindow(const QKeyEvent& e) {
+    Form* main = mainForm();
+    return main && main->keyWithoutControl(e);
+}
 
 void setFocusTo(Control* c, Form* f) {
     auto& r = reg();
@@ -321,6 +339,8 @@ std::vector<Control*> Form::tabOrder() const {
     for (Control* c : controls_) {
         // A control inside a hidden or disabled frame is out of reach as well.
         QWidget* w = c->widget();
+        // An empty list offers nothing to choose: Tab passes it by.
+        if (auto* l = dynamic_cast<ListBox*>(c); l && l->ListCount() == 0) continue;
         if (c->TabStop && c->canTakeFocus() && w && w->isVisibleTo(canvas_) && w->isEnabledTo(canvas_))
             order.push_back(c);
     }
@@ -390,25 +410,53 @@ void Form::pressEnter(Control* focused) {
         b->userClick();
         return;
     }
-    if (CommandButton* b = buttonWithRole(*this, false)) b->userClick();
+    if (CommandButton* b = buttonWithRole(*this, false)) pressFor(focused, *b);
 }
 
 void Form::pressEscape() {
+    Control* focused = focusedControl();
     if (CommandButton* b = buttonWithRole(*this, true)) {
-        b->userClick();
+        pressFor(focused, *b);
         return;
     }
     if (kind_ != FormKind::Dialog || !EscClosesDialog) return;
-    closeCommand();
+    if (CloseCommand) {
+        CloseCommand();
+        return;
+    }
+    if (Control* c = control("cmdCancel"); c && c->Visible() && c->Enabled()) pressFor(focused, *c);
+}
+
+void Form::pressFor(Control* focused, Control& button) {
+    const bool mine = focused && focused != &button && &focused->owner() == this;
+    button.userClick();
+    // A message the button showed has been answered: the user goes on where they were.
+    if (!mine || !visible_ || focusedControl() != &button) return;
+    if (std::find(controls_.begin(), controls_.end(), focused) == controls_.end()) return;
+    if (focused->canTakeFocus()) setFocusTo(focused, this);
 }
 
 // ---------------------------------------------------------------- Form
 
 namespace {
+void showFocusFrameOnActivation(QWidget* window, QEvent* e);
+
 class MainWindowWidget : public QMainWindow {
 public:
     explicit MainWindowWidget(Form* f) : form_(f) {}
 protected:
+    bool event(QEvent* e) override {
+        // Keys that reach the main window itself are the platform's: Qt's own Tab
+        // would walk into any visible control, a covered window's included.
+        if (e->type() == QEvent::KeyPress && form_->keyWithoutControl(*static_cast<QKeyEvent*>(e))) return true;
+        const bool handled = QMainWindow::event(e);
+        showFocusFrameOnActivation(this, e);
+        // Back from a dialog, another program or the task bar: the keyboard goes where
+        // the main window's focus sends it.
+        if (e->type() == QEvent::WindowActivate && focusedForm() == form_ && !focusedControl())
+            form_->SetFocus();
+        return handled;
+    }
     void closeEvent(QCloseEvent* e) override {
         // Closing the main window ends the program, as File Exit does.
         e->accept();
@@ -418,12 +466,36 @@ private:
     Form* form_;
 };
 
+// A child window itself never takes a key: what reaches it is the main window's.
+class ChildWindowWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && keyToMainWindow(*static_cast<QKeyEvent*>(e))) return true;
+        return QWidget::event(e);
+    }
+};
+
+// The style draws a focus frame only in a window whose focus the keyboard moved; the
+// platform's focus always counts as such, also once the window becomes active.
+void showFocusFrameOnActivation(QWidget* window, QEvent* e) {
+    if (e->type() != QEvent::WindowActivate) return;
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* f = window->focusWidget()) f->update();
+}
+
 class DialogWidget : public QDialog {
 public:
     explicit DialogWidget(Form* f) : form_(f) {
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     }
 protected:
+    bool event(QEvent* e) override {
+        const bool handled = QDialog::event(e);
+        showFocusFrameOnActivation(this, e);
+        return handled;
+    }
     void reject() override {
         // The window's close command; Esc never gets here, the platform answers it.
         form_->closeCommand();
@@ -446,7 +518,7 @@ Form::Form(std::string name, FormKind kind)
         }
         case FormKind::Child: {
             Form* main = mainForm();
-            window_ = new QWidget(main ? main->canvas() : nullptr);
+            window_ = new ChildWindowWidget(main ? main->canvas() : nullptr);
             if (!main) window_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
             canvas_ = window_;
             canvas_->setAutoFillBackground(true);
@@ -573,14 +645,78 @@ void Form::Refresh() {
     if (window_) window_->repaint();
 }
 
+namespace {
+// A grid that takes typing, in the tab order or not (a grid may move on by Tab itself).
+bool isInputGrid(Control* c) {
+    auto* g = dynamic_cast<Grid*>(c);
+    QWidget* w = c->widget();
+    return g && !g->DisplayOnly() && g->canTakeFocus() && w && w->isVisibleTo(c->owner().canvas()) &&
+           w->isEnabledTo(c->owner().canvas());
+}
+
+// Where the keyboard goes in a child window the main window hands it to: the control of
+// it that has the focus already, else its grid (at its current cell) or first field.
+Control* fieldToFocus(Form& child, bool gridFirst) {
+    Control* focused = focusedControl();
+    if (focused && &focused->owner() == &child && (isInputGrid(focused) || (focused->TabStop && focused->canTakeFocus())))
+        return focused;
+    std::vector<Control*> fields = child.tabStops(nullptr);
+    for (Control* c : child.controls())
+        if (isInputGrid(c) && std::find(fields.begin(), fields.end(), c) == fields.end()) fields.push_back(c);
+    std::stable_sort(fields.begin(), fields.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
+    if (fields.empty()) return nullptr;
+    if (gridFirst) {
+        for (Control* c : fields)
+            if (isInputGrid(c)) return c;
+    }
+    return fields.front();
+}
+
+// The main window becomes active with the keyboard in `field`. The focus comes from the
+// main window or a window gone, so the control that had it gets no LostFocus.
+void focusFromMainWindow(Form& main, Control* field) {
+    if (main.window()) main.window()->activateWindow();
+    if (field == focusedControl()) {
+        if (field->widget()) field->widget()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    reg().focused = nullptr;
+    setFocusTo(field, &field->owner());
+}
+}  // namespace
+
 void Form::SetFocus() {
+    if (kind_ == FormKind::Main) {
+        Form* front = frontChildWindow();
+        if (front && !front->ScrolledFromMainWindow) {
+            if (Control* field = fieldToFocus(*front, true)) {
+                focusFromMainWindow(*this, field);
+                return;
+            }
+        }
+    }
     setFocusTo(nullptr, this);
 }
 
-void Form::Activate() {
-    if (!window_) return;
-    window_->activateWindow();
-    if (Control* c = focusedControl(); c && c->widget()) c->widget()->setFocus(Qt::OtherFocusReason);
+bool Form::keyWithoutControl(const QKeyEvent& e) {
+    // A key that a control's widget left unhandled came up from that control.
+    if (keyBeingPassedOn()) return false;
+    const TranslatedKey k = translateKey(e.key(), e.modifiers(), e.text());
+    // Alt and what is held with it belong to the menu bar; lone modifiers to nobody.
+    if ((k.shift & vbAltMask) || k.keyCode == vbKeyShift || k.keyCode == vbKeyControl || k.keyCode == vbKeyMenu)
+        return false;
+    Form* front = frontChildWindow();
+    if (!front) return true;
+    if (Grid* reader = front->ScrolledFromMainWindow) {
+        reader->scrollView(k.keyCode, k.shift);
+        return true;
+    }
+    // Tab and Shift+Tab enter the window in front at its first field; nothing else
+    // reaches a control the user has not gone to.
+    if (k.keyCode == vbKeyTab && !(k.shift & vbCtrlMask)) {
+        if (Control* field = fieldToFocus(*front, false)) focusFromMainWindow(*this, field);
+    }
+    return true;
 }
 
 void Form::closeCommand() {

@@ -18,6 +18,7 @@ class ControlFilter;
 
 class Form;
 class Control;
+class Grid;
 
 // A place the focus was: a control, or a window with no control focused.
 struct FocusMark {
@@ -151,6 +152,10 @@ public:
     bool EnterPressesFocusedButton = true;
     // Esc in a dialog with no Cancel button runs its close command.
     bool EscClosesDialog = true;
+    // A child window that never keeps the keyboard focus (the solution window): while
+    // it is in front the main window keeps the keys, Tab reaches no window behind it,
+    // and the scrolling keys move this grid's view.
+    Grid* ScrolledFromMainWindow = nullptr;
 
     // The controls Tab visits, in tab order: TabStop, visible and enabled ones
     // that can hold the focus.
@@ -167,9 +172,14 @@ public:
     void closeCommand();
     // Gives the first control in tab order the focus unless one of this window's has it.
     void focusFirstControl();
+    // A key that reached the window itself, no control having the focus (true: taken).
+    bool keyWithoutControl(const QKeyEvent& e);
 
 private:
     void runModalKeepingFocus();
+    // Runs a button pressed by Enter or Esc from another field; the user stays in that
+    // field unless the button's handler moved the focus or closed the window.
+    void pressFor(Control* focused, Control& button);
 
 public:
 
@@ -177,10 +187,10 @@ public:
     void Hide();
     bool Visible() const { return visible_; }
     bool isModalRunning() const { return modalRunning_; }
+    // The main window: activated; the keyboard goes to the child window in front, to its
+    // grid at the current cell or else its first field, with no LostFocus; it stays
+    // with the main window itself while a window that never keeps the focus is in front.
     void SetFocus();
-    // Makes the window the active one while the control with the keyboard focus keeps
-    // it (no LostFocus): a child window's grid stays where typing goes.
-    void Activate();
     // Repaints the window now.
     void Refresh();
 
@@ -269,6 +279,10 @@ void discardAll();
 // ---- focus ----
 Control* focusedControl();
 Form* focusedForm();
+// The child window shown on top inside the main window, if any.
+Form* frontChildWindow();
+// A key for the main window as it arrives with no control focused (true: taken).
+bool keyToMainWindow(const QKeyEvent& e);
 // Moves the focus: the control that had it gets LostFocus, the new one GotFocus.
 void setFocusTo(Control* c, Form* f);
 void schedulePendingKeys();

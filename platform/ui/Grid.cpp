@@ -585,6 +585,31 @@ void Grid::userClickCell(int r, int c) {
     if (Click) Click();
 }
 
+bool Grid::scrollView(int keyCode, int shift) {
+    if (!w_) return false;
+    GridWidget* g = gw(w_);
+    g->layout();
+    QScrollBar* down = g->verticalScrollBar();
+    QScrollBar* across = g->horizontalScrollBar();
+    switch (keyCode) {
+        case vbKeyUp: down->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+        case vbKeyDown: down->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+        case vbKeyPageUp: down->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+        case vbKeyPageDown: down->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+        case vbKeyLeft: across->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+        case vbKeyRight: across->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+        case vbKeyHome:
+        case vbKeyEnd:
+            down->triggerAction(keyCode == vbKeyHome ? QAbstractSlider::SliderToMinimum
+                                                     : QAbstractSlider::SliderToMaximum);
+            if (shift & vbCtrlMask) across->triggerAction(QAbstractSlider::SliderToMinimum);
+            break;
+        default: return false;
+    }
+    g->topRow = down->value();
+    return true;
+}
+
 void Grid::defaultKeyDown(int keyCode, int /*shift*/) {
     int r = row_, c = col_;
     switch (keyCode) {

@@ -88,6 +88,12 @@ public:
     // Repaints; the current cell is brought into view.
     void refresh();
 
+    // A scrolling key read as the scroll bars read it: the view moves, the current cell
+    // stays. Up, Down, Page Up and Page Down by a line or a page, Home and End to the
+    // first and last line (with Ctrl also to the lines' left end), Left and Right along
+    // lines wider than the grid. False for any other key.
+    bool scrollView(int keyCode, int shift);
+
 protected:
     bool takesEveryKey() const override { return true; }
     void defaultKeyDown(int keyCode, int shift) override;

@@ -197,7 +197,8 @@ TEST_F(DecisionSolveTest, CancelAfterASolveLeavesEmptyTablesAndTheSingleResults)
         EXPECT_FALSE(pf::isLoaded<FrmSolution>());
         EXPECT_FALSE(printItemsOn());
         EXPECT_EQ(frmMenu().lblmoduleindicator.Caption(), "Decision Analysis Module");
-        EXPECT_EQ(pf::focusedForm(), &frmMenu());
+        // The main window has the focus, the keyboard the input window in front.
+        EXPECT_EQ(pf::focusedForm(), &frmDecisionProblem());
         // No cursor change, no caption: only the dialog.
         EXPECT_EQ(h().transcript, (std::vector<std::string>{"MODAL " + form, "END MODAL " + form}));
     }

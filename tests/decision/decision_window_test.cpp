@@ -105,7 +105,7 @@ TEST_F(DecisionWindowTest, NewProblemLaysOutTheGridsTheFlagsAsk) {
     EXPECT_EQ(frmDecisionProblem().lblgridcaption.Width(), designed);
 }
 
-TEST_F(DecisionWindowTest, AnOpenedProblemShowsItsStoredValuesAndLeavesTheFocusOnTheMainWindow) {
+TEST_F(DecisionWindowTest, AnOpenedProblemShowsItsStoredValuesWithTheKeyboardInItsFirstGrid) {
     QVDecisionAnalysis::ResetDecisionProblem();
     auto& d = qv::S().dec;
     d.dblPayoffTable(1, 1) = 2.5;
@@ -121,8 +121,8 @@ TEST_F(DecisionWindowTest, AnOpenedProblemShowsItsStoredValuesAndLeavesTheFocusO
     EXPECT_EQ(grid(1).TextMatrix(0, 1), "0.25");
     EXPECT_EQ(grid(1).TextMatrix(0, 2), "");
     EXPECT_EQ(grid(2).TextMatrix(2, 2), "0.1");
-    EXPECT_EQ(pf::focusedControl(), nullptr);
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    // The main window has the focus; the keyboard goes to the payoff grid.
+    EXPECT_EQ(pf::focusedControl(), &grid(0));
 }
 
 struct KeyCase {
@@ -312,23 +312,26 @@ TEST_F(DecisionWindowTest, FocusLossChecksTheCellAndTakesTheFocusBackOnRefusal) 
     grid(2).userClickCell(1, 2);
     pf::SendKeys("7", true);
     h().expectMessage(pf::vbOK);
-    frmMenu().SetFocus();
+    pf::setFocusTo(nullptr, &frmMenu());  // the focus leaves for the main window itself
+    ASSERT_FALSE(h().transcript.empty());
     EXPECT_EQ(h().transcript.back(), kProbabilityMessage);
     EXPECT_EQ(grid(2).TextMatrix(1, 2), "");
     EXPECT_EQ(pf::focusedControl(), &grid(2));
 
     pf::SendKeys(".7", true);
-    frmMenu().SetFocus();
+    pf::setFocusTo(nullptr, &frmMenu());
     EXPECT_EQ(qv::S().dec.dblIndicatorGivenStateTable(1, 2).num(), 0.7);
     EXPECT_EQ(pf::focusedForm(), &frmMenu());
 }
 
-TEST_F(DecisionWindowTest, AltAloneGivesTheMainWindowTheFocus) {
+TEST_F(DecisionWindowTest, AltAloneLeavesTheKeyboardInTheGrid) {
+    // The main window takes the focus for its menu bar; the keyboard stays where typing
+    // goes, the typed cell unchecked.
     layOut(2, 2, false, false);
     pf::SendKeys("5{ALT}", true);
-    EXPECT_EQ(pf::focusedControl(), nullptr);
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    EXPECT_EQ(pf::focusedControl(), &grid(0));
     EXPECT_EQ(grid(0).Text(), "5");
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty());
 }
 
 }  // namespace

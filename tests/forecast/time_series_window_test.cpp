@@ -49,7 +49,7 @@ TEST_F(TimeSeriesWindowTest, GridShowsPeriodsAndStoredValuesWithoutExponents) {
     EXPECT_EQ(qv::S().strProblemEntered, "YES");
     EXPECT_TRUE(frmProblem().lblInfo.Visible());
     EXPECT_EQ(frmProblem().lblInfo.Caption(), "Enter Time Series Value for Each Period.");
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    EXPECT_EQ(pf::focusedControl(), &g);
     EXPECT_FALSE(h().busy());
 
     // A new problem shows no values, whatever the series holds, and starts on period 1.

@@ -149,7 +149,7 @@ TEST_F(PertWindowTest, CountBoxAndOk) {
         EXPECT_EQ(frmPERT_CPM().lstActivityName.ListCount(), c.count);
         EXPECT_EQ(qv::S().strProblemEntered, "YES");
         EXPECT_TRUE(qv::S().blnNewProblem);  // new until saved or solved
-        EXPECT_EQ(pf::focusedForm(), &frmMenu());
+        EXPECT_EQ(pf::focusedControl(), &frmPERT_CPM().lstActivityName);
     }
 }
 
@@ -421,14 +421,16 @@ TEST_F(PertWindowTest, FileAndSolutionMenusCommitATimeBeingTyped) {
 }
 
 TEST_F(PertWindowTest, GridHandsTheFocusToTheMainWindow) {
+    // The main window takes the focus; the keyboard goes to the window's first field,
+    // as the display grid takes no input.
     FrmPERT_CPM& w = layOut(2, 1);
     typeInto(w.txtExpectedTime, "3");
     grid().userClickCell(3, 2);
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    EXPECT_EQ(pf::focusedControl(), &w.lstActivityName);
     EXPECT_EQ(P().dblExpectedTimes(1).num(), 3);  // leaving the box checked it
     grid().SetFocus();
     grid().deliverKey(pf::vbKeyMenu, pf::vbAltMask, 0);
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    EXPECT_EQ(pf::focusedControl(), &w.lstActivityName);
     grid().SetFocus();
     grid().deliverKey('F', pf::vbShiftMask, 'F');
     EXPECT_EQ(pf::focusedControl(), &grid());

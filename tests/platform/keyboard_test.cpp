@@ -116,7 +116,7 @@ TEST_F(KeyboardTest, TabOrderOfTheDialogsAndForms) {
          {"txtEOQ(0)", "txtEOQ(1)", "txtEOQ(2)", "comboHoldingcostmethod", "txtFrame1", "chkreorderpoint",
           "cmdSave", "CmdSolve", "cmdCancel"}},
         {"frmuserlistinput", [&] { s.intCurrentModule = 9; },
-         [this] { inModalCycle<FrmUserListInput>("frmuserlistinput"); }, {"cmdOK", "cmdCancel", "lstModelSelection"}},
+         [this] { inModalCycle<FrmUserListInput>("frmuserlistinput"); }, {"cmdOK", "cmdCancel"}},  // its list is empty here: Tab passes it by
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.form);

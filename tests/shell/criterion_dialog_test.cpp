@@ -93,7 +93,9 @@ TEST_F(CriterionDialogTest, CancelLeavesThePreselectedAnswerAndGivesTheMainWindo
     EXPECT_TRUE(s.blnDialogCancelled);
     EXPECT_EQ(s.strMaximizeObjective, "NO");
     EXPECT_FALSE(pf::isLoaded<FrmTransObj>());
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    // The main window has the focus; the keyboard is with the window in front, here
+    // the module chooser.
+    EXPECT_EQ(pf::focusedForm(), &frmModuleSelection());
     // No confirmation is asked.
     EXPECT_EQ(h().transcript, (std::vector<std::string>{"MODAL frmTransObj", "END MODAL frmTransObj"}));
 }

@@ -85,7 +85,7 @@ TEST_F(DataCheckTest, CancelledZeroFillSelectsNothingAndKeepsThePendingFlag) {
     laidOut(2, {"1", "", "0", "1"});
     auto& g = home().gridDisplayEdit;
     g.SelStartRow(2);
-    frmMenu().SetFocus();
+    pf::setFocusTo(nullptr, &frmMenu());
     h().expectMessage(pf::vbCancel);
     EXPECT_FALSE(frmMenu().CheckProblemData());
     EXPECT_EQ(h().transcript.back(), kZeroFill + " -> Cancel");

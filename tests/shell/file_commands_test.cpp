@@ -219,7 +219,7 @@ TEST_F(CommandTest, ChangeModulesAsksOverAProblemAndReturnsToTheChooser) {
     EXPECT_FALSE(qv::loadedWindow("frmProblem"));
     EXPECT_TRUE(pf::isLoaded<FrmModuleSelection>());
     EXPECT_EQ(menus(), "New=0 Open=0 Save=0 Change=0 Edit=0 Item0=0 Solution=0 Print=0 Text=0");
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    EXPECT_EQ(pf::focusedControl(), frmModuleSelection().optProblemType[1].get());
 }
 
 TEST_F(CommandTest, FileMenuOpeningCommitsOnlyWithoutTheChooser) {

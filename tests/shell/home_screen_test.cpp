@@ -190,13 +190,12 @@ TEST_F(HomeScreenTest, UnloadRemovesTheModulesEditItemsAndDisablesTheMenus) {
     }
 }
 
-TEST_F(HomeScreenTest, ClickingTheDescriptionGivesTheMainWindowTheFocus) {
+TEST_F(HomeScreenTest, ClickingTheDescriptionLeavesTheKeyboardInTheGrid) {
     choose(12);
     frmProblem().gridDisplayEdit.Visible(true);
     frmProblem().gridDisplayEdit.SetFocus();
     frmProblem().txtLoadInfo.userClick();
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
-    EXPECT_EQ(pf::focusedControl(), nullptr);
+    EXPECT_EQ(pf::focusedControl(), &frmProblem().gridDisplayEdit);
 }
 
 }  // namespace

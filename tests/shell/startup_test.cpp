@@ -47,7 +47,8 @@ TEST_F(StartupTest, ContinueOpensMainWindowWithOnlyFileUsable) {
     EXPECT_TRUE(m.mnuSolutionSolve->Enabled());
     EXPECT_TRUE(pf::isLoaded<FrmModuleSelection>());
     EXPECT_EQ(m.lblmoduleindicator.Caption(), "");
-    EXPECT_EQ(pf::focusedForm(), &m);
+    // The main window keeps the focus, the keyboard on the chooser's first option.
+    EXPECT_EQ(pf::focusedControl(), frmModuleSelection().optProblemType[1].get());
 }
 
 // The module windows keep their designed size, so the main window cannot be made
