@@ -44,20 +44,6 @@ std::string predecessorText(int i) {
     return s;
 }
 
-// Scrolls the grid as little as it takes to bring row r into view.
-void showRow(pf::Grid& g, int r) {
-    const int top = g.TopRow();
-    // The grid scrolled as far as it goes tells how many rows it shows at once.
-    g.TopRow(g.Rows() - 1);
-    const int shown = g.Rows() - g.TopRow();
-    if (r < top)
-        g.TopRow(r);
-    else if (r >= top + shown)
-        g.TopRow(r - shown + 1);
-    else
-        g.TopRow(top);
-}
-
 }  // namespace
 
 FrmPERT_CPM::FrmPERT_CPM() : pf::Form("frmPERT_CPM", pf::FormKind::Child) {
@@ -260,7 +246,7 @@ void FrmPERT_CPM::lstActivityName_Click() {
     enableTimeFrame();
     lstPredecessor.Enabled(true);
     // The chosen activity's row shows, also when the grid has no room for all of them.
-    showRow(gridDisplayEdit, c + 1);
+    gridDisplayEdit.ShowRow(c + 1);
     const bool oneTime = P().intTimeEstimateMode.num() == 1;
     const TimeBox modeBoxes[] = {TimeBox::Optimistic, TimeBox::Probable, TimeBox::Pessimistic};
     if (oneTime)

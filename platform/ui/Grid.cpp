@@ -197,15 +197,21 @@ public:
     int visibleRowCount() const {
         return std::max(1, (viewport()->height() - grid->FixedRows() * rowPx()) / rowPx());
     }
-    // Scrolls so that the current cell is visible.
-    void scrollToCurrent() {
-        const int fr = grid->FixedRows(), fc = grid->FixedCols();
-        const int r = grid->Row(), c = grid->Col();
+    // Scrolls as little as it takes to bring scrolling row r into view.
+    void scrollRowIntoView(int r) {
+        const int fr = grid->FixedRows();
         if (r >= fr) {
             const int idx = r - fr;
             if (idx < topRow) verticalScrollBar()->setValue(idx);
             else if (idx >= topRow + visibleRowCount()) verticalScrollBar()->setValue(idx - visibleRowCount() + 1);
         }
+        topRow = verticalScrollBar()->value();
+    }
+    // Scrolls so that the current cell is visible.
+    void scrollToCurrent() {
+        const int fc = grid->FixedCols();
+        const int c = grid->Col();
+        scrollRowIntoView(grid->Row());
         if (c >= fc) {
             const int avail = scrollingRoom();
             const int left = scrollingLeft(c), right = left + colPx(c);
@@ -490,6 +496,14 @@ void Grid::TopRow(int r) {
     g->layout();
     g->verticalScrollBar()->setValue(r - fixedRows_);
     g->topRow = g->verticalScrollBar()->value();
+}
+
+void Grid::ShowRow(int r) {
+    if (r < 0 || r >= rows_) raise(errInvalidCall);
+    if (!w_) return;
+    GridWidget* g = gw(w_);
+    g->layout();
+    g->scrollRowIntoView(r);
 }
 
 int Grid::LeftCol() const {

@@ -66,6 +66,8 @@ public:
     // The first scrolling row and column in view (grid row and column numbers).
     int TopRow() const;
     void TopRow(int r);
+    // Scrolls as little as it takes to bring row r into view; the current cell stays.
+    void ShowRow(int r);
     int LeftCol() const;
     void LeftCol(int c);
     // Two grids whose scrolling columns stand under each other: both scroll by whole
