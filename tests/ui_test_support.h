@@ -44,4 +44,19 @@ inline void mainWindowAlone(int module) {
     qv::S().intCurrentModule = module;
 }
 
+// A test that starts from the main window with its chooser, and ends having used every
+// answer it queued.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetProgram();
+        frmMenu();
+    }
+    void TearDown() override {
+        EXPECT_TRUE(pf::scriptedHost().allAnswersUsed());
+        pf::unloadAll();
+        pf::scriptedHost().clearAnswers();
+    }
+};
+
 }  // namespace qvtest

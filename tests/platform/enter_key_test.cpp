@@ -45,18 +45,7 @@ void type(pf::Form& f, const std::string& field, const std::string& text) {
     qvtest::typeOnFocused(text);
 }
 
-class EnterKeyTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(h().allAnswersUsed());
-        pf::unloadAll();
-        h().clearAnswers();
-    }
-};
+class EnterKeyTest : public qvtest::MainWindowTest {};
 
 struct EnterCase {
     std::string form;

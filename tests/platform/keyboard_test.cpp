@@ -45,17 +45,8 @@ std::string focusName() {
     return c ? c->qualifiedName() : std::string("(none)");
 }
 
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public qvtest::MainWindowTest {
 protected:
-    void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(h().allAnswersUsed());
-        pf::unloadAll();
-        h().clearAnswers();
-    }
     // Shows a modal window and acts in it; the window is unloaded afterwards if still there.
     template <typename T>
     static void inModal(const std::string& name, const std::function<void(T&)>& actions) {

@@ -9,16 +9,8 @@
 
 namespace {
 
-class CriterionDialogTest : public ::testing::Test {
+class CriterionDialogTest : public qvtest::MainWindowTest {
 protected:
-    void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-    }
-    void TearDown() override {
-        pf::unloadAll();
-        h().clearAnswers();
-    }
     static pf::ScriptedHost& h() { return pf::scriptedHost(); }
 };
 

@@ -15,16 +15,8 @@ namespace {
 
 const std::string kTooLongForDouble(400, '9');
 
-class DimensionsDialogTest : public ::testing::Test {
+class DimensionsDialogTest : public qvtest::MainWindowTest {
 protected:
-    void SetUp() override {
-        qvtest::resetProgram();
-        frmMenu();
-    }
-    void TearDown() override {
-        pf::unloadAll();
-        h().clearAnswers();
-    }
     static pf::ScriptedHost& h() { return pf::scriptedHost(); }
     static std::string refusal(const std::string& text) {
         return "MSGBOX \"Data Input Error\" critical OK \"" + text + "\" -> OK";
