@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lp/QVLP.h"
+#include "tests/lp/lp_test_support.h"
 #include "tests/ui_layout_check.h"
 #include "lp/frmIP.h"
 #include "lp/frmLPproblem.h"
@@ -47,20 +48,9 @@ protected:
 
     // A problem with m constraints and n variables laid out in the window, as New leaves it.
     FrmLPproblem& layOut(int module, int m, int n) {
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        auto& s = qv::S();
-        s.intCurrentModule = module;
-        s.intIntegerLP = module == 4 ? 1 : 0;
-        s.lp.intConstraintCount = m;
-        s.lp.intVariableCount = n;
-        QVLP::InitLPArrays();
-        frmLPproblem().Show();
-        s.blnNewProblem = true;
-        QVLP::BuildInputScreen();
-        s.blnNewProblem = false;
+        FrmLPproblem& w = qvtest::newLPLaidOut(module, m, n);
         h().transcript.clear();
-        return frmLPproblem();
+        return w;
     }
     pf::Grid& grid(int i) { return *frmLPproblem().Grid[static_cast<std::size_t>(i)]; }
     void fill(int i, int r, const std::vector<std::string>& texts) {

@@ -5,6 +5,7 @@
 
 #include "tests/ui_grid_check.h"
 #include "tests/ui_layout_check.h"
+#include "tests/lp/lp_test_support.h"
 #include "tests/ui_test_support.h"
 
 #include <string>
@@ -213,18 +214,7 @@ TEST_F(ClosedUpTextFitTest, LinearProgramCaptionsStandOverTheVariablesColumns) {
     for (int n : {1, 3, 8}) {
         const std::string name = "closed_lp_2x" + std::to_string(n);
         SCOPED_TRACE(name);
-        qvtest::mainWindowAlone(1);
-        auto& s = qv::S();
-        s.lp.intConstraintCount = 2;
-        s.lp.intVariableCount = n;
-        QVLP::InitLPArrays();
-        FrmLPproblem& w = frmLPproblem();
-        w.Show();
-        w.txtLoadInfo.Visible(false);
-        w.lblLoadInfo.Visible(false);
-        s.blnNewProblem = true;
-        QVLP::BuildInputScreen();
-        s.blnNewProblem = false;
+        FrmLPproblem& w = qvtest::newLPLaidOut(1, 2, n);
         EXPECT_EQ(qvtest::clippedInMainWindow(name, {w.Grid[0].get(), w.Grid[1].get()}), Texts{});
         const std::pair<pf::Label*, pf::Grid*> captions[] = {{&w.lblObjFunction, w.Grid[0].get()},
                                                              {&w.lblcoeff, w.Grid[1].get()}};
@@ -237,7 +227,7 @@ TEST_F(ClosedUpTextFitTest, LinearProgramCaptionsStandOverTheVariablesColumns) {
             EXPECT_GE(middle, first);
             EXPECT_LE(middle, last);
         }
-        s.strProblemEntered = "NO";
+        qv::S().strProblemEntered = "NO";
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "tests/ui_grid_check.h"
 #include "tests/ui_layout_check.h"
+#include "tests/lp/lp_test_support.h"
 #include "tests/ui_test_support.h"
 
 #include <QScrollBar>
@@ -270,19 +271,7 @@ TEST_F(ModuleTextFit2Test, LinearProgramGridsUpToTheCapacity) {
     for (const Case& c : cases) {
         const std::string name = "lp_" + std::to_string(c.m) + "x" + std::to_string(c.n);
         SCOPED_TRACE(name);
-        qvtest::mainWindowAlone(1);
-        auto& s = qv::S();
-        s.lp.intConstraintCount = c.m;
-        s.lp.intVariableCount = c.n;
-        QVLP::InitLPArrays();
-        FrmLPproblem& w = frmLPproblem();
-        w.Show();
-        // As File New leaves it: the description gone, the grids laid out.
-        w.txtLoadInfo.Visible(false);
-        w.lblLoadInfo.Visible(false);
-        s.blnNewProblem = true;
-        QVLP::BuildInputScreen();
-        s.blnNewProblem = false;
+        FrmLPproblem& w = qvtest::newLPLaidOut(1, c.m, c.n);
         const pf::Grid& g0 = *w.Grid[0];
         const pf::Grid& g1 = *w.Grid[1];
         Texts found = qvtest::clippedInMainWindow(name, {&g0, &g1});
@@ -292,7 +281,7 @@ TEST_F(ModuleTextFit2Test, LinearProgramGridsUpToTheCapacity) {
             EXPECT_TRUE(barShown(g1, Qt::Horizontal));
             EXPECT_TRUE(barShown(g1, Qt::Vertical));
         }
-        s.strProblemEntered = "NO";
+        qv::S().strProblemEntered = "NO";
     }
 }
 

@@ -21,6 +21,7 @@
 #include "shell/frmProblem.h"
 #include "tests/transport/transport_ui_support.h"
 #include "tests/ui_keys.h"
+#include "tests/lp/lp_test_support.h"
 #include "tests/ui_test_support.h"
 
 namespace {
@@ -57,13 +58,7 @@ void layOut(Win win, int m, int n, bool probs = false, bool strategy = false) {
     auto& s = qv::S();
     switch (win) {
         case Win::LP:
-            qvtest::mainWindowAlone(1);
-            s.lp.intConstraintCount = m;
-            s.lp.intVariableCount = n;
-            QVLP::InitLPArrays();
-            frmLPproblem().Show();
-            s.blnNewProblem = true;
-            QVLP::BuildInputScreen();
+            qvtest::newLPLaidOut(1, m, n);
             break;
         case Win::Decision:
             qvtest::mainWindowAlone(10);
