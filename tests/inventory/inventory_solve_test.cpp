@@ -41,9 +41,13 @@ class InventorySolveTest : public ::testing::Test {
 protected:
     void SetUp() override {
         qvtest::resetProgram();
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        pf::collectUnloaded();
+        qvtest::mainWindowAlone(8);
+    }
+    // The main window alone again, with a host that records the status caption.
+    static CaptionHost& freshStart() {
+        qvtest::mainWindowAlone(8);
+        pf::setHost(std::make_unique<CaptionHost>());
+        return static_cast<CaptionHost&>(pf::host());
     }
     void TearDown() override {
         pf::setHost(std::make_unique<pf::ScriptedHost>());
@@ -89,12 +93,7 @@ TEST_F(InventorySolveTest, SolveShowsThePolicyInsideItsFrame) {
 TEST_F(InventorySolveTest, NoModelIsRefusedAndShowsNoStoredResults) {
     for (int code : {0, 7}) {
         SCOPED_TRACE(code);
-        pf::unloadAll();
-        pf::setHost(std::make_unique<CaptionHost>());
-        auto& host = static_cast<CaptionHost&>(pf::host());
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        pf::collectUnloaded();
+        CaptionHost& host = freshStart();
         qv::SharedState& s = invtest::eoqExample();
         enter(s);
         frmMenu().mnuSolutionSolve_Click();
@@ -211,12 +210,7 @@ TEST_F(InventorySolveTest, RefusedInputsChangeNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        pf::unloadAll();
-        pf::setHost(std::make_unique<CaptionHost>());
-        auto& host = static_cast<CaptionHost&>(pf::host());
-        frmMenu();
-        pf::Unload<FrmModuleSelection>();
-        pf::collectUnloaded();
+        CaptionHost& host = freshStart();
         qv::SharedState& s = c.make();
         enter(s);
         c.spoil(s);
