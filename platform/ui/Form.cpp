@@ -420,11 +420,7 @@ void Form::pressEscape() {
         return;
     }
     if (kind_ != FormKind::Dialog || !EscClosesDialog) return;
-    if (CloseCommand) {
-        CloseCommand();
-        return;
-    }
-    if (Control* c = control("cmdCancel"); c && c->Visible() && c->Enabled()) pressFor(focused, *c);
+    closeCommand(focused);
 }
 
 void Form::pressFor(Control* focused, Control& button) {
@@ -719,15 +715,13 @@ bool Form::keyWithoutControl(const QKeyEvent& e) {
     return true;
 }
 
-void Form::closeCommand() {
+void Form::closeCommand(Control* focused) {
     // The close command counts as the dialog's Cancel button.
     if (CloseCommand) {
         CloseCommand();
         return;
     }
-    if (Control* c = control("cmdCancel")) {
-        if (c->Visible() && c->Enabled()) c->userClick();
-    }
+    if (Control* c = control("cmdCancel"); c && c->Visible() && c->Enabled()) pressFor(focused, *c);
 }
 
 void Form::focusFirstControl() {

@@ -169,7 +169,8 @@ public:
     void pressEnter(Control* focused);
     void pressEscape();
     // The window's close command: CloseCommand, or else its Cancel button.
-    void closeCommand();
+    // `focused`: where the user was, to go back to after a message the close shows.
+    void closeCommand(Control* focused = nullptr);
     // Gives the first control in tab order the focus unless one of this window's has it.
     void focusFirstControl();
     // A key that reached the window itself, no control having the focus (true: taken).
