@@ -1,7 +1,5 @@
 #include "decision/frmDecisionFeatures.h"
 
-#include <algorithm>
-#include <initializer_list>
 #include <string>
 
 #include "decision/core/DecisionSetup.h"
@@ -131,10 +129,7 @@ void FrmDecisionFeatures::chkStrategy_Click() {
 void FrmDecisionFeatures::fitToShownRows() {
     // The buttons stand under the lowest shown row as far as under the outcome row.
     constexpr int kGapOverButtons = 345;
-    int lowest = 0;
-    for (const pf::Control* c : std::initializer_list<const pf::Control*>{
-             &lblNumStates, &chkStateProbs, &chkStrategy, &Label1, &lblIndicator})
-        if (c->Visible()) lowest = std::max(lowest, c->Top() + c->Height());
+    const int lowest = qv::lowestShown({&lblNumStates, &chkStateProbs, &chkStrategy, &Label1, &lblIndicator});
     qv::closeUpBand(*this, cmdOK.Top() - (lowest + kGapOverButtons), {&cmdOK, &cmdCancel});
 }
 

@@ -169,7 +169,9 @@ void FrmQtyDiscounts::Form_Load() {
     // The table ends under its last shown category; what lies below it moves up.
     const int band = (kRows - shownRows()) * kCategoryStep;
     Frame1.Height(Frame1.Height() - band);
-    qv::closeUpBand(*this, band, {chkreorderpoint.get(), frameleadtime.get(), cmdSave.get(), CmdSolve.get(), cmdCancel.get()});
+    std::vector<pf::Control*> below = buttonRow();
+    below.insert(below.end(), {chkreorderpoint.get(), frameleadtime.get()});
+    qv::closeUpBand(*this, band, below);
     FrmInventoryForm::Form_Load();
 }
 

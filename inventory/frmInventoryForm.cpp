@@ -108,7 +108,7 @@ void FrmInventoryForm::finishLayout() {
     top_ += 375 + 240;
     qv::applyDialogLook(*this, kWidth, top_, Picture1, imgIcon, Text1, kWidth - 480);
     // The hidden lead-time frame keeps no band of its own until it shows.
-    if (frameleadtime) qv::closeUpBand(*this, leadTimeBand(), {cmdSave.get(), CmdSolve.get(), cmdCancel.get()});
+    if (frameleadtime) qv::closeUpBand(*this, leadTimeBand(), buttonRow());
     Text1.TabStop = false;
     // Any control that takes the focus ends a refusal: the next click is the user's own.
     for (pf::Control* c : controls())
@@ -234,7 +234,7 @@ void FrmInventoryForm::chkreorderpoint_Click() {
     qv::InventoryBlock& I = qv::S().inv;
     const bool shown = chkreorderpoint->Value() == 1;
     if (!shown) txtleadtime->Text("");
-    qv::showBand(*this, *frameleadtime, leadTimeBand(), shown, {cmdSave.get(), CmdSolve.get(), cmdCancel.get()});
+    qv::showBand(*this, *frameleadtime, leadTimeBand(), shown, buttonRow());
     I.intComputeReorderPoint = shown ? 1 : 0;
 }
 

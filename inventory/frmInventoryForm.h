@@ -119,6 +119,9 @@ protected:
     void loadStoredReorderPoint();
     void holdingCostStart();
 
+    // Save, Solve and Cancel: what moves when a band above them closes up.
+    std::vector<pf::Control*> buttonRow() const { return {cmdSave.get(), CmdSolve.get(), cmdCancel.get()}; }
+
     std::vector<MainBox> boxes_;
     int parts_;
     int daysIndex_;

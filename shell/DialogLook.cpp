@@ -1,5 +1,7 @@
 #include "shell/DialogLook.h"
 
+#include <algorithm>
+
 #include "platform/ui/Host.h"
 
 namespace qv {
@@ -67,6 +69,13 @@ void closeUpBand(pf::Form& dialog, int height, const std::vector<pf::Control*>& 
     if (height == 0) return;
     for (pf::Control* c : below) c->Top(c->Top() - height);
     dialog.Height(dialog.Height() - height);
+}
+
+int lowestShown(const std::vector<const pf::Control*>& rows) {
+    int lowest = 0;
+    for (const pf::Control* c : rows)
+        if (c->Visible()) lowest = std::max(lowest, bottomOf(*c));
+    return lowest;
 }
 
 void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, const std::vector<pf::Control*>& below) {

@@ -37,6 +37,11 @@ void dialogOptionLook(std::initializer_list<pf::OptionButton*> options, double f
 // opens the band again, for rows shown once more.
 void closeUpBand(pf::Form& dialog, int height, const std::vector<pf::Control*>& below);
 
+// The lower edge of a control, and the lowest lower edge of those among `rows` that are
+// shown (0 when none is): where a dialog that closes up over hidden rows ends.
+inline int bottomOf(const pf::Control& c) { return c.Top() + c.Height(); }
+int lowestShown(const std::vector<const pf::Control*>& rows);
+
 // Shows or hides a frame that has a band of its own in a dialog (`band` twips: its
 // height and the gap under it); hidden, the band is closed up over it as above.
 void showBand(pf::Form& dialog, pf::Control& frame, int band, bool shown, const std::vector<pf::Control*>& below);

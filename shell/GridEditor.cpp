@@ -55,16 +55,13 @@ void GridEditor::moveToLastCell() { moveTo(grid_.Rows() - 1, grid_.Cols() - 1); 
 // Tab goes one cell on in reading order, Shift+Tab one cell back; past the grid's
 // edge the rules say where.
 void GridEditor::tab(int step) {
-    const int row = grid_.Row(), col = grid_.Col();
+    const int row = grid_.Row(), nextCol = grid_.Col() + step;
     const int lastRow = grid_.Rows() - 1, lastCol = grid_.Cols() - 1;
-    if (step > 0 && col < lastCol) {
-        grid_.Col(col + 1);
-        grid_.SelStartCol(col + 1);
+    if (nextCol >= 1 && nextCol <= lastCol) {
+        grid_.Col(nextCol);
+        grid_.SelStartCol(nextCol);
     } else if (step > 0 && row < lastRow) {
         moveTo(row + 1, 1);
-    } else if (step < 0 && col > 1) {
-        grid_.Col(col - 1);
-        grid_.SelStartCol(col - 1);
     } else if (step < 0 && row > grid_.FixedRows()) {
         moveTo(row - 1, lastCol);
     } else if (rules_.tabPastEdge) {

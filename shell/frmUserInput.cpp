@@ -1,6 +1,5 @@
 #include "shell/frmUserInput.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "platform/core/Errors.h"
@@ -99,20 +98,18 @@ void FrmUserInput::fillTextsFor(int module) {
         lblQuestion[1]->Visible(false);
         txtAnswer[1]->Visible(false);
     }
+    Label1.Visible(note != nullptr);
     if (note) {
         Label1.Caption(note);
         // Under the question's whole line, which the faces here make taller than the design's.
         const pf::Label& q = *lblQuestion[0];
-        if (Label1.Top() < q.Top() + q.Height()) Label1.Top(q.Top() + q.Height());
-        Label1.Visible(true);
+        if (Label1.Top() < qv::bottomOf(q)) Label1.Top(qv::bottomOf(q));
     }
     if (!q1) {
         // One question: the buttons move up under it (and its note), into the row of
         // the second question.
-        auto bottom = [](const pf::Control& c) { return c.Top() + c.Height(); };
-        int last = std::max(bottom(*lblQuestion[0]), bottom(*txtAnswer[0]));
-        if (note) last = std::max(last, bottom(Label1));
-        qv::closeUpBand(*this, bottom(*lblQuestion[1]) - last, {&cmdOK, &cmdCancel});
+        const int last = qv::lowestShown({lblQuestion[0].get(), txtAnswer[0].get(), &Label1});
+        qv::closeUpBand(*this, qv::bottomOf(*lblQuestion[1]) - last, {&cmdOK, &cmdCancel});
     }
 }
 

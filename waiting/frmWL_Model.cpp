@@ -183,20 +183,14 @@ void FrmWLModel::Form_Load() {
 }
 
 void FrmWLModel::fitToShownRows() {
-    auto bottom = [](const pf::Control& c) { return c.Top() + c.Height(); };
     std::vector<const pf::Control*> rows = {&Label1};
     for (int i = 0; i < 4; ++i) rows.insert(rows.end(), {lbl_WL[i].get(), txt_WL[i].get()});
-    int lowest = 0;
-    for (const pf::Control* c : rows)
-        if (c->Visible()) lowest = std::max(lowest, bottom(*c));
+    const int lastRow = qv::lowestShown(rows);
     // The check box and the cost frame follow the last shown parameter row, spaced as
     // designed; beside the buttons, where a row is hidden, the check box takes its place.
-    chkECONAnal.Top(lowest + kRowGap);
-    frameECONAnal.Top(bottom(chkECONAnal) + kFrameGap);
-    lowest = std::max(lowest, bottom(cmdCancel));
-    if (chkECONAnal.Visible()) lowest = std::max(lowest, bottom(chkECONAnal));
-    if (frameECONAnal.Visible()) lowest = std::max(lowest, bottom(frameECONAnal));
-    Height(lowest + kBottomMargin);
+    chkECONAnal.Top(lastRow + kRowGap);
+    frameECONAnal.Top(qv::bottomOf(chkECONAnal) + kFrameGap);
+    Height(std::max(lastRow, qv::lowestShown({&cmdCancel, &chkECONAnal, &frameECONAnal})) + kBottomMargin);
 }
 
 void FrmWLModel::Form_Unload(int& /*cancel*/) { qv::menuEvent(qv::MenuEvent::ModelFormClosed); }

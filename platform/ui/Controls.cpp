@@ -115,14 +115,6 @@ protected:
         const QRect r = current ? visualItemRect(current) : viewport()->rect();
         p.drawRect(r.adjusted(1, 1, -2, -2));
     }
-    void focusInEvent(QFocusEvent* e) override {
-        QListWidget::focusInEvent(e);
-        viewport()->update();
-    }
-    void focusOutEvent(QFocusEvent* e) override {
-        QListWidget::focusOutEvent(e);
-        viewport()->update();
-    }
 };
 
 class PictureWidget : public QWidget {

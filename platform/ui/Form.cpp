@@ -183,6 +183,15 @@ void setFocusTo(Control* c, Form* f) {
     }
 }
 
+namespace {
+// The focus arrives from another window (or none): the control that had it gets no
+// LostFocus, as a window change is no leaving of a field.
+void focusFromElsewhere(Control* c) {
+    reg().focused = nullptr;
+    setFocusTo(c, &c->owner());
+}
+}  // namespace
+
 void schedulePendingKeys() {
     QTimer::singleShot(0, [] { flushPendingKeys(); });
 }
@@ -669,15 +678,14 @@ Control* fieldToFocus(Form& child, bool gridFirst) {
 }
 
 // The main window becomes active with the keyboard in `field`. The focus comes from the
-// main window or a window gone, so the control that had it gets no LostFocus.
+// main window or a window gone.
 void focusFromMainWindow(Form& main, Control* field) {
     if (main.window()) main.window()->activateWindow();
     if (field == focusedControl()) {
         if (field->widget()) field->widget()->setFocus(Qt::OtherFocusReason);
         return;
     }
-    reg().focused = nullptr;
-    setFocusTo(field, &field->owner());
+    focusFromElsewhere(field);
 }
 }  // namespace
 
@@ -726,13 +734,10 @@ void Form::closeCommand(Control* focused) {
 
 void Form::focusFirstControl() {
     // A window opens with the focus on its first control in tab order, unless its
-    // Load already put the focus on one of its controls. The control of another
-    // window that had it gets no LostFocus: the focus moves between windows.
+    // Load already put the focus on one of its controls.
     if (Control* c = focusedControl(); c && &c->owner() == this) return;
     const auto order = tabStops(nullptr);
-    if (order.empty()) return;
-    reg().focused = nullptr;
-    setFocusTo(order.front(), this);
+    if (!order.empty()) focusFromElsewhere(order.front());
 }
 
 namespace {

@@ -164,9 +164,8 @@ public:
     // page, columns by a few characters or a page.
     void applyRanges() {
         rangesDue = false;
-        const int fr = grid->FixedRows();
-        const int visibleRows = std::max(1, (viewport()->height() - fr * rowPx()) / rowPx());
-        verticalScrollBar()->setRange(0, std::max(0, grid->Rows() - fr - visibleRows));
+        const int visibleRows = visibleRowCount();
+        verticalScrollBar()->setRange(0, std::max(0, grid->Rows() - grid->FixedRows() - visibleRows));
         verticalScrollBar()->setPageStep(visibleRows);
         const int avail = scrollingRoom();
         if (byColumns()) {
@@ -226,7 +225,6 @@ public:
                 horizontalScrollBar()->setValue(std::min(left, right - avail));
             }
         }
-        topRow = verticalScrollBar()->value();
     }
 
     // Rows in view, in display order.
