@@ -138,11 +138,9 @@ void FrmDecisionFeatures::txtNumStates_GotFocus() { qv::selectAllText(txtNumStat
 void FrmDecisionFeatures::txtIndicator_GotFocus() { qv::selectAllText(txtIndicator); }
 
 void FrmDecisionFeatures::leaveBox(pf::TextBox& box, QVDecisionAnalysis::CountBox kind) {
-    refusedOnLeave_ = false;
     if (box.Text().empty()) return;
     const int v = judge(box, kind);
     if (v) storeCount(kind, v);
-    refusedOnLeave_ = v == 0;
 }
 
 void FrmDecisionFeatures::txtNumAlternatives_LostFocus() { leaveBox(txtNumAlternatives, CountBox::Alternatives); }
@@ -150,11 +148,6 @@ void FrmDecisionFeatures::txtNumStates_LostFocus() { leaveBox(txtNumStates, Coun
 void FrmDecisionFeatures::txtIndicator_LostFocus() { leaveBox(txtIndicator, CountBox::Indicators); }
 
 void FrmDecisionFeatures::cmdOK_Click() {
-    // The focus went back to a box that has just told the user why it refused.
-    const bool justRefused = refusedOnLeave_ && pf::focusedControl() != &cmdOK;
-    refusedOnLeave_ = false;
-    if (justRefused) return;
-
     auto& s = qv::S();
     const bool probs = chkStateProbs.Value() == 1;
     const bool strategy = probs && chkStrategy.Value() == 1;

@@ -40,9 +40,6 @@ private:
     void fitToShownRows();
     // Judges and stores a box's count as the focus leaves it (an empty box is left alone).
     void leaveBox(pf::TextBox& box, QVDecisionAnalysis::CountBox kind);
-    // A box refused its entry as the focus left it: the click that took the focus
-    // (on OK) must not tell the user a second time.
-    bool refusedOnLeave_ = false;
 };
 
 FrmDecisionFeatures& frmDecisionFeatures();

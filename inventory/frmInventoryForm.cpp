@@ -59,13 +59,13 @@ FrmInventoryForm::FrmInventoryForm(const char* formName, const char* title, cons
         lookLabel(*lblframe1, 120, 240, kBoxLeft - kLeft - 240, kPercentLabel);
         txtFrame1 = std::make_unique<pf::TextBox>(this, "txtFrame1", -1, f);
         lookBox(*txtFrame1, kBoxLeft - kLeft, 240);
-        txtFrame1->GotFocus = [this] { entryRefused_ = false; qv::selectAllText(*txtFrame1); };
+        txtFrame1->GotFocus = [this] { qv::selectAllText(*txtFrame1); };
         txtFrame1->LostFocus = [this] { txtFrame1_LostFocus(); };
         lblframe2 = std::make_unique<pf::Label>(this, "lblframe2", -1, f);
         lookLabel(*lblframe2, 120, 630, kBoxLeft - kLeft - 240, kUnitCostLabel);
         txtframe2 = std::make_unique<pf::TextBox>(this, "txtframe2", -1, f);
         lookBox(*txtframe2, kBoxLeft - kLeft, 630);
-        txtframe2->GotFocus = [this] { entryRefused_ = false; qv::selectAllText(*txtframe2); };
+        txtframe2->GotFocus = [this] { qv::selectAllText(*txtframe2); };
         txtframe2->LostFocus = [this] { txtframe2_LostFocus(); };
         top_ += 1035 + 120;
     }
@@ -110,9 +110,6 @@ void FrmInventoryForm::finishLayout() {
     // The hidden lead-time frame keeps no band of its own until it shows.
     if (frameleadtime) qv::closeUpBand(*this, leadTimeBand(), buttonRow());
     Text1.TabStop = false;
-    // Any control that takes the focus ends a refusal: the next click is the user's own.
-    for (pf::Control* c : controls())
-        if (!c->GotFocus) c->GotFocus = [this] { entryRefused_ = false; };
 }
 
 void FrmInventoryForm::lookLabel(pf::Label& l, int left, int top, int width, const std::string& caption, bool bold) {
@@ -259,7 +256,6 @@ void FrmInventoryForm::showUnitCostRow(bool shown) {
 
 void FrmInventoryForm::refuse(pf::TextBox& box, const std::string& message, const std::string& title) {
     qv::refuseEntry(box, message, title);
-    entryRefused_ = true;
 }
 
 bool FrmInventoryForm::leftBox(pf::TextBox& box, QVInvent::EntryRule rule, const std::string& message,
@@ -272,7 +268,6 @@ bool FrmInventoryForm::leftBox(pf::TextBox& box, QVInvent::EntryRule rule, const
 }
 
 void FrmInventoryForm::mainBox_GotFocus(int index) {
-    entryRefused_ = false;
     qv::selectAllText(*mainBoxes[static_cast<std::size_t>(index)]);
 }
 
@@ -350,12 +345,6 @@ void FrmInventoryForm::storeOnSaveOrSolve() {
 }
 
 bool FrmInventoryForm::saveOrSolveChecks() {
-    // The click came with the refusal of the entry being left: the user sees the
-    // message and the box, and nothing is saved or solved from the old value.
-    if (entryRefused_) {
-        entryRefused_ = false;
-        return false;
-    }
     for (pf::TextBox* box : requiredBoxes()) {
         if (box->Text().empty()) {
             pf::MsgBox("A Value Must be Entered", pf::vbCritical + pf::vbOKOnly, kInputError);
@@ -396,7 +385,6 @@ void FrmInventoryForm::solveTail() {
 }
 
 void FrmInventoryForm::cmdCancel_Click() {
-    entryRefused_ = false;
     qv::SharedState& s = qv::S();
     if (s.blnNewProblem) {
         const int answer = pf::MsgBox("Are you sure you wish to cancel the current problem?", pf::vbYesNo,

@@ -135,6 +135,4 @@ private:
     void showUnitCostRow(bool shown);
     int top_ = 0;
     int tab_ = 0;
-    // A leave check refused its entry during the click now running.
-    bool entryRefused_ = false;
 };

@@ -195,11 +195,6 @@ void FrmWLModel::fitToShownRows() {
 
 void FrmWLModel::Form_Unload(int& /*cancel*/) { qv::menuEvent(qv::MenuEvent::ModelFormClosed); }
 
-void FrmWLModel::refuse(pf::TextBox& box, const std::string& message, const char* title) {
-    refusedBox_ = &box;
-    qv::refuseEntry(box, message, title);
-}
-
 void FrmWLModel::txt_WL_GotFocus(int index) { qv::selectAllText(*txt_WL[index]); }
 void FrmWLModel::txtECONAnal_GotFocus(int index) { qv::selectAllText(*txtECONAnal[index]); }
 
@@ -207,7 +202,6 @@ void FrmWLModel::txt_WL_LostFocus(int index) {
     auto& s = qv::S();
     auto& wl = s.wl;
     pf::TextBox& box = *txt_WL[index];
-    if (refusedBox_ == &box) refusedBox_ = nullptr;
     if (box.Text().empty()) return;
     const int model = wl.intWaitingLineModel;
     const bool single = oneChannel(model);
@@ -215,37 +209,37 @@ void FrmWLModel::txt_WL_LostFocus(int index) {
     switch (index) {
         case 0:
             if (single) {
-                if (!numericEntry(box, v)) return refuse(box, kNonNumericQuestion);
+                if (!numericEntry(box, v)) return qv::refuseEntry(box, kNonNumericQuestion);
                 wl.dblArrivalRate = v;
                 return;
             }
-            if (!leadingValue(box.Text(), v)) return refuse(box, QVWait::kChannelRange);
+            if (!leadingValue(box.Text(), v)) return qv::refuseEntry(box, QVWait::kChannelRange);
             wl.intChannelCount = std::floor(v);
             if (!(wl.intChannelCount >= 1 && wl.intChannelCount <= qv::WaitingBlock::kMaxChannels))
-                return refuse(box, QVWait::kChannelRange);
+                return qv::refuseEntry(box, QVWait::kChannelRange);
             return;
         case 1:
             if (!single) {
-                if (!numericEntry(box, v)) return refuse(box, kNonNumericQuestion);
+                if (!numericEntry(box, v)) return qv::refuseEntry(box, kNonNumericQuestion);
                 wl.dblArrivalRate = v;
                 return;
             }
             [[fallthrough]];
         case 2:
             if (index == 2 && model == 3) return;
-            if (!numericEntry(box, v)) return refuse(box, kNonNumericAgain);
+            if (!numericEntry(box, v)) return qv::refuseEntry(box, kNonNumericAgain);
             if (index == 2 && model == 2) {
                 wl.dblServiceStdDev = v;
                 return;
             }
             wl.dblServiceRate = v;
-            if (v <= 0) return refuse(box, QVWait::kMeanPositive);
+            if (v <= 0) return qv::refuseEntry(box, QVWait::kMeanPositive);
             return;
         case 3:
-            if (!numericEntry(box, v)) return refuse(box, kNonNumeric);
+            if (!numericEntry(box, v)) return qv::refuseEntry(box, kNonNumeric);
             wl.intPopulationSize = std::floor(v);
-            if (wl.intPopulationSize < 1) return refuse(box, QVWait::kPopulationLow);
-            if (wl.intPopulationSize > qv::WaitingBlock::kMaxPopulation) return refuse(box, QVWait::kPopulationHigh);
+            if (wl.intPopulationSize < 1) return qv::refuseEntry(box, QVWait::kPopulationLow);
+            if (wl.intPopulationSize > qv::WaitingBlock::kMaxPopulation) return qv::refuseEntry(box, QVWait::kPopulationHigh);
             return;
         default: return;
     }
@@ -254,10 +248,9 @@ void FrmWLModel::txt_WL_LostFocus(int index) {
 void FrmWLModel::txtECONAnal_LostFocus(int index) {
     auto& s = qv::S();
     pf::TextBox& box = *txtECONAnal[index];
-    if (refusedBox_ == &box) refusedBox_ = nullptr;
     if (box.Text().empty()) return;
     double v = 0;
-    if (!numericEntry(box, v)) return refuse(box, kNonNumeric);
+    if (!numericEntry(box, v)) return qv::refuseEntry(box, kNonNumeric);
     if (index == 0)
         s.dblCostPerUnit = v;
     else
@@ -292,7 +285,7 @@ void FrmWLModel::ValidateInput(int& result) {
         required.push_back(txtECONAnal[1].get());
     }
     for (pf::TextBox* box : required)
-        if (box->Text().empty()) return refuse(*box, kValueRequired);
+        if (box->Text().empty()) return qv::refuseEntry(*box, kValueRequired);
 
     pf::TextBox& arrivalBox = single ? *txt_WL[0] : *txt_WL[1];
     const double saved = wl.dblArrivalRate;
@@ -300,30 +293,29 @@ void FrmWLModel::ValidateInput(int& result) {
         double lambda = 0;
         wl.dblArrivalRate = leadingValue(arrivalBox.Text(), lambda) ? lambda : 0;
     }
-    if (!(wl.dblArrivalRate > 0)) return refuse(arrivalBox, QVWait::kMeanPositive);
+    if (!(wl.dblArrivalRate > 0)) return qv::refuseEntry(arrivalBox, QVWait::kMeanPositive);
 
     const double k = wl.intChannelCount, mu = wl.dblServiceRate, lambda = wl.dblArrivalRate;
     if (model != 4 && model != 5 && mu != 0 && !(lambda < k * mu)) {
         if (!single) wl.dblArrivalRate = saved;
-        return refuse(arrivalBox, QVWait::CapacityMessage(k * mu));
+        return qv::refuseEntry(arrivalBox, QVWait::CapacityMessage(k * mu));
     }
     wl.intChannelCount = std::floor(wl.intChannelCount.num());
 
     if (model <= 3) {
         const double kk = wl.intChannelCount, capacity = kk * mu, l = wl.dblArrivalRate;
         if (capacity < l)
-            return refuse(*txt_WL[1],
+            return qv::refuseEntry(*txt_WL[1],
                           "You have entered " + pf::PlainNumber(l) + " arrivals per time period.  However, the " +
                               pf::PlainNumber(kk) + " channel(s) can service only " + pf::PlainNumber(capacity) +
                               " units per time period.  The waiting line will grow without limit.",
                           "WARNING!!!");
         if (capacity == l)
-            return refuse(*txt_WL[1],
+            return qv::refuseEntry(*txt_WL[1],
                           "The arrival rate of " + pf::PlainNumber(l) + " equals the service rate of the " +
                               pf::PlainNumber(kk) + " channel(s).  The waiting line will grow without limit.",
                           "WARNING!!!");
     }
-    refusedBox_ = nullptr;
     result = 0;
 }
 
@@ -341,8 +333,6 @@ void acceptProblem() {
 }  // namespace
 
 void FrmWLModel::cmdSave_Click() {
-    // The box just left refused its entry: it has said so, and nothing is saved.
-    if (refusedBox_) return;
     int result = 0;
     ValidateInput(result);
     if (result == 999) return;
@@ -355,7 +345,6 @@ void FrmWLModel::cmdSave_Click() {
 }
 
 void FrmWLModel::CmdSolve_Click() {
-    if (refusedBox_) return;
     int result = 0;
     ValidateInput(result);
     if (result == 999) return;

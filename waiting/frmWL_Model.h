@@ -41,10 +41,6 @@ private:
     // The form ends under its lowest shown row: no blank band where the cost frame
     // (or, in the no-waiting model, the check box too) is hidden.
     void fitToShownRows();
-    // Reports a refused entry and hands its box back to the user.
-    void refuse(pf::TextBox& box, const std::string& message, const char* title = "Data Input Error");
-    // The box whose entry the last leave check refused; Save and Solve stop on it.
-    pf::TextBox* refusedBox_ = nullptr;
 };
 
 FrmWLModel& frmWL_Model();

@@ -1,5 +1,6 @@
 #include "platform/ui/ControlFilter.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
@@ -117,6 +118,68 @@ void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEv
     QCoreApplication::sendEvent(w, &release);
 }
 
+namespace {
+// The rest of a mouse press whose focus hand-over was refused: its press, a double
+// click's second press, moves with a button held and releases reach nothing under the
+// clicked widget, and Qt's focus, given again by the double click, goes back to the
+// control that kept the keyboard. A key, or a press elsewhere or later, ends it.
+class RefusedClick : public QObject {
+public:
+    static RefusedClick& instance() {
+        static auto* r = [] {
+            auto* o = new RefusedClick;
+            qApp->installEventFilter(o);
+            return o;
+        }();
+        return *r;
+    }
+    void start(QWidget* target) {
+        target_ = target;
+        pressSeen_ = false;
+    }
+    bool active(const QWidget* w) const { return target_ && w && (w == target_ || target_->isAncestorOf(w)); }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (!target_) return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        switch (e->type()) {
+            case QEvent::KeyPress:
+                target_ = nullptr;
+                return false;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick: {
+                const ulong t = static_cast<QMouseEvent*>(e)->timestamp();
+                const bool sameGesture =
+                    active(w) && (!pressSeen_ || t - pressTime_ <= static_cast<ulong>(qApp->doubleClickInterval()));
+                if (!sameGesture) {
+                    target_ = nullptr;
+                    return false;
+                }
+                if (!pressSeen_) pressTime_ = t;
+                pressSeen_ = true;
+                return true;
+            }
+            case QEvent::MouseButtonRelease:
+                return active(w);
+            case QEvent::MouseMove:
+                return active(w) && static_cast<QMouseEvent*>(e)->buttons() != Qt::NoButton;
+            case QEvent::FocusIn:
+                if (!active(w)) return false;
+                if (Control* keeper = focusedControl(); keeper && keeper->widget())
+                    keeper->widget()->setFocus(Qt::OtherFocusReason);
+                return true;
+            default:
+                return false;
+        }
+    }
+
+private:
+    QPointer<QWidget> target_;
+    bool pressSeen_ = false;
+    ulong pressTime_ = 0;
+};
+}  // namespace
+
 bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
     if (!ctl || watched != ctl->widget()) return false;
     switch (event->type()) {
@@ -144,8 +207,17 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn: {
             auto* fe = static_cast<QFocusEvent*>(event);
             if (fe->reason() != Qt::PopupFocusReason && fe->reason() != Qt::MenuBarFocusReason &&
-                fe->reason() != Qt::ActiveWindowFocusReason)
-                setFocusTo(ctl, &ctl->owner());
+                fe->reason() != Qt::ActiveWindowFocusReason && !setFocusTo(ctl, &ctl->owner())) {
+                // The field being left refused and kept the keyboard: this control never
+                // gets it, and the click that was giving it has no effect.
+                QWidget* w = static_cast<QWidget*>(watched);
+                if (fe->reason() == Qt::MouseFocusReason) RefusedClick::instance().start(w);
+                if (w->hasFocus()) {
+                    Control* keeper = focusedControl();
+                    if (keeper && keeper->widget()) keeper->widget()->setFocus(Qt::OtherFocusReason);
+                }
+                return true;
+            }
             // A box whose getting the focus selected its whole text keeps it selected
             // through the click that gave the focus, so typing replaces the text.
             if (fe->reason() == Qt::MouseFocusReason) {

@@ -467,7 +467,7 @@ bool OptionButton::platformKey(int keyCode, int /*shift*/) {
 
 void OptionButton::userClick() {
     if (!visible_ || !enabled_) return;
-    if (canTakeFocus()) setFocusTo(this, owner_);
+    if (canTakeFocus() && !setFocusTo(this, owner_)) return;
     if (value_) {
         if (Click) Click();  // clicking the selected option runs Click again
     } else {
@@ -509,7 +509,7 @@ bool CheckBox::platformKey(int keyCode, int /*shift*/) { return isArrowKey(keyCo
 
 void CheckBox::userClick() {
     if (!visible_ || !enabled_) return;
-    if (canTakeFocus()) setFocusTo(this, owner_);
+    if (canTakeFocus() && !setFocusTo(this, owner_)) return;
     Value(value_ == 1 ? 0 : 1);
 }
 
@@ -626,7 +626,7 @@ int ListBox::SelCount() const {
 
 void ListBox::userSelect(int i) {
     if (!visible_ || !enabled_) return;
-    if (canTakeFocus()) setFocusTo(this, owner_);
+    if (canTakeFocus() && !setFocusTo(this, owner_)) return;
     if (multiSelect_) Selected(i, !Selected(i));
     else ListIndex(i);
 }

@@ -160,15 +160,36 @@ bool keyToMainWindow(const QKeyEvent& e) {
     return main && main->keyWithoutControl(e);
 }
 
-void setFocusTo(Control* c, Form* f) {
+namespace {
+// The one place the focus record changes: both ends redraw their focus look.
+void recordFocus(Control* c, Form* f) {
     auto& r = reg();
-    if (c == r.focused && f == r.focusedForm) return;
     Control* old = r.focused;
     r.focused = c;
     r.focusedForm = f;
-    if (old && old != c && old->LostFocus) old->LostFocus();
+    if (old == c) return;
+    if (old) old->repaintFocusLook();
+    if (c) c->repaintFocusLook();
+}
+
+// The control the focus is on its way to while the one it leaves checks its entry.
+Control* arriving = nullptr;
+}  // namespace
+
+bool setFocusTo(Control* c, Form* f) {
+    auto& r = reg();
+    if (c == r.focused && f == r.focusedForm) return true;
+    Control* old = r.focused;
+    recordFocus(c, f);
+    // A control the focus only passed on its way never had the keyboard: it is not left.
+    if (old && old != c && old != arriving && old->LostFocus) {
+        Control* outer = arriving;
+        arriving = c;
+        old->LostFocus();
+        arriving = outer;
+    }
     // The LostFocus handler may have moved the focus elsewhere (a rejected entry).
-    if (r.focused != c) return;
+    if (r.focused != c) return false;
     if (c) {
         if (QWidget* w = c->widget()) {
             // The style draws the focus frame only for a focus the keyboard could have
@@ -181,13 +202,14 @@ void setFocusTo(Control* c, Form* f) {
         f->window()->activateWindow();
         f->window()->setFocus(Qt::OtherFocusReason);
     }
+    return r.focused == c;
 }
 
 namespace {
 // The focus arrives from another window (or none): the control that had it gets no
 // LostFocus, as a window change is no leaving of a field.
 void focusFromElsewhere(Control* c) {
-    reg().focused = nullptr;
+    recordFocus(nullptr, reg().focusedForm);
     setFocusTo(c, &c->owner());
 }
 }  // namespace
@@ -300,6 +322,10 @@ void Control::applyColors() {
     w_->setPalette(p);
 }
 
+void Control::repaintFocusLook() {
+    if (w_) w_->update();
+}
+
 void Control::SetFocus() {
     if (!canTakeFocus()) raise(errInvalidCall);
     setFocusTo(this, owner_);
@@ -337,7 +363,8 @@ void Control::deliverKey(int keyCode, int shift, int ascii, const QKeyEvent* ori
 
 void Control::userClick() {
     if (!visible_ || !enabled_) return;
-    if (canTakeFocus()) setFocusTo(this, owner_);
+    // A click whose leaving field refused to be left has no effect.
+    if (canTakeFocus() && !setFocusTo(this, owner_)) return;
     if (Click) Click();
 }
 
@@ -760,8 +787,7 @@ void Form::runModalKeepingFocus() {
     Form* now = reg().focusedForm;
     const bool inDialog = now == this || now == nullptr;
     if (!inDialog || !stillThere(before) || before.form == this) return;
-    reg().focused = before.control;
-    reg().focusedForm = before.form;
+    recordFocus(before.control, before.form);
     if (before.control && before.control->widget()) before.control->widget()->setFocus(Qt::OtherFocusReason);
 }
 

@@ -67,6 +67,9 @@ public:
 
     virtual void SetFocus();
     virtual bool canTakeFocus() const { return visible_ && enabled_; }
+    // The platform's focus came or went: what the control draws for it is redrawn,
+    // also while Qt's focus is in a menu or a message box and no focus event comes.
+    virtual void repaintFocusLook();
 
     // Events; a form sets the ones it handles.
     std::function<void()> Click, DblClick, GotFocus, LostFocus;
@@ -285,7 +288,8 @@ Form* frontChildWindow();
 // A key for the main window as it arrives with no control focused (true: taken).
 bool keyToMainWindow(const QKeyEvent& e);
 // Moves the focus: the control that had it gets LostFocus, the new one GotFocus.
-void setFocusTo(Control* c, Form* f);
+// False when the focus did not arrive: the LostFocus handler kept it elsewhere.
+bool setFocusTo(Control* c, Form* f);
 void schedulePendingKeys();
 
 // The design's twips at the screen's logical DPI.

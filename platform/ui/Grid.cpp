@@ -242,6 +242,15 @@ public:
         return fixedWidth() + scrollingLeft(c) - hOffset();
     }
 
+    bool cellCentre(int r, int c, int& x, int& y) const {
+        const auto rows = shownRows();
+        const auto it = std::find(rows.begin(), rows.end(), r);
+        if (it == rows.end() || c < 0 || c >= grid->Cols()) return false;
+        y = static_cast<int>(it - rows.begin()) * rowPx() + rowPx() / 2;
+        x = columnX(c) + colPx(c) / 2;
+        return x >= 0 && x < viewport()->width() && y < viewport()->height();
+    }
+
     bool cellAt(QPoint p, int& row, int& col) const {
         int y = 0;
         row = -1;
@@ -581,9 +590,20 @@ void Grid::AddItem(const std::string& item) {
     if (w_) gw(w_)->shapeChanged(false);
 }
 
+bool Grid::cellCentre(int r, int c, int& x, int& y) const {
+    if (!w_) return false;
+    gw(w_)->layout();
+    return gw(w_)->cellCentre(r, c, x, y);
+}
+
+void Grid::repaintFocusLook() {
+    // The current cell's colour tells where typing goes.
+    if (w_) gw(w_)->viewport()->update();
+}
+
 void Grid::userClickCell(int r, int c) {
     if (!visible_ || !enabled_) return;
-    if (canTakeFocus()) setFocusTo(this, owner_);
+    if (canTakeFocus() && !setFocusTo(this, owner_)) return;
     // A click on a heading does not move the current cell.
     if (r >= fixedRows_ && c >= fixedCols_) {
         bool changed = r != row_ || c != col_;

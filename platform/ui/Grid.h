@@ -86,9 +86,12 @@ public:
 
     // A mouse click on a cell, as the user makes it.
     void userClickCell(int r, int c);
+    // The middle of a cell in view, in pixels of the grid's viewport (false: not in view).
+    bool cellCentre(int r, int c, int& x, int& y) const;
 
     // Repaints; the current cell is brought into view.
     void refresh();
+    void repaintFocusLook() override;
 
     // A scrolling key read as the scroll bars read it: the view moves, the current cell
     // stays. Up, Down, Page Up and Page Down by a line or a page, Home and End to the

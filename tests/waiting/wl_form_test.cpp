@@ -179,8 +179,15 @@ TEST_F(WaitingFormTest, SaveOfAStoredProblemRunsTheChecksInOrder) {
                 EXPECT_EQ(h().transcript.back().rfind("SAVE DIALOG", 0), 0u) << h().transcript.back();
             }
             EXPECT_EQ(s.wl.dblArrivalRate.num(), c.lambda) << "the arrival rate as it was";
-            // Model 2's service-rate box now has the focus: leaving it for Cancel checks it.
-            if (c.model == 2) h().expectMessage(pf::vbOK);
+            // Model 2's service-rate box now has the focus: leaving it for Cancel checks it,
+            // and the refused click cancels nothing; an emptied box lets Cancel through.
+            if (c.model == 2) {
+                h().expectMessage(pf::vbOK);
+                f.cmdCancel.userClick();
+                EXPECT_EQ(pf::focusedControl(), f.txt_WL[1].get());
+                EXPECT_TRUE(f.Visible());
+                f.txt_WL[1]->Text("");
+            }
             f.cmdCancel.userClick();
         });
         QVWait::ShowWaitingLineForm();
