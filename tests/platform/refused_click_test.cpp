@@ -85,8 +85,8 @@ class RefusedClickTest : public ::testing::Test {
 protected:
     void SetUp() override { qvtest::resetProgram(); }
     void TearDown() override {
+        if (!dynamic_cast<pf::ScriptedHost*>(&pf::host())) pf::setHost(std::make_unique<pf::ScriptedHost>());
         EXPECT_TRUE(h().allAnswersUsed());
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
         qvtest::resetProgram();
     }
 
@@ -325,6 +325,84 @@ TEST_F(RefusedClickTest, TheRefusedFieldKeepsTheKeyboardAndTheClickDoesNothing) 
         EXPECT_TRUE(h().allAnswersUsed());
         h().clearAnswers();
     }
+}
+
+// Paint events a widget gets while it is being watched.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+// The box clicked from a refused box never had the keyboard: no caret blinks in it.
+TEST_F(RefusedClickTest, TheClickedBoxShowsNoCaret) {
+    FrmEOQ& f = inventoryForm<FrmEOQ>(1);
+    auto& days = dynamic_cast<pf::TextBox&>(*f.control("txtEOQ(2)"));
+    auto& ordering = dynamic_cast<pf::TextBox&>(*f.control("txtEOQ(1)"));
+    clickControl(days);
+    typeAtFocus("400");
+    h().expectMessage(pf::vbOK);
+    clickControl(ordering);
+    PaintCounter watch(ordering.widget());
+    QTest::qWait(1100);  // longer than a caret's blink
+    EXPECT_EQ(watch.paints, 0) << "the ordering-cost box keeps repainting, as a blinking caret does";
+    EXPECT_EQ(QApplication::focusWidget(), days.widget());
+}
+
+// Corrected, the same button does its work, once.
+TEST_F(RefusedClickTest, AfterTheCorrectionTheSameButtonWorksOnce) {
+    FrmEOQ& f = inventoryForm<FrmEOQ>(1);
+    auto& days = dynamic_cast<pf::TextBox&>(*f.control("txtEOQ(2)"));
+    for (auto [box, value] : {std::pair{"txtEOQ(0)", "1000"}, {"txtEOQ(1)", "25"}, {"txtFrame1", "20"}, {"txtframe2", "10"}}) {
+        clickControl(*f.control(box));
+        typeAtFocus(value);
+    }
+    clickControl(days);
+    typeAtFocus("400");
+    h().expectMessage(pf::vbOK);
+    clickControl(*f.cmdSave);
+    ASSERT_EQ(pf::focusedControl(), &days);
+    typeAtFocus("250");
+    h().transcript.clear();
+    h().expectFileCancel();
+    ClickCounter saves(*f.cmdSave);
+    clickControl(*f.cmdSave);
+    EXPECT_EQ(saves.clicks, 1);
+    int dialogs = 0;
+    for (const auto& line : h().transcript) dialogs += line.rfind("SAVE DIALOG", 0) == 0;
+    EXPECT_EQ(dialogs, 1) << ::testing::PrintToString(h().transcript);
+    EXPECT_EQ(qv::S().inv.dblWorkingDays.num(), 250);
+}
+
+// With real message boxes, the release of the refused press goes to the box; the
+// button it was pressed on must not stay drawn pressed.
+TEST_F(RefusedClickTest, AButtonWhosePressWasRefusedIsDrawnReleased) {
+    FrmEOQ& f = inventoryForm<FrmEOQ>(1);
+    auto& days = dynamic_cast<pf::TextBox&>(*f.control("txtEOQ(2)"));
+    clickControl(days);
+    typeAtFocus("400");
+    pf::setHost(pf::makeQtHost());
+    int boxes = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++boxes;
+            m->accept();
+        }
+    });
+    closer.start(20);
+    ClickCounter solves(*f.CmdSolve);
+    auto* button = qobject_cast<QAbstractButton*>(f.CmdSolve->widget());
+    QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+    settle();
+    EXPECT_FALSE(button->isDown());
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(solves.clicks, 0);
+    EXPECT_EQ(pf::focusedControl(), &days);
+    closer.stop();
 }
 
 }  // namespace
