@@ -253,10 +253,15 @@ TEST_F(IntegerDialogTest, ScreenshotOfThirtyVariables) {
     inDialog([&](FrmIP& d) {
         QWidget* win = d.window();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(win));
-        QTest::qWait(300);
-        const QRect frame = win->frameGeometry();
-        QPixmap shot = win->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/integer_dialog_30.png"));
+        const auto shoot = [&](const char* name) {
+            QTest::qWait(300);
+            const QRect frame = win->frameGeometry();
+            QPixmap shot = win->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+            EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/" + name + ".png"));
+        };
+        shoot("integer_dialog_30");
+        pressOnFocused(Qt::Key_Tab);  // the keyboard in the binary list, on X1
+        shoot("integer_dialog_30_in_list");
     });
 }
 
