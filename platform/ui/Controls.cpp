@@ -529,6 +529,16 @@ ListBox::ListBox(Form* owner, std::string name, int index, Control* container, i
         syncCurrent();
         userSelect(row);
     });
+    // Qt delivers a list's mouse events to its viewport, out of the control's filter.
+    // The click of the double click has already picked the entry; the second press
+    // toggled a multi-pick entry back on screen only, so show our state again.
+    QObject::connect(l, &QListWidget::itemDoubleClicked, l, [this, l](QListWidgetItem* item) {
+        if (syncing_) return;
+        const int row = l->row(item);
+        syncItem(row);
+        syncCurrent();
+        if (row == listIndex_ && DblClick && visible_ && enabled_) DblClick();
+    });
 }
 
 void ListBox::syncItem(int i) {
@@ -553,6 +563,12 @@ void ListBox::AddItem(const std::string& item) {
     syncing_ = true;
     static_cast<QListWidget*>(w_)->addItem(qs(item));
     syncing_ = false;
+    // A multi-pick list opens with the keyboard on its first entry, at the top, with
+    // nothing picked and no Click.
+    if (multiSelect_ && listIndex_ < 0) {
+        listIndex_ = 0;
+        syncCurrent();
+    }
 }
 
 void ListBox::RemoveItem(int i) {
@@ -612,11 +628,10 @@ void ListBox::Selected(int i, bool s) {
         }
         return;
     }
+    // The user's current entry, and with it the scroll position, stays where it is.
     bool changed = selected_[static_cast<std::size_t>(i)] != s;
     selected_[static_cast<std::size_t>(i)] = s;
-    listIndex_ = i;
     syncItem(i);
-    syncCurrent();
     if (changed && Click) Click();
 }
 
@@ -627,8 +642,15 @@ int ListBox::SelCount() const {
 void ListBox::userSelect(int i) {
     if (!visible_ || !enabled_) return;
     if (canTakeFocus() && !setFocusTo(this, owner_)) return;
-    if (multiSelect_) Selected(i, !Selected(i));
-    else ListIndex(i);
+    if (multiSelect_) {
+        // Current first: the Click that follows reads ListIndex.
+        if (i < 0 || i >= ListCount()) raise(errInvalidCall);
+        listIndex_ = i;
+        syncCurrent();
+        Selected(i, !Selected(i));
+    } else {
+        ListIndex(i);
+    }
 }
 
 void ListBox::afterWidgetKey() {

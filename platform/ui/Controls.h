@@ -137,13 +137,19 @@ public:
     void Clear();
     int ListCount() const { return static_cast<int>(items_.size()); }
     std::string List(int i) const;
+    // The current entry: the selected one of a single-pick list; in a multi-pick list
+    // the keyboard's entry, the first one once the list is filled, moved only by the
+    // user or by setting it here.
     int ListIndex() const { return listIndex_; }
     void ListIndex(int i);  // -1 for none; Click runs when it changes
     bool Selected(int i) const;
-    void Selected(int i, bool s);  // Click runs on every change
+    // Click runs on every change. In a single-pick list selecting makes the entry the
+    // current one; in a multi-pick list the current entry stays where it is.
+    void Selected(int i, bool s);
     int SelCount() const;
     int MultiSelect() const { return multiSelect_; }
-    // The user clicks item i (toggles it in a multi-select list).
+    // The user clicks item i (toggles it in a multi-select list): it becomes the
+    // current entry, then its selection changes.
     void userSelect(int i);
 
 protected:

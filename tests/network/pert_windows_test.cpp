@@ -11,8 +11,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QScreen>
+#include <QImage>
+#include <QListWidget>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -31,6 +35,7 @@
 #include "shell/frmProblem.h"
 #include "shell/frmSolution.h"
 #include "tests/ui_keys.h"
+#include "tests/ui_mouse.h"
 #include "tests/ui_test_support.h"
 
 namespace {
@@ -674,6 +679,93 @@ TEST_F(PertWindowTest, ClickIntoATimeBoxThenType) {
     QApplication::sendEvent(box, &down);
     QApplication::sendEvent(box, &up);
     EXPECT_EQ(w.txtExpectedTime.SelLength(), 0);
+    top->hide();
+}
+
+// What the screen shows at the right half of a list entry (the letter sits at its left).
+QColor drawnEntry(pf::ListBox& list, int row) {
+    QApplication::processEvents();
+    QListWidget* l = qvtest::listWidget(list);
+    const QRect r = l->visualItemRect(l->item(row));
+    const QPoint at = l->viewport()->mapToGlobal(QPoint(r.left() + r.width() * 3 / 4, r.center().y()));
+    return l->screen()->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0);
+}
+
+// An activity chosen by a click or by an arrow shows its predecessor list from the top,
+// with the keyboard on its first letter; the stored predecessors are shown selected and
+// keep their stored order. A double click on a letter picks it once, as a click does.
+TEST_F(PertWindowTest, PredecessorListOpensAtItsFirstLetter) {
+    FrmPERT_CPM& w = layOut(25, 1);
+    P().intPredecessorCounts(24) = 2;  // X after V and C
+    P().intPredecessorMatrix(24, 1) = 22;
+    P().intPredecessorMatrix(24, 2) = 3;
+    P().intPredecessorCounts(25) = 2;  // Y after W and B
+    P().intPredecessorMatrix(25, 1) = 23;
+    P().intPredecessorMatrix(25, 2) = 2;
+    grid().TextMatrix(25, 1, "V, C");
+    grid().TextMatrix(26, 1, "W, B");
+    QWidget* top = frmMenu().window();
+    top->show();
+    top->activateWindow();
+    QApplication::processEvents();
+
+    struct Step {
+        const char* how;
+        int activity;          // 1 for A
+        std::vector<int> stored;  // predecessors in stored order
+        const char* shown;
+    } steps[] = {
+        {"click on Y", 25, {23, 2}, "W, B"},
+        {"Up to X", 24, {22, 3}, "V, C"},
+    };
+    for (const Step& st : steps) {
+        SCOPED_TRACE(st.how);
+        if (st.activity == 25) {
+            // The user scrolls the activity list down to Y and clicks it.
+            QScrollBar* bar = qvtest::listWidget(w.lstActivityName)->verticalScrollBar();
+            bar->setValue(bar->maximum());
+            qvtest::clickEntry(w.lstActivityName, 24);
+        } else {
+            ASSERT_EQ(pf::focusedControl(), &w.lstActivityName);
+            pressOnFocused(Qt::Key_Up);
+        }
+        ASSERT_EQ(P().intCurrentActivity, st.activity);
+        QApplication::processEvents();
+        ASSERT_EQ(w.lstPredecessor.ListCount(), st.activity - 1);
+        ASSERT_GT(qvtest::listWidget(w.lstPredecessor)->verticalScrollBar()->maximum(), 0) << "nothing to scroll";
+        EXPECT_EQ(w.lstPredecessor.ListIndex(), 0);
+        EXPECT_EQ(qvtest::listWidget(w.lstPredecessor)->currentRow(), 0);
+        EXPECT_EQ(qvtest::topRow(w.lstPredecessor), 0);
+        EXPECT_EQ(w.lstPredecessor.SelCount(), 2);
+        for (int p : st.stored) EXPECT_TRUE(w.lstPredecessor.Selected(p - 1)) << p;
+        EXPECT_EQ(P().intPredecessorCounts(st.activity).num(), 2);
+        for (int k = 1; k <= 2; ++k)
+            EXPECT_EQ(P().intPredecessorMatrix(st.activity, k).num(), st.stored[static_cast<std::size_t>(k) - 1]);
+        EXPECT_EQ(grid().TextMatrix(st.activity + 1, 1), st.shown);
+    }
+
+    // X: a double click on A picks it once; what is drawn agrees.
+    qvtest::doubleClickEntry(w.lstPredecessor, 0);
+    EXPECT_TRUE(w.lstPredecessor.Selected(0));
+    EXPECT_EQ(w.lstPredecessor.ListIndex(), 0);
+    EXPECT_EQ(P().intPredecessorCounts(24).num(), 3);
+    EXPECT_EQ(grid().TextMatrix(25, 1), "A, C, V");
+    // The entry under the mouse is drawn a shade lighter: the nearer colour tells.
+    const QColor picked = drawnEntry(w.lstPredecessor, 2), unpicked = drawnEntry(w.lstPredecessor, 1);
+    const auto drawnPicked = [&](int row) {
+        const QColor c = drawnEntry(w.lstPredecessor, row);
+        const auto distance = [&c](const QColor& o) {
+            return std::abs(c.red() - o.red()) + std::abs(c.green() - o.green()) + std::abs(c.blue() - o.blue());
+        };
+        return distance(picked) < distance(unpicked);
+    };
+    ASSERT_GT(std::abs(picked.lightness() - unpicked.lightness()), 60);
+    EXPECT_TRUE(drawnPicked(0));
+    // Another double click drops it again, once.
+    qvtest::doubleClickEntry(w.lstPredecessor, 0);
+    EXPECT_FALSE(w.lstPredecessor.Selected(0));
+    EXPECT_EQ(grid().TextMatrix(25, 1), "C, V");
+    EXPECT_FALSE(drawnPicked(0));
     top->hide();
 }
 
