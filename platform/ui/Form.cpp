@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QMainWindow>
 #include <QMetaObject>
 #include <QScreen>
@@ -489,6 +491,14 @@ protected:
             form_->SetFocus();
         return handled;
     }
+    void resizeEvent(QResizeEvent* e) override {
+        QMainWindow::resizeEvent(e);
+        form_->takeWindowGeometry();
+    }
+    void moveEvent(QMoveEvent* e) override {
+        QMainWindow::moveEvent(e);
+        form_->takeWindowGeometry();
+    }
     void closeEvent(QCloseEvent* e) override {
         // Closing the main window ends the program, as File Exit does.
         e->accept();
@@ -607,12 +617,26 @@ void Form::Move(int left, int top, int width, int height) {
     height_ = height;
     if (!window_) return;
     if (kind_ == FormKind::Main) {
+        placing_ = true;
         window_->resize(twipsToPixels(width), twipsToPixels(height));
         window_->move(twipsToPixels(left), twipsToPixels(top));
+        placing_ = false;
     } else {
         window_->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                              twipsToPixels(height));
     }
+}
+
+void Form::takeWindowGeometry() {
+    if (!window_ || placing_) return;
+    // A measure the window still shows keeps the twips it was given, which pixels round.
+    auto follow = [](int& twips, int px) {
+        if (twipsToPixels(twips) != px) twips = pixelsToTwips(px);
+    };
+    follow(left_, window_->x());
+    follow(top_, window_->y());
+    follow(width_, window_->width());
+    follow(height_, window_->height());
 }
 
 int Form::ScaleWidth() const { return canvas_ ? pixelsToTwips(canvas_->width()) : width_; }

@@ -224,6 +224,8 @@ public:
 
     // Internal: the modal loop ends when the form is hidden.
     void setModalRunning(bool r) { modalRunning_ = r; }
+    // Internal: the user moved or resized the window; its size and place follow.
+    void takeWindowGeometry();
     void registerControl(Control* c);
     void unregisterControl(Control* c);
 
@@ -238,6 +240,7 @@ private:
     bool visible_ = false;
     bool modalRunning_ = false;
     bool shownOnce_ = false;
+    bool placing_ = false;  // Move is placing the window: its own values stand
     std::vector<Control*> controls_;
     FocusMark openedFrom_;  // where the focus was when the window was created
 };

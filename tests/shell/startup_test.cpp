@@ -89,6 +89,34 @@ TEST_F(StartupTest, ChooserRecordsModuleAndRefusesOkWithoutChoice) {
     EXPECT_EQ(qv::S().strProblemType, "MINIMAL SPANNING TREE PROBLEM");
 }
 
+// The chooser stands in the middle of the main window as the user has sized it, also
+// after the window was enlarged, moved or made smaller again.
+TEST_F(StartupTest, ChangeModulesCentresTheChooserOnTheMainWindowAsItIs) {
+    qv::startProgram();
+    frmStartup().cmdOK.userClick();
+    pf::collectUnloaded();
+    frmModuleSelection().optProblemType[1]->userClick();
+    frmModuleSelection().cmdOK.userClick();
+    pf::collectUnloaded();
+    QWidget* main = frmMenu().window();
+    const QSize first = main->size();
+    for (QSize size : {QSize(1223, 957), QSize(1400, 1000), first}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        main->resize(size);
+        main->move(main->pos() + QPoint(17, 9));
+        QApplication::processEvents();
+        frmMenu().mnuFileChangeModules_Click();
+        QApplication::processEvents();
+        QWidget* chooser = frmModuleSelection().window();
+        ASSERT_TRUE(chooser->isVisible());
+        const int middle = chooser->mapTo(main, chooser->rect().center()).x();
+        EXPECT_NEAR(middle, main->width() / 2, 1);
+        frmModuleSelection().optProblemType[1]->userClick();
+        frmModuleSelection().cmdOK.userClick();
+        pf::collectUnloaded();
+    }
+}
+
 TEST_F(StartupTest, FileExitEndsAtOnce) {
     qv::startProgram();
     frmStartup().cmdOK.userClick();
