@@ -64,21 +64,23 @@ void typeAtFocus(const std::string& text) {
     settle();
 }
 
-// Counts the Click events a control runs, its own handler still running; the control
-// gets its own handler back at the end.
-struct ClickCounter {
-    explicit ClickCounter(pf::Control& c) : control(c), own(c.Click) {
-        c.Click = [this] {
-            ++clicks;
+// Counts the events of one kind (Click, LostFocus) a control runs, its own handler
+// still running; the control gets its own handler back at the end.
+struct EventCounter {
+    using Event = std::function<void()> pf::Control::*;
+    EventCounter(pf::Control& c, Event e = &pf::Control::Click) : control(c), event(e), own(c.*e) {
+        c.*e = [this] {
+            ++count;
             if (own) own();
         };
     }
-    ~ClickCounter() { control.Click = own; }
-    ClickCounter(const ClickCounter&) = delete;
-    ClickCounter& operator=(const ClickCounter&) = delete;
+    ~EventCounter() { control.*event = own; }
+    EventCounter(const EventCounter&) = delete;
+    EventCounter& operator=(const EventCounter&) = delete;
     pf::Control& control;
+    Event event;
     std::function<void()> own;
-    int clicks = 0;
+    int count = 0;
 };
 
 class RefusedClickTest : public ::testing::Test {
@@ -305,17 +307,23 @@ TEST_F(RefusedClickTest, TheRefusedFieldKeepsTheKeyboardAndTheClickDoesNothing) 
         h().expectMessage(pf::vbOK);
         const std::string before = row.clickedState();
         // Whatever gets clicked, no control of the window runs Click.
-        std::vector<std::unique_ptr<ClickCounter>> counters;
-        for (pf::Control* c : refused->owner().controls()) counters.push_back(std::make_unique<ClickCounter>(*c));
+        std::vector<std::unique_ptr<EventCounter>> counters;
+        for (pf::Control* c : refused->owner().controls()) counters.push_back(std::make_unique<EventCounter>(*c));
+        // The control clicked never had the keyboard: it is not left either.
+        std::vector<std::unique_ptr<EventCounter>> leaves;
+        for (pf::Control* c : refused->owner().controls())
+            if (c != refused) leaves.push_back(std::make_unique<EventCounter>(*c, &pf::Control::LostFocus));
         pf::Control* clicked = row.click();
         ASSERT_NE(clicked, nullptr);
+        for (const auto& l : leaves) EXPECT_EQ(l->count, 0) << l->control.qualifiedName() << " ran LostFocus";
+        leaves.clear();
         EXPECT_EQ(messagesIn(h().transcript), 1) << ::testing::PrintToString(h().transcript);
         EXPECT_NE(h().transcript.back().find(row.message), std::string::npos) << h().transcript.back();
         EXPECT_EQ(pf::focusedControl(), refused) << "the platform's focus";
         EXPECT_EQ(QApplication::focusWidget(), refused->widget()) << "Qt's focus";
         EXPECT_EQ(row.clickedState(), before) << "the clicked control changed";
         for (std::size_t i = 0; i < counters.size(); ++i)
-            EXPECT_EQ(counters[i]->clicks, 0) << refused->owner().controls()[i]->qualifiedName() << " ran Click";
+            EXPECT_EQ(counters[i]->count, 0) << refused->owner().controls()[i]->qualifiedName() << " ran Click";
         counters.clear();
 
         // The corrected value goes where the user looks.
@@ -368,9 +376,9 @@ TEST_F(RefusedClickTest, AfterTheCorrectionTheSameButtonWorksOnce) {
     typeAtFocus("250");
     h().transcript.clear();
     h().expectFileCancel();
-    ClickCounter saves(*f.cmdSave);
+    EventCounter saves(*f.cmdSave);
     clickControl(*f.cmdSave);
-    EXPECT_EQ(saves.clicks, 1);
+    EXPECT_EQ(saves.count, 1);
     int dialogs = 0;
     for (const auto& line : h().transcript) dialogs += line.rfind("SAVE DIALOG", 0) == 0;
     EXPECT_EQ(dialogs, 1) << ::testing::PrintToString(h().transcript);
@@ -394,13 +402,13 @@ TEST_F(RefusedClickTest, AButtonWhosePressWasRefusedIsDrawnReleased) {
         }
     });
     closer.start(20);
-    ClickCounter solves(*f.CmdSolve);
+    EventCounter solves(*f.CmdSolve);
     auto* button = qobject_cast<QAbstractButton*>(f.CmdSolve->widget());
     QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
     settle();
     EXPECT_FALSE(button->isDown());
     EXPECT_EQ(boxes, 1);
-    EXPECT_EQ(solves.clicks, 0);
+    EXPECT_EQ(solves.count, 0);
     EXPECT_EQ(pf::focusedControl(), &days);
     closer.stop();
 }
