@@ -28,6 +28,9 @@ namespace pf {
 // ---------------------------------------------------------------- registry
 
 namespace {
+// The control the focus is on its way to while the one it leaves checks its entry.
+Control* arriving = nullptr;
+
 struct Registry {
     std::vector<std::pair<std::type_index, std::unique_ptr<Form>>> forms;
     Control* focused = nullptr;
@@ -143,6 +146,7 @@ void unloadAll() {
 // ---------------------------------------------------------------- focus
 
 Control* focusedControl() { return reg().focused; }
+bool focusArriving(const Control* c) { return c && c == arriving; }
 Form* focusedForm() { return reg().focusedForm; }
 
 Form* frontChildWindow() {
@@ -173,9 +177,6 @@ void recordFocus(Control* c, Form* f) {
     if (old) old->repaintFocusLook();
     if (c) c->repaintFocusLook();
 }
-
-// The control the focus is on its way to while the one it leaves checks its entry.
-Control* arriving = nullptr;
 }  // namespace
 
 bool setFocusTo(Control* c, Form* f) {
@@ -189,6 +190,7 @@ bool setFocusTo(Control* c, Form* f) {
         arriving = c;
         old->LostFocus();
         arriving = outer;
+        if (c) c->repaintFocusLook();
     }
     // The LostFocus handler may have moved the focus elsewhere (a rejected entry).
     if (r.focused != c) return false;

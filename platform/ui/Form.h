@@ -285,6 +285,9 @@ void discardAll();
 
 // ---- focus ----
 Control* focusedControl();
+// True while the focus is on its way to `c` and the control it leaves checks its entry:
+// `c` does not have the keyboard yet.
+bool focusArriving(const Control* c);
 Form* focusedForm();
 // The child window shown on top inside the main window, if any.
 Form* frontChildWindow();

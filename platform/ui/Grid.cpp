@@ -278,7 +278,7 @@ protected:
         const bool fixed = fixedRow || fixedCol;
         const bool current = grid->HighLight() && !grid->DisplayOnly() && r == grid->Row() && c == grid->Col() && !fixed;
         // Where typing goes: the selection colour only in the grid that has the focus.
-        const bool focused = current && focusedControl() == grid;
+        const bool focused = current && focusedControl() == grid && !focusArriving(grid);
         p.fillRect(cell, fixed ? fixedBg : focused ? QColor(0, 0, 128) : current ? kInactiveCurrent : pal.color(QPalette::Base));
         p.setPen(focused ? QColor(255, 255, 255) : pal.color(QPalette::Text));
         // A heading over a column stands as the column's values do; the fixed
