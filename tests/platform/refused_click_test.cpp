@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "decision/QVDecisionAnalysis.h"
@@ -157,179 +158,100 @@ protected:
     }
 };
 
-// One refused click: what is typed into the field being left, the click, and what the
-// clicked control must still show afterwards.
-struct Row {
-    std::string name;
-    std::function<pf::Control*()> arrange;  // opens the window; returns the field typed into
-    std::string typed;
-    std::string message;
-    std::function<pf::Control*()> click;  // clicks; returns the control clicked
-    std::function<std::string()> clickedState;
-    std::string corrected;
-    std::function<std::string()> refusedText;
+// A field or a cell: a control by name, and for a grid the cell.
+struct Place {
+    std::string control;
+    int row = -1, col = -1;
 };
 
-std::string cellOf(pf::Grid& g) { return std::to_string(g.Row()) + "," + std::to_string(g.Col()); }
+// One refused click: the window, the field typed into and what is typed, the refusal,
+// the place clicked, and the corrected value typed after the message.
+struct Row {
+    std::string name;
+    std::function<pf::Form&()> open;
+    Place from;
+    std::string typed, message;
+    Place to;
+    std::string corrected;
+};
+
+pf::Control& at(pf::Form& f, const Place& p) {
+    pf::Control* c = f.control(p.control);
+    if (!c) throw std::runtime_error("no control " + p.control);
+    return *c;
+}
+
+void clickAt(pf::Form& f, const Place& p) {
+    if (auto* g = dynamic_cast<pf::Grid*>(&at(f, p))) clickCell(*g, p.row, p.col);
+    else clickControl(at(f, p));
+}
+
+// What the user sees of a place: a grid's current cell and the place's text, a box's
+// text, a check box's tick, whether a button's window is still open.
+std::string shown(pf::Form& f, const Place& p) {
+    pf::Control& c = at(f, p);
+    if (auto* g = dynamic_cast<pf::Grid*>(&c))
+        return std::to_string(g->Row()) + "," + std::to_string(g->Col()) + " " + g->TextMatrix(p.row, p.col);
+    if (auto* t = dynamic_cast<pf::TextBox*>(&c)) return t->Text();
+    if (auto* k = dynamic_cast<pf::CheckBox*>(&c)) return std::to_string(k->Value());
+    return f.Visible() ? "open" : "closed";
+}
 
 TEST_F(RefusedClickTest, TheRefusedFieldKeepsTheKeyboardAndTheClickDoesNothing) {
     const std::string probability = "NOTE:  THE PROBABILITY MUST BE BETWEEN 0 AND 1.";
     const std::string payoff = "NOTE:  THE PAYOFF MUST BE A NUMERICAL VALUE.";
     const std::string days = "NOTE:  THE NUMBER OF WORKING DAYS MUST BE BETWEEN 1 AND 365.";
-    auto dec = [](int i) -> pf::Grid& { return *frmDecisionProblem().Grid[static_cast<std::size_t>(i)]; };
-    auto lp = [](int i) -> pf::Grid& { return *frmLPproblem().Grid[static_cast<std::size_t>(i)]; };
-    auto eoq = []() -> FrmEOQ& { return pf::instance<FrmEOQ>(); };
-    auto box = [](pf::Form& f, const char* name) -> pf::TextBox& {
-        return dynamic_cast<pf::TextBox&>(*f.control(name));
-    };
-    auto gridState = [](pf::Grid& g, int r, int c) { return cellOf(g) + " " + g.TextMatrix(r, c); };
-
+    auto decision = [&]() -> pf::Form& { return decisionWindow(); };
+    auto lp = [&]() -> pf::Form& { return lpWindow(); };
+    auto eoq = [&]() -> pf::Form& { return inventoryForm<FrmEOQ>(1); };
+    auto finitePopulation = [&]() -> pf::Form& { return waitingForm(5); };
+    const Place workingDays{"txtEOQ(2)"};
     const Row rows[] = {
-        {"decision probability to payoff",
-         [&] {
-             decisionWindow();
-             clickCell(dec(1), 0, 1);
-             return &dec(1);
-         },
-         "1.5", probability,
-         [&] {
-             clickCell(dec(0), 2, 1);
-             return &dec(0);
-         },
-         [&] { return gridState(dec(0), 2, 1); }, "0.75", [&] { return dec(1).TextMatrix(0, 1); }},
-        {"decision payoff to probability",
-         [&] {
-             decisionWindow();
-             clickCell(dec(0), 1, 1);
-             return &dec(0);
-         },
-         "1.2.3", payoff,
-         [&] {
-             clickCell(dec(1), 0, 2);
-             return &dec(1);
-         },
-         [&] { return gridState(dec(1), 0, 2); }, "40", [&] { return dec(0).TextMatrix(1, 1); }},
-        {"decision sample to payoff",
-         [&] {
-             decisionWindow();
-             clickCell(dec(2), 1, 2);
-             return &dec(2);
-         },
-         "7", probability,
-         [&] {
-             clickCell(dec(0), 2, 2);
-             return &dec(0);
-         },
-         [&] { return gridState(dec(0), 2, 2); }, ".7", [&] { return dec(2).TextMatrix(1, 2); }},
-        {"LP constraint to objective",
-         [&] {
-             lpWindow();
-             clickCell(lp(1), 2, 1);
-             return &lp(1);
-         },
-         "5-", "Constraint Values Must Be Numeric.",
-         [&] {
-             clickCell(lp(0), 1, 2);
-             return &lp(0);
-         },
-         [&] { return gridState(lp(0), 1, 2); }, "0", [&] { return lp(1).TextMatrix(2, 1); }},
-        {"LP objective to constraint",
-         [&] {
-             lpWindow();
-             clickCell(lp(0), 1, 1);
-             return &lp(0);
-         },
-         "1.2.3", "Objective Function Coefficients Must Be Numeric.",
-         [&] {
-             clickCell(lp(1), 1, 2);
-             return &lp(1);
-         },
-         [&] { return gridState(lp(1), 1, 2); }, "3", [&] { return lp(0).TextMatrix(1, 1); }},
-        {"inventory box to box",
-         [&] {
-             inventoryForm<FrmEOQ>(1);
-             clickControl(box(eoq(), "txtEOQ(2)"));
-             return &box(eoq(), "txtEOQ(2)");
-         },
-         "400", days,
-         [&] {
-             clickControl(box(eoq(), "txtEOQ(1)"));
-             return &box(eoq(), "txtEOQ(1)");
-         },
-         [&] { return box(eoq(), "txtEOQ(1)").Text(); }, "250", [&] { return box(eoq(), "txtEOQ(2)").Text(); }},
-        {"inventory box to Solve",
-         [&] {
-             inventoryForm<FrmEOQ>(1);
-             clickControl(box(eoq(), "txtEOQ(2)"));
-             return &box(eoq(), "txtEOQ(2)");
-         },
-         "400", days,
-         [&] {
-             clickControl(*eoq().CmdSolve);
-             return eoq().CmdSolve.get();
-         },
-         [&] { return std::string(eoq().Visible() ? "open" : "closed"); }, "250",
-         [&] { return box(eoq(), "txtEOQ(2)").Text(); }},
-        {"inventory box to Save",
-         [&] {
-             inventoryForm<FrmEOQ>(1);
-             clickControl(box(eoq(), "txtEOQ(2)"));
-             return &box(eoq(), "txtEOQ(2)");
-         },
-         "400", days,
-         [&] {
-             clickControl(*eoq().cmdSave);
-             return eoq().cmdSave.get();
-         },
-         [&] { return std::string(eoq().Visible() ? "open" : "closed"); }, "250",
-         [&] { return box(eoq(), "txtEOQ(2)").Text(); }},
-        {"waiting-line box to the economic-analysis check box",
-         [&] {
-             FrmWLModel& f = waitingForm(5);
-             clickControl(*f.txt_WL[3]);
-             return f.txt_WL[3].get();
-         },
-         "31", QVWait::kPopulationHigh,
-         [&] {
-             clickControl(frmWL_Model().chkECONAnal);
-             return &frmWL_Model().chkECONAnal;
-         },
-         [&] { return std::to_string(frmWL_Model().chkECONAnal.Value()); }, "30",
-         [&] { return frmWL_Model().txt_WL[3]->Text(); }},
+        {"decision probability to payoff", decision, {"Grid(1)", 0, 1}, "1.5", probability, {"Grid(0)", 2, 1}, "0.75"},
+        {"decision payoff to probability", decision, {"Grid(0)", 1, 1}, "1.2.3", payoff, {"Grid(1)", 0, 2}, "40"},
+        {"decision sample to payoff", decision, {"Grid(2)", 1, 2}, "7", probability, {"Grid(0)", 2, 2}, ".7"},
+        {"LP constraint to objective", lp, {"Grid(1)", 2, 1}, "5-", "Constraint Values Must Be Numeric.",
+         {"Grid(0)", 1, 2}, "0"},
+        {"LP objective to constraint", lp, {"Grid(0)", 1, 1}, "1.2.3", "Objective Function Coefficients Must Be Numeric.",
+         {"Grid(1)", 1, 2}, "3"},
+        {"inventory box to box", eoq, workingDays, "400", days, {"txtEOQ(1)"}, "250"},
+        {"inventory box to Solve", eoq, workingDays, "400", days, {"CmdSolve"}, "250"},
+        {"inventory box to Save", eoq, workingDays, "400", days, {"cmdSave"}, "250"},
+        {"waiting-line box to the economic-analysis check box", finitePopulation, {"txt_WL(3)"}, "31",
+         QVWait::kPopulationHigh, {"chkECONAnal"}, "30"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         h().transcript.clear();
-        pf::Control* refused = row.arrange();
+        pf::Form& f = row.open();
+        clickAt(f, row.from);
+        pf::Control* refused = &at(f, row.from);
         ASSERT_EQ(pf::focusedControl(), refused);
         typeAtFocus(row.typed);
         h().transcript.clear();
         h().expectMessage(pf::vbOK);
-        const std::string before = row.clickedState();
-        // Whatever gets clicked, no control of the window runs Click.
+        const std::string before = shown(f, row.to);
+        // Whatever gets clicked, no control of the window runs Click, and none but the
+        // refused field is left: the control clicked never had the keyboard.
         std::vector<std::unique_ptr<EventCounter>> counters;
-        for (pf::Control* c : refused->owner().controls()) counters.push_back(std::make_unique<EventCounter>(*c));
-        // The control clicked never had the keyboard: it is not left either.
-        std::vector<std::unique_ptr<EventCounter>> leaves;
-        for (pf::Control* c : refused->owner().controls())
-            if (c != refused) leaves.push_back(std::make_unique<EventCounter>(*c, &pf::Control::LostFocus));
-        pf::Control* clicked = row.click();
-        ASSERT_NE(clicked, nullptr);
-        for (const auto& l : leaves) EXPECT_EQ(l->count, 0) << l->control.qualifiedName() << " ran LostFocus";
-        leaves.clear();
+        for (pf::Control* c : f.controls()) {
+            counters.push_back(std::make_unique<EventCounter>(*c));
+            if (c != refused) counters.push_back(std::make_unique<EventCounter>(*c, &pf::Control::LostFocus));
+        }
+        clickAt(f, row.to);
+        for (const auto& c : counters) EXPECT_EQ(c->count, 0) << c->control.qualifiedName() << " ran an event";
+        counters.clear();
         EXPECT_EQ(messagesIn(h().transcript), 1) << ::testing::PrintToString(h().transcript);
         EXPECT_NE(h().transcript.back().find(row.message), std::string::npos) << h().transcript.back();
         EXPECT_EQ(pf::focusedControl(), refused) << "the platform's focus";
         EXPECT_EQ(QApplication::focusWidget(), refused->widget()) << "Qt's focus";
-        EXPECT_EQ(row.clickedState(), before) << "the clicked control changed";
-        for (std::size_t i = 0; i < counters.size(); ++i)
-            EXPECT_EQ(counters[i]->count, 0) << refused->owner().controls()[i]->qualifiedName() << " ran Click";
-        counters.clear();
+        EXPECT_EQ(shown(f, row.to), before) << "the clicked control changed";
 
         // The corrected value goes where the user looks.
         typeAtFocus(row.corrected);
-        EXPECT_EQ(row.refusedText(), row.corrected);
-        EXPECT_EQ(row.clickedState(), before);
+        const std::string typed = shown(f, row.from);
+        EXPECT_EQ(typed.substr(typed.size() - std::min(typed.size(), row.corrected.size())), row.corrected);
+        EXPECT_EQ(shown(f, row.to), before);
         EXPECT_TRUE(h().allAnswersUsed());
         h().clearAnswers();
     }
