@@ -94,6 +94,8 @@ FrmForecastingModels::FrmForecastingModels() : pf::Form("frmForecastingModels", 
 
     qv::dialogButton(CmdSolve, "Solve", 1440, 4080, 1455, 7);
     CmdSolve.Click = [this] { CmdSolve_Click(); };
+    // Enter solves from the options and the boxes, as in the integer dialog.
+    CmdSolve.Default(true);
     qv::dialogButton(cmdCancel, "Cancel", 3600, 4080, 1455, 8);
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     Text1.TabIndex = 9;

@@ -1,10 +1,11 @@
 // Enter as the user presses it, a real key event on the focused field: in the module
-// chooser and the dialogs that ask one answer it presses OK (Solve in the integer
-// dialog) from any field, and does what a click on that button does. The two dialogs
-// that answer neither Enter nor Esc, or not Esc, keep doing so.
+// chooser and the dialogs that ask one answer it presses OK (Solve in the integer and
+// forecasting method dialogs) from any field, and does what a click on that button
+// does. The two dialogs that answer neither Enter nor Esc, or not Esc, keep doing so.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 
 #include <functional>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "decision/frmDecisionFeatures.h"
 #include "decision/frmdecnopt.h"
+#include "forecast/frmForecastingModels.h"
 #include "lp/frmIP.h"
 #include "network/frmPERTCPM_Init.h"
 #include "network/frminputnodes.h"
@@ -129,6 +131,39 @@ TEST_F(EnterKeyTest, EnterPressesOkFromEveryField) {
              for (int p = 4; p <= 8; ++p) section.push_back(s.lp.strModelLines(p));
              EXPECT_EQ(section, (std::vector<std::string>{"BIN", "X2", "INT", "X1", ""}));
          }},
+        {"frmForecastingModels",  // one value
+         [&] {
+             s.fc.intPeriodCount = 9;
+             s.fc.intForecastMethod = 0;
+             s.fc.strMethodParameter = "old";
+         },
+         [] { pf::instance<FrmForecastingModels>().Show(pf::vbModal); },
+         [](pf::Form& f) {
+             f.control("Option1(0)")->userClick();
+             type(f, "txtValue(0)", "3");
+         },
+         [&] {
+             EXPECT_EQ(s.fc.intForecastMethod, 1);
+             EXPECT_EQ(s.fc.strMethodParameter, "3");
+         }},
+        {"frmForecastingModels",  // trend and seasonal: two values
+         [&] {
+             s.fc.intPeriodCount = 9;
+             s.fc.intForecastMethod = 0;
+             s.fc.strMethodParameter = "old";
+             s.fc.strFuturePeriods = "old";
+         },
+         [] { pf::instance<FrmForecastingModels>().Show(pf::vbModal); },
+         [](pf::Form& f) {
+             f.control("Option1(3)")->userClick();
+             type(f, "txtValue(0)", "4");
+             type(f, "txtValue(1)", "2");
+         },
+         [&] {
+             EXPECT_EQ(s.fc.intForecastMethod, 4);
+             EXPECT_EQ(s.fc.strMethodParameter, "4");
+             EXPECT_EQ(s.fc.strFuturePeriods, "2");
+         }},
     };
     for (const EnterCase& c : cases) {
         qvtest::resetProgram();
@@ -204,6 +239,115 @@ TEST_F(EnterKeyTest, EnterRunsTheChecksOfOk) {
     pf::collectUnloaded();
     EXPECT_EQ(qv::S().fc.intPeriodCount, 100);
     EXPECT_FALSE(qv::S().blnDialogCancelled);
+}
+
+// The forecasting method dialog: Enter runs Solve's checks, and a refused value gets
+// its message and its own box back, selected, whichever box Enter was pressed in.
+TEST_F(EnterKeyTest, EnterRunsTheChecksOfForecastingSolve) {
+    auto& s = qv::S();
+    struct Case {
+        const char* option;
+        const char* first;
+        const char* second;  // nullptr: the method has one value
+        const char* field;   // where Enter is pressed
+        const char* message;
+        const char* refused;  // the box that gets the focus back
+        const char* fix;      // typed there before the next Enter
+    } cases[] = {
+        {"Option1(0)", "2.5", nullptr, "txtValue(0)", "NOTE:  THE NUMBER OF PERIODS MUST BE AN INTEGER VALUE.",
+         "txtValue(0)", "2"},
+        {"Option1(1)", "1.5", nullptr, "Option1(1)",
+         "NOTE:  THE VALUE OF THE SMOOTHING CONSTANT MUST BE BETWEEN 0 AND 1.", "txtValue(0)", "0.5"},
+        {"Option1(3)", "5", "2", "txtValue(1)", "NOTE:  THE NUMBER OF SEASONS CANNOT BE GREATER THAN 4",
+         "txtValue(0)", "4"},
+        {"Option1(3)", "0", "0", "txtValue(1)", "NOTE:  THE NUMBER OF SEASONS MUST BE AT LEAST 1.", "txtValue(0)",
+         "3"},
+        {"Option1(3)", "4", "5", "txtValue(0)",
+         "NOTE:  THE NUMBER OF FORECAST PERIODS MUST BE LESS THAN OR EQUAL TO THE NUMBER OF SEASONS.", "txtValue(1)",
+         "4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.option) + " \"" + c.first + "\" Enter in " + c.field);
+        s.fc.intPeriodCount = 9;
+        s.blnDialogCancelled = true;
+        h().transcript.clear();
+        h().expectModal("frmForecastingModels", [&](pf::Form& f) {
+            // On screen and active, so that Qt's focus is the user's.
+            f.window()->show();
+            f.window()->activateWindow();
+            QApplication::processEvents();
+            f.control(c.option)->userClick();
+            type(f, "txtValue(0)", c.first);
+            if (c.second) type(f, "txtValue(1)", c.second);
+            h().expectMessage(pf::vbOK);
+            pressIn(f, c.field, Qt::Key_Return);
+            EXPECT_EQ(h().transcript.back(), std::string("MSGBOX \"Data Input Error\" critical OK \"") + c.message + "\" -> OK");
+            ASSERT_TRUE(pf::forms::find("frmForecastingModels"));
+            pf::Control* box = f.control(c.refused);
+            ASSERT_EQ(pf::focusedControl(), box);
+            auto* edit = static_cast<QLineEdit*>(box->widget());
+            EXPECT_TRUE(edit->hasFocus());
+            EXPECT_EQ(edit->selectedText(), edit->text());
+            // Typing replaces the refused text; Enter again solves.
+            qvtest::typeOnFocused(c.fix);
+            qvtest::pressOnFocused(Qt::Key_Return);
+            EXPECT_FALSE(pf::forms::find("frmForecastingModels"));
+        });
+        pf::instance<FrmForecastingModels>().Show(pf::vbModal);
+        pf::collectUnloaded();
+        EXPECT_FALSE(s.blnDialogCancelled);
+    }
+
+    // No method chosen: Enter gives Solve's message, and the dialog stays.
+    s.fc.intForecastMethod = 2;
+    frmMenu().lblmoduleindicator.Caption("Forecasting Module");
+    h().transcript.clear();
+    h().expectModal("frmForecastingModels", [&](pf::Form& f) {
+        for (const char* field : {"Option1(0)", "CmdSolve"}) {
+            h().expectMessage(pf::vbOK);
+            pressIn(f, field, Qt::Key_Return);
+            EXPECT_EQ(h().transcript.back(),
+                      "MSGBOX \"Data Input Error\" critical OK \"You must select a forecasting method.\" -> OK")
+                << field;
+            EXPECT_TRUE(pf::forms::find("frmForecastingModels")) << field;
+        }
+        pf::Unload(f);
+    });
+    pf::instance<FrmForecastingModels>().Show(pf::vbModal);
+    pf::collectUnloaded();
+    EXPECT_EQ(s.fc.intForecastMethod, 2);
+    EXPECT_EQ(frmMenu().lblmoduleindicator.Caption(), "Forecasting Module");
+}
+
+// Esc in the forecasting method dialog closes it as Cancel from any field: nothing is
+// stored and the status caption stays.
+TEST_F(EnterKeyTest, EscCancelsTheForecastingMethodDialog) {
+    auto& s = qv::S();
+    for (const char* field : {"Option1(3)", "txtValue(0)", "txtValue(1)", "CmdSolve", "cmdCancel"}) {
+        SCOPED_TRACE(field);
+        s.fc.intPeriodCount = 9;
+        s.fc.intForecastMethod = 0;
+        s.fc.strMethodParameter = "old";
+        s.fc.strFuturePeriods = "old";
+        s.blnDialogCancelled = false;
+        frmMenu().lblmoduleindicator.Caption("Forecasting Module");
+        h().transcript.clear();
+        h().expectModal("frmForecastingModels", [&](pf::Form& f) {
+            f.control("Option1(3)")->userClick();
+            type(f, "txtValue(0)", "4");
+            type(f, "txtValue(1)", "2");
+            pressIn(f, field, Qt::Key_Escape);
+            EXPECT_FALSE(pf::forms::find("frmForecastingModels"));
+        });
+        pf::instance<FrmForecastingModels>().Show(pf::vbModal);
+        pf::collectUnloaded();
+        EXPECT_TRUE(s.blnDialogCancelled);
+        EXPECT_EQ(s.fc.intForecastMethod, 0);
+        EXPECT_EQ(s.fc.strMethodParameter, "old");
+        EXPECT_EQ(s.fc.strFuturePeriods, "old");
+        EXPECT_EQ(frmMenu().lblmoduleindicator.Caption(), "Forecasting Module");
+        for (const std::string& line : h().transcript) EXPECT_EQ(line.rfind("MSGBOX", 0), std::string::npos) << line;
+    }
 }
 
 // The chooser: Enter on a picked module opens its home screen as OK does; with no
