@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLayout>
@@ -28,6 +29,7 @@
 #include "platform/core/Errors.h"
 #include "platform/core/PageLayout.h"
 
+#include "platform/ui/CommonDialog.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/QtBridge.h"
 
@@ -225,40 +227,85 @@ protected:
     }
 };
 
+// The program's message box over `parent`. The style's buttons are ordered as they are
+// named (Yes before No), and its default-button bits pick among them in that order.
+int showMessageBox(QWidget* parent, const std::string& text, int style, const std::string& title) {
+    MessageBox box(parent);
+    box.setWindowTitle(titleOrProgramName(title));
+    box.setText(qs(text));
+    switch (style & 0x70) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: break;
+    }
+    std::vector<QMessageBox::StandardButton> buttons;
+    switch (style & 0x7) {
+        case vbOKCancel:
+            buttons = {QMessageBox::Ok, QMessageBox::Cancel};
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        case vbYesNo:
+            buttons = {QMessageBox::Yes, QMessageBox::No};
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        default:
+            buttons = {QMessageBox::Ok};
+            break;
+    }
+    QMessageBox::StandardButtons all;
+    for (QMessageBox::StandardButton b : buttons) all |= b;
+    box.setStandardButtons(all);
+    // A default beyond the last button falls back to the first.
+    const std::size_t pick = (style >> 8) & 0x3;
+    box.setDefaultButton(buttons[pick < buttons.size() ? pick : 0]);
+    int r = box.exec();
+    switch (r) {
+        case QMessageBox::Ok: return vbOK;
+        case QMessageBox::Yes: return vbYes;
+        case QMessageBox::No: return vbNo;
+        case QMessageBox::Cancel: return vbCancel;
+        default: return (style & 0x7) == vbYesNo ? vbNo : (style & 0x7) == vbOKCancel ? vbCancel : vbOK;
+    }
+}
+
+// Qt's own dialog with its own overwrite question turned off: the question is asked in
+// the program's message box, whose width fits the dialog's title.
+class SaveDialog : public QFileDialog {
+public:
+    explicit SaveDialog(QWidget* parent) : QFileDialog(parent) {}
+    void askBeforeReplacing() {
+        // A native dialog would ask in its own way, or not at all.
+        setOption(QFileDialog::DontUseNativeDialog, true);
+        setOption(QFileDialog::DontConfirmOverwrite, true);
+        ask_ = true;
+    }
+
+protected:
+    void accept() override {
+        // The path Qt itself would take: the default extension is applied already.
+        const QStringList files = selectedFiles();
+        if (ask_ && !files.isEmpty()) {
+            const QFileInfo info(files.first());
+            if (info.exists() && !info.isDir()) {
+                const std::string text = ss(info.fileName()) + " already exists.\nDo you want to replace it?";
+                // No keeps the dialog open with the name as typed.
+                if (showMessageBox(this, text, vbYesNo + vbExclamation + vbDefaultButton2, ss(windowTitle())) != vbYes)
+                    return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    bool ask_ = false;
+};
+
 class QtHost : public Host {
 public:
     int messageBox(const std::string& text, int style, const std::string& title) override {
-        MessageBox box(activeParent());
-        box.setWindowTitle(titleOrProgramName(title));
-        box.setText(qs(text));
-        switch (style & 0x70) {
-            case vbCritical: box.setIcon(QMessageBox::Critical); break;
-            case vbQuestion: box.setIcon(QMessageBox::Question); break;
-            case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-            case vbInformation: box.setIcon(QMessageBox::Information); break;
-            default: break;
-        }
-        switch (style & 0x7) {
-            case vbOKCancel:
-                box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-                box.setEscapeButton(QMessageBox::Cancel);
-                break;
-            case vbYesNo:
-                box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-                box.setEscapeButton(QMessageBox::No);
-                break;
-            default:
-                box.setStandardButtons(QMessageBox::Ok);
-                break;
-        }
-        int r = box.exec();
-        switch (r) {
-            case QMessageBox::Ok: return vbOK;
-            case QMessageBox::Yes: return vbYes;
-            case QMessageBox::No: return vbNo;
-            case QMessageBox::Cancel: return vbCancel;
-            default: return (style & 0x7) == vbYesNo ? vbNo : (style & 0x7) == vbOKCancel ? vbCancel : vbOK;
-        }
+        return showMessageBox(activeParent(), text, style, title);
     }
 
     std::string inputBox(const std::string& prompt, const std::string& title,
@@ -271,8 +318,9 @@ public:
     }
 
     std::optional<std::string> fileDialog(const FileDialogRequest& r) override {
-        QFileDialog d(activeParent());
+        SaveDialog d(activeParent());
         prepareFileDialog(d, r);
+        if (r.kind == FileDialogRequest::Save && (r.flags & cdlOFNOverwritePrompt)) d.askBeforeReplacing();
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
         return ss(d.selectedFiles().first());
     }
