@@ -159,7 +159,6 @@ void prepareFileDialog(QFileDialog& d, const FileDialogRequest& r) {
     d.setWindowTitle(qs(r.title));
     d.setDirectory(qs(r.initDir));
     d.setNameFilters(filters);
-    d.setOption(QFileDialog::DontUseNativeDialog, false);
     // Shows "LPM File", not the either-case pattern behind it.
     d.setOption(QFileDialog::HideNameFilterDetails, true);
     if (!r.defaultExt.empty()) d.setDefaultSuffix(qs(r.defaultExt));
@@ -270,16 +269,18 @@ int showMessageBox(QWidget* parent, const std::string& text, int style, const st
     }
 }
 
-// Qt's own dialog with its own overwrite question turned off: the question is asked in
-// the program's message box, whose width fits the dialog's title.
-class SaveDialog : public QFileDialog {
+// A save that asks before replacing a file uses Qt's own dialog with Qt's question
+// turned off: the question is asked in the program's message box, whose width fits the
+// dialog's title. (A native dialog would ask in its own way.)
+class FileDialog : public QFileDialog {
 public:
-    explicit SaveDialog(QWidget* parent) : QFileDialog(parent) {}
-    void askBeforeReplacing() {
-        // A native dialog would ask in its own way, or not at all.
-        setOption(QFileDialog::DontUseNativeDialog, true);
-        setOption(QFileDialog::DontConfirmOverwrite, true);
-        ask_ = true;
+    FileDialog(QWidget* parent, const FileDialogRequest& r)
+        : QFileDialog(parent), ask_(r.kind == FileDialogRequest::Save && (r.flags & cdlOFNOverwritePrompt)) {
+        if (ask_) {
+            setOption(QFileDialog::DontUseNativeDialog, true);
+            setOption(QFileDialog::DontConfirmOverwrite, true);
+        }
+        prepareFileDialog(*this, r);
     }
 
 protected:
@@ -299,7 +300,7 @@ protected:
     }
 
 private:
-    bool ask_ = false;
+    const bool ask_;
 };
 
 class QtHost : public Host {
@@ -318,9 +319,7 @@ public:
     }
 
     std::optional<std::string> fileDialog(const FileDialogRequest& r) override {
-        SaveDialog d(activeParent());
-        prepareFileDialog(d, r);
-        if (r.kind == FileDialogRequest::Save && (r.flags & cdlOFNOverwritePrompt)) d.askBeforeReplacing();
+        FileDialog d(activeParent(), r);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
         return ss(d.selectedFiles().first());
     }
