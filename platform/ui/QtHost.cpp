@@ -185,10 +185,12 @@ QString titleOrProgramName(const std::string& title) {
     return qs(title.empty() ? std::string("The Quorvane") : title);
 }
 
-// A window manager draws the title beside its own icon and buttons: a box is at least
-// this wide.
+// A window manager draws the title beside its own icon and buttons, often in bold: a
+// box is at least this wide.
 int titleRoom(const QDialog& d) {
-    int need = QFontMetrics(QApplication::font()).horizontalAdvance(d.windowTitle()) + 120;
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    int need = QFontMetrics(bold).horizontalAdvance(d.windowTitle()) + 120;
     if (QScreen* screen = d.screen()) need = std::min(need, screen->availableGeometry().width());
     return need;
 }
