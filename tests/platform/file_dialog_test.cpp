@@ -163,7 +163,7 @@ protected:
 
     // Shows the host's file dialog and runs `drive` in it once it is up; a dialog still
     // open afterwards is cancelled.
-    static std::optional<std::string> saveWith(const pf::FileDialogRequest& r,
+    static std::optional<std::string> chooseWith(const pf::FileDialogRequest& r,
                                                const std::function<void(QFileDialog&)>& drive) {
         bool driven = false;
         QTimer::singleShot(0, [&] {
@@ -226,7 +226,7 @@ TEST_F(ReplaceQuestionTest, AnExistingNameAsksAndOnlyYesTakesIt) {
         Question afterNo, afterYes;
         bool openAfterNo = false;
         QString nameAfterNo;
-        auto chosen = saveWith(r, [&](QFileDialog& d) {
+        auto chosen = chooseWith(r, [&](QFileDialog& d) {
             {
                 // No is the default: Enter answers it.
                 BoxAnswerer no(afterNo, pressEnterInBox);
@@ -254,16 +254,28 @@ TEST_F(ReplaceQuestionTest, AnExistingNameAsksAndOnlyYesTakesIt) {
     }
 }
 
-TEST_F(ReplaceQuestionTest, ANewNameAsksNothing) {
-    for (QString typed : {"fresh", "fresh.LPM", "wyndor.OUT"}) {
-        SCOPED_TRACE(typed.toStdString());
+TEST_F(ReplaceQuestionTest, ANewNameOrAnOpenAsksNothing) {
+    struct Case {
+        pf::FileDialogRequest::Kind kind;
+        QString typed, chosen;
+    };
+    const Case cases[] = {
+        {pf::FileDialogRequest::Save, "fresh", "fresh.LPM"},
+        {pf::FileDialogRequest::Save, "fresh.LPM", "fresh.LPM"},
+        {pf::FileDialogRequest::Save, "wyndor.OUT", "wyndor.OUT"},
+        {pf::FileDialogRequest::Open, "wyndor.LPM", "wyndor.LPM"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        pf::FileDialogRequest r = saveRequest();
+        r.kind = c.kind;
+        if (c.kind == pf::FileDialogRequest::Open) r.flags = 0x1804;
         Question seen;
         BoxAnswerer any(seen, pressEnterInBox);
-        auto chosen = saveWith(saveRequest(), [&](QFileDialog& d) { enterName(d, typed); });
+        auto chosen = chooseWith(r, [&](QFileDialog& d) { enterName(d, c.typed); });
         EXPECT_EQ(seen.count, 0);
         ASSERT_TRUE(chosen.has_value());
-        const QString expected = typed.contains('.') ? typed : typed + ".LPM";
-        EXPECT_EQ(std::filesystem::path(*chosen), dir / expected.toStdString());
+        EXPECT_EQ(std::filesystem::path(*chosen), dir / c.chosen.toStdString());
     }
 }
 
@@ -278,7 +290,7 @@ TEST_F(ReplaceQuestionTest, TheQuestionIsWideEnoughForTheDialogsTitle) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         Question seen;
-        auto chosen = saveWith(saveRequest(c.title, c.ext), [&](QFileDialog& d) {
+        auto chosen = chooseWith(saveRequest(c.title, c.ext), [&](QFileDialog& d) {
             BoxAnswerer no(seen, pressEnterInBox);
             enterName(d, QString::fromStdString(c.existing));
         });
