@@ -12,7 +12,7 @@ namespace pf {
 
 class Form;
 
-// Message box buttons and icons, combined by addition.
+// Message box buttons, icon and default button, combined by addition.
 enum MsgBoxStyle : int {
     vbOKOnly = 0,
     vbOKCancel = 1,
@@ -21,6 +21,9 @@ enum MsgBoxStyle : int {
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    vbDefaultButton1 = 0,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
 };
 enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 

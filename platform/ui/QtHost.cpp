@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLayout>
@@ -28,6 +29,7 @@
 #include "platform/core/Errors.h"
 #include "platform/core/PageLayout.h"
 
+#include "platform/ui/CommonDialog.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/QtBridge.h"
 
@@ -157,7 +159,6 @@ void prepareFileDialog(QFileDialog& d, const FileDialogRequest& r) {
     d.setWindowTitle(qs(r.title));
     d.setDirectory(qs(r.initDir));
     d.setNameFilters(filters);
-    d.setOption(QFileDialog::DontUseNativeDialog, false);
     // Shows "LPM File", not the either-case pattern behind it.
     d.setOption(QFileDialog::HideNameFilterDetails, true);
     if (!r.defaultExt.empty()) d.setDefaultSuffix(qs(r.defaultExt));
@@ -184,10 +185,12 @@ QString titleOrProgramName(const std::string& title) {
     return qs(title.empty() ? std::string("The Quorvane") : title);
 }
 
-// A window manager draws the title beside its own icon and buttons: a box is at least
-// this wide.
+// A window manager draws the title beside its own icon and buttons, often in bold: a
+// box is at least this wide.
 int titleRoom(const QDialog& d) {
-    int need = QFontMetrics(QApplication::font()).horizontalAdvance(d.windowTitle()) + 120;
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    int need = QFontMetrics(bold).horizontalAdvance(d.windowTitle()) + 120;
     if (QScreen* screen = d.screen()) need = std::min(need, screen->availableGeometry().width());
     return need;
 }
@@ -225,40 +228,87 @@ protected:
     }
 };
 
+// The program's message box over `parent`. The style's buttons are ordered as they are
+// named (Yes before No), and its default-button bits pick among them in that order.
+int showMessageBox(QWidget* parent, const std::string& text, int style, const std::string& title) {
+    MessageBox box(parent);
+    box.setWindowTitle(titleOrProgramName(title));
+    box.setText(qs(text));
+    switch (style & 0x70) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: break;
+    }
+    std::vector<QMessageBox::StandardButton> buttons;
+    switch (style & 0x7) {
+        case vbOKCancel:
+            buttons = {QMessageBox::Ok, QMessageBox::Cancel};
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        case vbYesNo:
+            buttons = {QMessageBox::Yes, QMessageBox::No};
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        default:
+            buttons = {QMessageBox::Ok};
+            break;
+    }
+    QMessageBox::StandardButtons all;
+    for (QMessageBox::StandardButton b : buttons) all |= b;
+    box.setStandardButtons(all);
+    // A default beyond the last button falls back to the first.
+    const std::size_t pick = (style >> 8) & 0x3;
+    box.setDefaultButton(buttons[pick < buttons.size() ? pick : 0]);
+    int r = box.exec();
+    switch (r) {
+        case QMessageBox::Ok: return vbOK;
+        case QMessageBox::Yes: return vbYes;
+        case QMessageBox::No: return vbNo;
+        case QMessageBox::Cancel: return vbCancel;
+        default: return (style & 0x7) == vbYesNo ? vbNo : (style & 0x7) == vbOKCancel ? vbCancel : vbOK;
+    }
+}
+
+// A save that asks before replacing a file uses Qt's own dialog with Qt's question
+// turned off: the question is asked in the program's message box, whose width fits the
+// dialog's title. (A native dialog would ask in its own way.)
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* parent, const FileDialogRequest& r)
+        : QFileDialog(parent), ask_(r.kind == FileDialogRequest::Save && (r.flags & cdlOFNOverwritePrompt)) {
+        if (ask_) {
+            setOption(QFileDialog::DontUseNativeDialog, true);
+            setOption(QFileDialog::DontConfirmOverwrite, true);
+        }
+        prepareFileDialog(*this, r);
+    }
+
+protected:
+    void accept() override {
+        // The path Qt itself would take: the default extension is applied already.
+        const QStringList files = selectedFiles();
+        if (ask_ && !files.isEmpty()) {
+            const QFileInfo info(files.first());
+            if (info.exists() && !info.isDir()) {
+                const std::string text = ss(info.fileName()) + " already exists.\nDo you want to replace it?";
+                // No keeps the dialog open with the name as typed.
+                if (showMessageBox(this, text, vbYesNo + vbExclamation + vbDefaultButton2, ss(windowTitle())) != vbYes)
+                    return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const bool ask_;
+};
+
 class QtHost : public Host {
 public:
     int messageBox(const std::string& text, int style, const std::string& title) override {
-        MessageBox box(activeParent());
-        box.setWindowTitle(titleOrProgramName(title));
-        box.setText(qs(text));
-        switch (style & 0x70) {
-            case vbCritical: box.setIcon(QMessageBox::Critical); break;
-            case vbQuestion: box.setIcon(QMessageBox::Question); break;
-            case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-            case vbInformation: box.setIcon(QMessageBox::Information); break;
-            default: break;
-        }
-        switch (style & 0x7) {
-            case vbOKCancel:
-                box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-                box.setEscapeButton(QMessageBox::Cancel);
-                break;
-            case vbYesNo:
-                box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-                box.setEscapeButton(QMessageBox::No);
-                break;
-            default:
-                box.setStandardButtons(QMessageBox::Ok);
-                break;
-        }
-        int r = box.exec();
-        switch (r) {
-            case QMessageBox::Ok: return vbOK;
-            case QMessageBox::Yes: return vbYes;
-            case QMessageBox::No: return vbNo;
-            case QMessageBox::Cancel: return vbCancel;
-            default: return (style & 0x7) == vbYesNo ? vbNo : (style & 0x7) == vbOKCancel ? vbCancel : vbOK;
-        }
+        return showMessageBox(activeParent(), text, style, title);
     }
 
     std::string inputBox(const std::string& prompt, const std::string& title,
@@ -271,8 +321,7 @@ public:
     }
 
     std::optional<std::string> fileDialog(const FileDialogRequest& r) override {
-        QFileDialog d(activeParent());
-        prepareFileDialog(d, r);
+        FileDialog d(activeParent(), r);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
         return ss(d.selectedFiles().first());
     }

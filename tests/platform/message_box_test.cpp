@@ -8,7 +8,10 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
@@ -108,6 +111,43 @@ TEST_F(MessageBoxTest, BoxesAreFixedDialogsOverTheMainWindowWideEnoughForTheirTi
         EXPECT_EQ(seen.minimum, seen.maximum);
         EXPECT_EQ(seen.size, seen.minimum);
         EXPECT_GE(seen.size.width(), titleRule(c.title));
+    }
+}
+
+// The style's default-button bits pick the button Enter presses, counted in the order the
+// buttons are named; one beyond the last leaves the first.
+TEST_F(MessageBoxTest, EnterPressesTheDefaultButtonTheStyleNames) {
+    struct Case {
+        const char* what;
+        int style;
+        int answer;
+    };
+    const Case cases[] = {
+        {"Yes/No", pf::vbYesNo, pf::vbYes},
+        {"Yes/No, second", pf::vbYesNo + pf::vbDefaultButton2, pf::vbNo},
+        {"Yes/No, third", pf::vbYesNo + pf::vbDefaultButton3, pf::vbYes},
+        {"OK/Cancel", pf::vbOKCancel, pf::vbOK},
+        {"OK/Cancel, second", pf::vbOKCancel + pf::vbDefaultButton2, pf::vbCancel},
+        {"OK, second", pf::vbOKOnly + pf::vbDefaultButton2, pf::vbOK},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bool pressed = false;
+        QTimer::singleShot(0, [&pressed] {
+            QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            QElapsedTimer t;
+            t.start();
+            while (!box->isAncestorOf(QApplication::focusWidget()) && t.elapsed() < 5000)
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (!box->isAncestorOf(QApplication::focusWidget())) return;
+            pressed = true;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            if (box && box->isVisible()) box->reject();
+        });
+        const int answer = pf::MsgBox("Go on?", c.style + pf::vbQuestion, "Question");
+        ASSERT_TRUE(pressed) << "the keyboard never reached the box";
+        EXPECT_EQ(answer, c.answer);
     }
 }
 
