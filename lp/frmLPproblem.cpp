@@ -28,12 +28,12 @@ qv::GridEditRules gridRules(FrmLPproblem* w, int index) {
         if (g.Col() == 0 || (index == 1 && g.Row() == 0)) return qv::CellRole::Heading;
         return qv::CellRole::Data;
     };
-    r.acceptChar = [index](const pf::Grid& g, char c) {
+    r.acceptChar = [index](const pf::Grid& g, char c, bool first) {
         if (index == 1 && g.Col() == g.Cols() - 2)
             return c == '<' || c == '=' || c == '>' ? qv::CharVerdict::Accept : qv::CharVerdict::Beep;
         if (index == 0 && g.Row() == 0) {
             if (!isNameKey(c)) return qv::CharVerdict::Beep;
-            if (!qv::S().blnTypingStarted && c >= '0' && c <= '9') {
+            if (first && c >= '0' && c <= '9') {
                 pf::MsgBox("The first position of a variable cannot contain a number.",
                            pf::vbCritical + pf::vbOKOnly, "Data Input Error");
                 return qv::CharVerdict::Refuse;

@@ -17,7 +17,7 @@ GridEditor::GridEditor(pf::Grid& grid, GridEditRules rules) : grid_(grid), rules
             return g.Row() == 0 || g.Col() == 0 ? CellRole::Heading : CellRole::Data;
         };
     if (!rules_.acceptChar)
-        rules_.acceptChar = [](const pf::Grid&, char c) {
+        rules_.acceptChar = [](const pf::Grid&, char c, bool) {
             return isNumericKey(c) ? CharVerdict::Accept : CharVerdict::Beep;
         };
     if (!rules_.check) rules_.check = [] { return CellChecks::kAccepted; };
@@ -32,7 +32,11 @@ void GridEditor::attach() {
     // The focus coming from another control starts a new entry: no RowColChange
     // tells that when it lands on the cell already current.
     grid_.GotFocus = [] { S().blnTypingStarted = false; };
+    // So does the keyboard given back by the main window, though no check ran.
+    grid_.KeyboardHandedBack = [this] { handedBack_ = true; };
 }
+
+bool GridEditor::startsNewEntry() const { return !S().blnTypingStarted || handedBack_; }
 
 bool GridEditor::refused(int result) const { return result == CellChecks::kRejected; }
 
@@ -95,7 +99,7 @@ void GridEditor::KeyPress(int& keyAscii) {
         return;
     }
     const char c = static_cast<char>(keyAscii);
-    switch (rules_.acceptChar(grid_, c)) {
+    switch (rules_.acceptChar(grid_, c, startsNewEntry())) {
         case CharVerdict::Beep:
             pf::Beep();
             keyAscii = 0;
@@ -106,7 +110,8 @@ void GridEditor::KeyPress(int& keyAscii) {
         case CharVerdict::Accept:
             break;
     }
-    if (!s.blnTypingStarted) {
+    if (startsNewEntry()) {
+        handedBack_ = false;
         s.intEditRow = grid_.Row();
         s.intEditCol = grid_.Col();
         s.blnCellEdited = true;
@@ -123,7 +128,10 @@ void GridEditor::KeyDown(int& keyCode, int shift) {
     auto& s = S();
     s.strCellBuffer = grid_.Text();
     if (shift == pf::vbAltMask) {
+        // Alt only lends the main window its menu bar: the entry goes on.
+        const bool handedBack = handedBack_;
         frmMenu().SetFocus();
+        handedBack_ = handedBack;
         return;
     }
     switch (keyCode) {
@@ -139,7 +147,7 @@ void GridEditor::KeyDown(int& keyCode, int shift) {
             }
             return;
         case pf::vbKeyDelete:
-            if (!s.blnTypingStarted) grid_.Text("");
+            if (startsNewEntry()) grid_.Text("");
             return;
         default:
             return;

@@ -29,8 +29,9 @@ enum class CharVerdict {
 struct GridEditRules {
     // Role of the grid's current cell; by default row 0 and column 0 are headings.
     std::function<CellRole(const pf::Grid&)> role;
-    // A character typed into a data cell; by default digits, "-" and ".".
-    std::function<CharVerdict(const pf::Grid&, char)> acceptChar;
+    // A character typed into a data cell, `first` when it would start a new entry; by
+    // default digits, "-" and ".".
+    std::function<CharVerdict(const pf::Grid&, char c, bool first)> acceptChar;
     // Checks the grid's current cell: 999 refuses it (the check has told the user),
     // anything else accepts it.
     std::function<int()> check;
@@ -76,8 +77,14 @@ public:
 private:
     bool refused(int result) const;
     void tab(int step);
+    // The next character replaces the cell: nothing typed into it since it became
+    // current, or the main window has handed the keyboard back since.
+    bool startsNewEntry() const;
     pf::Grid& grid_;
     GridEditRules rules_;
+    // Set by a hand-back, cleared as an entry starts. The entry before it stays pending
+    // (blnTypingStarted) until it is checked, so a menu that opens can still store it.
+    bool handedBack_ = false;
 };
 
 }  // namespace qv

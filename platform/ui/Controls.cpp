@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -117,6 +118,23 @@ protected:
     }
 };
 
+// A label with a Click handler takes the mouse: the press on it, and the release over
+// it runs Click. One without lets the click fall through to its window.
+class LabelWidget : public QLabel {
+public:
+    LabelWidget(Label* label, QWidget* parent) : QLabel(parent), label_(label) {}
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton || !label_->Click) return QLabel::mousePressEvent(e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton || !label_->Click) return QLabel::mouseReleaseEvent(e);
+        if (rect().contains(e->position().toPoint())) label_->userClick();
+    }
+private:
+    Label* label_;
+};
+
 class PictureWidget : public QWidget {
 public:
     using QWidget::QWidget;
@@ -148,7 +166,7 @@ protected:
 
 Label::Label(Form* owner, std::string name, int index, Control* container)
     : Control(owner, std::move(name), index) {
-    auto* l = new QLabel(parentWidget(owner, container));
+    auto* l = new LabelWidget(this, parentWidget(owner, container));
     l->setAutoFillBackground(true);
     l->setTextFormat(Qt::PlainText);
     l->setIndent(0);

@@ -218,6 +218,10 @@ void focusFromElsewhere(Control* c) {
 }
 }  // namespace
 
+void handBackKeyboard() {
+    if (Control* c = reg().focused; c && c->KeyboardHandedBack) c->KeyboardHandedBack();
+}
+
 void schedulePendingKeys() {
     QTimer::singleShot(0, [] { flushPendingKeys(); });
 }
@@ -736,6 +740,7 @@ void focusFromMainWindow(Form& main, Control* field) {
     if (main.window()) main.window()->activateWindow();
     if (field == focusedControl()) {
         if (field->widget()) field->widget()->setFocus(Qt::OtherFocusReason);
+        handBackKeyboard();
         return;
     }
     focusFromElsewhere(field);

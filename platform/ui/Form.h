@@ -73,6 +73,9 @@ public:
 
     // Events; a form sets the ones it handles.
     std::function<void()> Click, DblClick, GotFocus, LostFocus;
+    // The main window gave the keyboard back to this control, which held it already (a
+    // label's click, a menu command that ran): nothing left it, so no GotFocus runs.
+    std::function<void()> KeyboardHandedBack;
     std::function<void(int& keyCode, int shift)> KeyDown;
     std::function<void(int& keyAscii)> KeyPress;
 
@@ -297,6 +300,9 @@ bool keyToMainWindow(const QKeyEvent& e);
 // False when the focus did not arrive: the LostFocus handler kept it elsewhere.
 bool setFocusTo(Control* c, Form* f);
 void schedulePendingKeys();
+// The main window hands the keyboard back to the control that holds it, once it has
+// acted for the user (a menu command ran, a label's click): KeyboardHandedBack runs.
+void handBackKeyboard();
 
 // The design's twips at the screen's logical DPI.
 int twipsToPixels(int twips);

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/core/Errors.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/QtBridge.h"
 
 namespace pf {
@@ -67,6 +68,11 @@ void MenuItem::Enabled(bool e) {
 void MenuItem::Visible(bool v) {
     visible_ = v;
     applyState();
+}
+
+void MenuItem::userChoose() {
+    if (Click) Click();
+    handBackKeyboard();
 }
 
 void MenuItem::applyState() {
@@ -138,9 +144,7 @@ void MenuItem::rebuild() {
             item->rebuild();
         } else {
             item->action_ = menu_->addAction(qs(item->caption_));
-            QObject::connect(item->action_, &QAction::triggered, item->action_, [item] {
-                if (item->Click) item->Click();
-            });
+            QObject::connect(item->action_, &QAction::triggered, item->action_, [item] { item->userChoose(); });
         }
         item->applyState();
     }

@@ -34,6 +34,9 @@ public:
 
     std::function<void()> Click;
     std::function<void()> Opening;  // top menus and submenus: before they open
+    // The item chosen as the user chooses it: Click, then the keyboard goes back from
+    // the main window to the control that holds it.
+    void userChoose();
 
     // Children (items of a top menu or a submenu), in display order.
     MenuItem& add(std::unique_ptr<MenuItem> child);

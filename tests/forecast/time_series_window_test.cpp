@@ -18,17 +18,7 @@ protected:
         ForecastWindowTest::SetUp();
         frmProblem().Show();
     }
-    // A stored series laid out as Open leaves it.
-    pf::Grid& layOut(std::initializer_list<double> values) {
-        auto& s = qv::S();
-        QVForecasting::InitTimeSeriesArray();
-        int t = 0;
-        for (double v : values) s.fc.dblTimeSeries(++t, 1) = v;
-        s.fc.intPeriodCount = t;
-        s.blnNewProblem = false;
-        QVForecasting::BuildTimeSeriesGrid();
-        return frmProblem().gridDisplayEdit;
-    }
+    static pf::Grid& layOut(std::initializer_list<double> values) { return fctest::layOutSeries(values); }
 };
 
 TEST_F(TimeSeriesWindowTest, GridShowsPeriodsAndStoredValuesWithoutExponents) {

@@ -21,18 +21,13 @@
 #include "platform/ui/ScriptedHost.h"
 #include "shell/frmMenu.h"
 #include "tests/lp/lp_test_support.h"
+#include "tests/ui_mouse.h"
 #include "tests/ui_test_support.h"
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QApplication::processEvents();
-    }
-}
-
-QWidget* viewportOf(const pf::Grid& g) { return qobject_cast<QAbstractScrollArea*>(g.widget())->viewport(); }
+using qvtest::settle;
+using qvtest::viewportOf;
 
 // The colour on screen just inside the top left corner of a cell.
 QColor shownColour(const pf::Grid& g, int r, int c) {

@@ -27,7 +27,7 @@
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "tests/lp/lp_test_support.h"
-#include "tests/ui_keys.h"
+#include "tests/ui_mouse.h"
 #include "tests/ui_test_support.h"
 #include "waiting/core/WaitingModels.h"
 #include "waiting/frmWL_Model.h"
@@ -36,34 +36,10 @@ namespace {
 
 pf::ScriptedHost& h() { return pf::scriptedHost(); }
 
-void settle() {
-    QCoreApplication::sendPostedEvents();
-    QApplication::processEvents();
-}
-
-QWidget* viewportOf(pf::Grid& g) { return qobject_cast<QAbstractScrollArea*>(g.widget())->viewport(); }
-
-void clickCell(pf::Grid& g, int r, int c) {
-    int x = 0, y = 0;
-    ASSERT_TRUE(g.cellCentre(r, c, x, y)) << g.qualifiedName() << " (" << r << "," << c << ") not in view";
-    QTest::mouseClick(viewportOf(g), Qt::LeftButton, {}, QPoint(x, y));
-    settle();
-}
-
-void clickControl(pf::Control& c) {
-    QTest::mouseClick(c.widget(), Qt::LeftButton, {}, c.widget()->rect().center());
-    settle();
-}
-
-// Typed where Qt's focus is, as the keyboard types.
-void typeAtFocus(const std::string& text) {
-    for (char ch : text) {
-        QWidget* w = QApplication::focusWidget();
-        ASSERT_NE(w, nullptr) << "no widget has Qt's focus";
-        qvtest::pressKey(w, QChar(ch).toUpper().unicode(), Qt::NoModifier, QString(QChar(ch)));
-    }
-    settle();
-}
+using qvtest::clickCell;
+using qvtest::clickControl;
+using qvtest::settle;
+using qvtest::typeAtFocus;
 
 // Counts the events of one kind (Click, LostFocus) a control runs, its own handler
 // still running; the control gets its own handler back at the end.

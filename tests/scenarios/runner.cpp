@@ -290,7 +290,7 @@ private:
             say("  (menu item " + name + " cannot be chosen: " + (item->Visible() ? "disabled" : "hidden") + ")");
             return;
         }
-        if (item->Click) item->Click();
+        item->userChoose();
     }
 
     void dumpMenu(const pf::MenuItem& m, int depth) {

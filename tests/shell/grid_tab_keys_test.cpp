@@ -200,16 +200,17 @@ TEST_F(GridTabKeysTest, AClickFromElsewhereStartsANewEntryAClickInTheSameCellDoe
         const char* expected;           // the clicked cell's text afterwards
     } cases[] = {
         {"LP: from the constraint grid", Win::LP, {1, 1, 1}, "12", nullptr, {0, 1, 1}, "3", "3"},
-        // A label click gives the main window the focus, but the keyboard stays in the grid.
+        // A label click gives the main window the focus, which hands the keyboard back
+        // to the grid: the entry there is over.
         {"LP: back from a label click", Win::LP, {0, 1, 1}, "12",
-         [] { frmLPproblem().lblInfo.userClick(); }, {0, 1, 1}, "3", "123"},
+         [] { frmLPproblem().lblInfo.userClick(); }, {0, 1, 1}, "3", "3"},
         {"LP: the cell being typed in", Win::LP, {0, 1, 1}, "12", nullptr, {0, 1, 1}, "3", "123"},
         {"decision: from the probability row", Win::Decision, {1, 0, 1}, ".5", nullptr, {0, 1, 1}, "3", "3"},
         {"decision: from the payoffs to the probability row", Win::Decision, {0, 2, 2}, "12", nullptr, {1, 0, 1},
          ".3", ".3"},
         {"decision: the cell being typed in", Win::Decision, {0, 1, 1}, "12", nullptr, {0, 1, 1}, "3", "123"},
         {"Markov: back from a label click", Win::Markov, {0, 1, 1}, ".12",
-         [] { frmProblem().lblInfo.userClick(); }, {0, 1, 1}, "3", ".123"},
+         [] { frmProblem().lblInfo.userClick(); }, {0, 1, 1}, "3", "3"},
         {"Markov: the cell being typed in", Win::Markov, {0, 1, 1}, ".12", nullptr, {0, 1, 1}, "3", ".123"},
     };
     for (const Case& c : cases) {

@@ -1,0 +1,439 @@
+// The key after the main window hands the keyboard back to a grid (a label's click, a
+// menu command, Open, Save) starts a new entry in the current cell; the value typed
+// before is kept. Typing on, a click that hands nothing over, Alt alone and a menu
+// opened and closed let the entry go on. Real mouse and key events, sent where a
+// user's arrive.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "decision/QVDecisionAnalysis.h"
+#include "decision/frmDecisionProblem.h"
+#include "lp/frmLPproblem.h"
+#include "markov/Markov.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmProblem.h"
+#include "shell/frmTransObj.h"
+#include "tests/forecast/forecast_ui_fixture.h"
+#include "tests/lp/lp_test_support.h"
+#include "tests/ui_mouse.h"
+#include "tests/ui_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using qvtest::clickCell;
+using qvtest::clickControl;
+using qvtest::settle;
+using qvtest::typeAtFocus;
+
+pf::ScriptedHost& h() { return pf::scriptedHost(); }
+
+// The main window on screen and active, the window in front laid out.
+void activateMain() {
+    frmMenu().Show();
+    QWidget* main = frmMenu().window();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    settle();
+    h().transcript.clear();
+}
+
+// A forecasting series as Open leaves it: the keyboard in the grid at period 1.
+pf::Grid& forecastWindow(std::initializer_list<double> values) {
+    qvtest::mainWindowAlone(11);
+    qv::S().strProblemFileExt = "FOR";
+    frmProblem().Show();
+    pf::Grid& g = fctest::layOutSeries(values);
+    activateMain();
+    return g;
+}
+
+pf::Grid& markovWindow() {
+    qvtest::mainWindowAlone(12);
+    auto& s = qv::S();
+    frmProblem().Show();
+    s.mk.intStateCount = 2;
+    Markov::InitMarkovArrays();
+    s.blnNewProblem = true;
+    Markov::BuildMarkovInputGrid();
+    s.blnNewProblem = false;
+    activateMain();
+    return frmProblem().gridDisplayEdit;
+}
+
+pf::Grid& lpGrid(int i) { return *frmLPproblem().Grid[static_cast<std::size_t>(i)]; }
+
+void lpWindow() {
+    qvtest::newLPLaidOut(1, 2, 2);
+    activateMain();
+}
+
+pf::Grid& decisionWindow() {
+    qvtest::mainWindowAlone(10);
+    auto& s = qv::S();
+    QVDecisionAnalysis::ResetDecisionProblem();
+    s.dec.intAlternativeCount = 2;
+    s.dec.intNatureStateCount = 2;
+    s.dec.strStateProbsGiven = "NO";
+    s.dec.strStrategyRequested = "NO";
+    frmDecisionProblem().Show();
+    s.blnNewProblem = true;
+    QVDecisionAnalysis::BuildDecisionInputScreen();
+    s.blnNewProblem = false;
+    activateMain();
+    return *frmDecisionProblem().Grid[0];
+}
+
+QMenuBar* menuBar() { return static_cast<QMainWindow*>(frmMenu().window())->menuBar(); }
+
+// Opens a top menu with a click on its title in the menu bar.
+void openMenu(pf::MenuItem& menu) {
+    QMenuBar* bar = menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu.qmenu()->menuAction()).center());
+    ASSERT_TRUE(menu.qmenu()->isVisible()) << menu.Caption();
+}
+
+// Chooses an item with the mouse: its menu opened from the menu bar, the item clicked.
+void choose(pf::MenuItem& menu, pf::MenuItem& item) {
+    openMenu(menu);
+    QMenu* m = menu.qmenu();
+    QAction* action = nullptr;
+    for (QAction* a : m->actions())
+        if (a->text().toStdString() == item.Caption()) action = a;
+    ASSERT_NE(action, nullptr) << item.Caption();
+    QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(action).center());
+    settle();
+    EXPECT_FALSE(m->isVisible());
+}
+
+// Closes an open menu choosing nothing, with a second click on its title. The window
+// system keeps the main window active under a popup; the offscreen platform needs telling.
+void closeMenu(pf::MenuItem& menu) {
+    QMenuBar* bar = menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu.qmenu()->menuAction()).center());
+    settle();
+    ASSERT_FALSE(menu.qmenu()->isVisible());
+    QWidget* main = frmMenu().window();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    settle();
+}
+
+pf::MenuItem& editItem(int index) { return (*frmMenu().mnudispeditsubs)(index); }
+
+double stored(int period) { return qv::S().fc.dblTimeSeries(period, 1).num(); }
+
+class FreshEntryTest : public ::testing::Test {
+protected:
+    void SetUp() override { qvtest::resetProgram(); }
+    void TearDown() override {
+        EXPECT_TRUE(h().allAnswersUsed());
+        qvtest::resetProgram();
+    }
+};
+
+// A value typed, a road taken, then 9: the cell current after the road holds 9 alone.
+TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
+    const fs::path dir = qvtest::emptyTestDir("qv_fresh");
+    struct Road {
+        const char* name;
+        std::function<pf::Grid&()> road;  // lays out, types, and takes the road
+        int row, col;                     // the cell current after it
+        std::function<void()> kept;       // what was typed before is still there
+    };
+    const Road roads[] = {
+        {"forecasting: the instruction label",
+         [] () -> pf::Grid& {
+             pf::Grid& g = forecastWindow({10, 20, 30, 40});
+             clickCell(g, 3, 1);
+             typeAtFocus("22");
+             clickControl(frmProblem().lblInfo);
+             return g;
+         },
+         3, 1, nullptr},
+        {"Markov: the instruction label",
+         [] () -> pf::Grid& {
+             pf::Grid& g = markovWindow();
+             clickCell(g, 1, 2);
+             typeAtFocus(".2");
+             clickControl(frmProblem().lblInfo);
+             return g;
+         },
+         1, 2, nullptr},
+        {"LP: the instruction label",
+         [] () -> pf::Grid& {
+             lpWindow();
+             clickCell(lpGrid(0), 1, 2);
+             typeAtFocus("12");
+             clickControl(frmLPproblem().lblInfo);
+             return lpGrid(0);
+         },
+         1, 2, nullptr},
+        {"forecasting: Delete Time Periods, the last period typed into",
+         [] () -> pf::Grid& {
+             pf::Grid& g = forecastWindow({10, 20, 30, 40});
+             clickCell(g, 4, 1);
+             typeAtFocus("44");
+             h().expectInput("1");
+             choose(*frmMenu().mnudispedit, editItem(4));
+             return g;
+         },
+         3, 1, nullptr},
+        {"forecasting: Delete Time Periods, another period typed into",
+         [] () -> pf::Grid& {
+             pf::Grid& g = forecastWindow({10, 20, 30, 40});
+             clickCell(g, 2, 1);
+             typeAtFocus("22");
+             h().expectInput("1");
+             choose(*frmMenu().mnudispedit, editItem(4));
+             return g;
+         },
+         3, 1,
+         [] {
+             EXPECT_EQ(frmProblem().gridDisplayEdit.TextMatrix(1, 1), "22");
+             EXPECT_EQ(stored(1), 22);
+         }},
+        {"forecasting: Add Time Periods",
+         [] () -> pf::Grid& {
+             pf::Grid& g = forecastWindow({10, 20, 30, 40});
+             clickCell(g, 4, 1);
+             typeAtFocus("44");
+             h().expectInput("2");
+             choose(*frmMenu().mnudispedit, editItem(3));
+             return g;
+         },
+         5, 1,
+         [] {
+             EXPECT_EQ(frmProblem().gridDisplayEdit.TextMatrix(4, 1), "44");
+             EXPECT_EQ(stored(4), 44);
+         }},
+        {"LP: Add Constraints",
+         [] () -> pf::Grid& {
+             lpWindow();
+             clickCell(lpGrid(1), 1, 1);
+             typeAtFocus("7");
+             h().expectInput("1");
+             choose(*frmMenu().mnudispedit, editItem(3));
+             return lpGrid(1);
+         },
+         3, 1,
+         [] {
+             EXPECT_EQ(lpGrid(1).TextMatrix(1, 1), "7");
+             EXPECT_EQ(qv::S().lp.dblProblemMatrix(1, 1).num(), 7);
+         }},
+        {"LP: a menu command whose dialog closes (Change Optimization Type)",
+         [] () -> pf::Grid& {
+             lpWindow();
+             clickCell(lpGrid(0), 1, 1);
+             typeAtFocus("12");
+             h().expectModal("frmTransObj", [](pf::Form& f) {
+                 static_cast<FrmTransObj&>(f).optMinimize.userClick();
+                 static_cast<FrmTransObj&>(f).cmdOK.userClick();
+             });
+             choose(*frmMenu().mnudispedit, editItem(7));
+             return lpGrid(0);
+         },
+         1, 1, nullptr},
+        {"forecasting: a cancelled Save",
+         [] () -> pf::Grid& {
+             pf::Grid& g = forecastWindow({10, 20, 30, 40});
+             clickCell(g, 2, 1);
+             typeAtFocus("22");
+             h().expectFileCancel();
+             choose(*frmMenu().mnuFile, *frmMenu().mnuFileSave);
+             return g;
+         },
+         4, 1,
+         [] {
+             EXPECT_EQ(frmProblem().gridDisplayEdit.TextMatrix(2, 1), "22");
+             EXPECT_EQ(stored(2), 22);
+         }},
+        {"forecasting: a cancelled Save, the last period typed into",
+         [] () -> pf::Grid& {
+             pf::Grid& g = forecastWindow({10, 20, 30, 40});
+             clickCell(g, 4, 1);
+             typeAtFocus("44");
+             h().expectFileCancel();
+             choose(*frmMenu().mnuFile, *frmMenu().mnuFileSave);
+             return g;
+         },
+         4, 1, nullptr},
+        {"forecasting: Open",
+         [&dir] () -> pf::Grid& {
+             pf::Grid& g = forecastWindow({10, 20, 30, 40});
+             clickCell(g, 1, 1);
+             typeAtFocus("11");
+             const fs::path file = dir / "four.FOR";
+             std::ofstream(file, std::ios::binary) << "4,0\r\n1\r\n2\r\n3\r\n4\r\n";
+             h().expectMessage(pf::vbYes);
+             h().expectFile(file.string());
+             choose(*frmMenu().mnuFile, *frmMenu().mnuFileOpen);
+             return frmProblem().gridDisplayEdit;
+         },
+         1, 1, nullptr},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        qvtest::resetProgram();
+        pf::Grid& g = r.road();
+        ASSERT_TRUE(h().allAnswersUsed());
+        ASSERT_EQ(pf::focusedControl(), &g);
+        ASSERT_EQ(QApplication::focusWidget(), g.widget());
+        EXPECT_EQ(g.Row(), r.row);
+        EXPECT_EQ(g.Col(), r.col);
+        typeAtFocus("9");
+        EXPECT_EQ(g.TextMatrix(r.row, r.col), "9");
+        if (r.kept) r.kept();
+    }
+}
+
+// What was typed before the label's click is not lost when an Edit operation lays the
+// grid out again: the menu stores it as it opens.
+TEST_F(FreshEntryTest, AValueTypedBeforeTheLabelsClickSurvivesTheEditOperation) {
+    {
+        SCOPED_TRACE("forecasting: Delete Time Periods");
+        pf::Grid& g = forecastWindow({10, 20, 30, 40});
+        clickCell(g, 2, 1);
+        typeAtFocus("22");
+        clickControl(frmProblem().lblInfo);
+        h().expectInput("1");
+        choose(*frmMenu().mnudispedit, editItem(4));
+        ASSERT_EQ(g.Rows(), 4);
+        for (int t = 1; t <= 3; ++t) {
+            const double want[] = {22, 30, 40};
+            EXPECT_EQ(g.TextMatrix(t, 1), std::to_string(static_cast<int>(want[t - 1])));
+            EXPECT_EQ(stored(t), want[t - 1]);
+        }
+    }
+    {
+        SCOPED_TRACE("LP: Add Constraints");
+        qvtest::resetProgram();
+        lpWindow();
+        clickCell(lpGrid(1), 2, 2);
+        typeAtFocus("6");
+        clickControl(frmLPproblem().lblInfo);
+        h().expectInput("1");
+        choose(*frmMenu().mnudispedit, editItem(3));
+        ASSERT_EQ(lpGrid(1).Rows(), 4);
+        EXPECT_EQ(lpGrid(1).TextMatrix(2, 2), "6");
+        EXPECT_EQ(qv::S().lp.dblProblemMatrix(2, 2).num(), 6);
+    }
+}
+
+// After a hand-over the keys act as in a cell not typed into yet: Delete empties it, and
+// a variable name cannot begin with the digit typed.
+TEST_F(FreshEntryTest, AfterAHandOverTheKeysActAsInACellNotTypedIntoYet) {
+    pf::Grid& g = forecastWindow({10, 20, 30, 40});
+    clickCell(g, 3, 1);
+    typeAtFocus("22");
+    clickControl(frmProblem().lblInfo);
+    qvtest::pressKey(QApplication::focusWidget(), Qt::Key_Delete);
+    EXPECT_EQ(g.TextMatrix(3, 1), "");
+
+    qvtest::resetProgram();
+    lpWindow();
+    clickCell(lpGrid(0), 0, 1);
+    typeAtFocus("Y");
+    clickControl(frmLPproblem().lblInfo);
+    h().expectMessage(pf::vbOK);
+    typeAtFocus("1");
+    ASSERT_EQ(h().transcript.size(), 1u);
+    EXPECT_NE(h().transcript[0].find("The first position of a variable cannot contain a number."), std::string::npos)
+        << h().transcript[0];
+    EXPECT_EQ(lpGrid(0).TextMatrix(0, 1), "Y");
+    typeAtFocus("Z");
+    EXPECT_EQ(lpGrid(0).TextMatrix(0, 1), "Z");
+}
+
+// Nothing handed the keyboard over: 9, the road, 7 gives 97.
+TEST_F(FreshEntryTest, TheEntryGoesOnWhenNothingWasHandedOver) {
+    struct Road {
+        const char* name;
+        std::function<pf::Grid&()> open;  // lays the window out, the cell typed into current
+        std::function<void()> road;
+    };
+    auto forecast = [] () -> pf::Grid& {
+        pf::Grid& g = forecastWindow({10, 20, 30, 40});
+        clickCell(g, 2, 1);
+        return g;
+    };
+    auto markov = [] () -> pf::Grid& {
+        pf::Grid& g = markovWindow();
+        clickCell(g, 2, 1);
+        return g;
+    };
+    auto lp = [] () -> pf::Grid& {
+        lpWindow();
+        clickCell(lpGrid(1), 1, 1);
+        return lpGrid(1);
+    };
+    // Alt alone puts the menu bar in keyboard mode; Esc leaves it.
+    auto alt = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
+        settle();
+        ASSERT_EQ(QApplication::focusWidget(), menuBar());
+        QTest::keyClick(menuBar(), Qt::Key_Escape);
+        settle();
+    };
+    auto fileMenuOpenedAndClosed = [] {
+        openMenu(*frmMenu().mnuFile);
+        closeMenu(*frmMenu().mnuFile);
+    };
+    const Road roads[] = {
+        {"typing on", forecast, [] {}},
+        {"forecasting: a click on the window's background", forecast,
+         [] {
+             QWidget* canvas = frmProblem().canvas();
+             QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(canvas->width() - 5, canvas->height() - 5));
+             settle();
+         }},
+        {"forecasting: a click into the cell being typed in", forecast,
+         [] { clickCell(frmProblem().gridDisplayEdit, 2, 1); }},
+        {"forecasting: Alt alone", forecast, alt},
+        {"forecasting: the File menu opened and closed", forecast, fileMenuOpenedAndClosed},
+        {"forecasting: the Edit menu opened and closed", forecast,
+         [] {
+             openMenu(*frmMenu().mnudispedit);
+             closeMenu(*frmMenu().mnudispedit);
+         }},
+        {"Markov: a click on the title \"Transition Matrix\"", markov,
+         [] { clickControl(frmProblem().lblTitle); }},
+        {"LP: Alt alone", lp, alt},
+        {"LP: the File menu opened and closed", lp, fileMenuOpenedAndClosed},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        qvtest::resetProgram();
+        pf::Grid& g = r.open();
+        const int row = g.Row(), col = g.Col();
+        typeAtFocus("9");
+        r.road();
+        ASSERT_EQ(pf::focusedControl(), &g);
+        ASSERT_EQ(QApplication::focusWidget(), g.widget());
+        typeAtFocus("7");
+        EXPECT_EQ(g.TextMatrix(row, col), "97");
+        EXPECT_TRUE(h().transcript.empty()) << ::testing::PrintToString(h().transcript);
+    }
+    // A payoff table's title label has no click handler either.
+    qvtest::resetProgram();
+    pf::Grid& payoffs = decisionWindow();
+    clickCell(payoffs, 1, 1);
+    typeAtFocus("9");
+    clickControl(frmDecisionProblem().lblopttype);
+    typeAtFocus("7");
+    EXPECT_EQ(payoffs.TextMatrix(1, 1), "97");
+}
+
+}  // namespace
