@@ -306,15 +306,16 @@ void FrmWLModel::ValidateInput(int& result) {
         const double kk = wl.intChannelCount, capacity = kk * mu, l = wl.dblArrivalRate;
         if (capacity < l)
             return qv::refuseEntry(*txt_WL[1],
-                          "You have entered " + pf::PlainNumber(l) + " arrivals per time period.  However, the " +
-                              pf::PlainNumber(kk) + " channel(s) can service only " + pf::PlainNumber(capacity) +
-                              " units per time period.  The waiting line will grow without limit.",
-                          "WARNING!!!");
+                                   "You have entered " + pf::PlainNumber(l) + " arrivals per time period.  However, the " +
+                                       pf::PlainNumber(kk) + " channel(s) can service only " +
+                                       pf::PlainNumber(capacity) +
+                                       " units per time period.  The waiting line will grow without limit.",
+                                   "WARNING!!!");
         if (capacity == l)
             return qv::refuseEntry(*txt_WL[1],
-                          "The arrival rate of " + pf::PlainNumber(l) + " equals the service rate of the " +
-                              pf::PlainNumber(kk) + " channel(s).  The waiting line will grow without limit.",
-                          "WARNING!!!");
+                                   "The arrival rate of " + pf::PlainNumber(l) + " equals the service rate of the " +
+                                       pf::PlainNumber(kk) + " channel(s).  The waiting line will grow without limit.",
+                                   "WARNING!!!");
     }
     result = 0;
 }

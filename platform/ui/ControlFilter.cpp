@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QPointer>
 
@@ -148,14 +149,14 @@ public:
                 return false;
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick: {
-                const ulong t = static_cast<QMouseEvent*>(e)->timestamp();
+                // The presses of one double click come within the double-click time.
                 const bool sameGesture =
-                    active(w) && (!pressSeen_ || t - pressTime_ <= static_cast<ulong>(qApp->doubleClickInterval()));
+                    active(w) && (!pressSeen_ || sincePress_.elapsed() <= qApp->doubleClickInterval());
                 if (!sameGesture) {
                     target_ = nullptr;
                     return false;
                 }
-                if (!pressSeen_) pressTime_ = t;
+                if (!pressSeen_) sincePress_.start();
                 pressSeen_ = true;
                 return true;
             }
@@ -163,11 +164,14 @@ public:
                 return active(w);
             case QEvent::MouseMove:
                 return active(w) && static_cast<QMouseEvent*>(e)->buttons() != Qt::NoButton;
-            case QEvent::FocusIn:
-                if (!active(w)) return false;
-                if (Control* keeper = focusedControl(); keeper && keeper->widget())
-                    keeper->widget()->setFocus(Qt::OtherFocusReason);
+            case QEvent::FocusIn: {
+                // Only the mouse gives the focus back to the clicked widget; the program may.
+                if (!active(w) || static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) return false;
+                Control* keeper = focusedControl();
+                if (!keeper || !keeper->widget() || active(keeper->widget())) return false;
+                keeper->widget()->setFocus(Qt::OtherFocusReason);
                 return true;
+            }
             default:
                 return false;
         }
@@ -176,7 +180,7 @@ public:
 private:
     QPointer<QWidget> target_;
     bool pressSeen_ = false;
-    ulong pressTime_ = 0;
+    QElapsedTimer sincePress_;
 };
 }  // namespace
 

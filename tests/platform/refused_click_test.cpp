@@ -311,4 +311,37 @@ TEST_F(RefusedClickTest, AButtonWhosePressWasRefusedIsDrawnReleased) {
     closer.stop();
 }
 
+// A double click whose first press was refused: its second press does not take the
+// keyboard either, though the check passes by then (the refused cell was emptied).
+TEST_F(RefusedClickTest, TheSecondPressOfARefusedDoubleClickDoesNothing) {
+    FrmDecisionProblem& w = decisionWindow();
+    pf::Grid& probabilities = *w.Grid[1];
+    pf::Grid& payoffs = *w.Grid[0];
+    clickCell(probabilities, 0, 1);
+    typeAtFocus("1.5");
+    h().expectMessage(pf::vbOK);
+    EventCounter clicks(payoffs), doubleClicks(payoffs, &pf::Control::DblClick);
+    int x = 0, y = 0;
+    ASSERT_TRUE(payoffs.cellCentre(2, 1, x, y));
+    QWidget* viewport = qvtest::viewportOf(payoffs);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(x, y));
+    settle();
+    EXPECT_EQ(messagesIn(h().transcript), 1);
+    EXPECT_EQ(pf::focusedControl(), &probabilities);
+    EXPECT_EQ(QApplication::focusWidget(), probabilities.widget());
+    EXPECT_EQ(payoffs.Row(), 1);
+    EXPECT_EQ(clicks.count + doubleClicks.count, 0);
+    typeAtFocus("0.75");
+    EXPECT_EQ(probabilities.TextMatrix(0, 1), "0.75");
+
+    // A later click on the payoff grid is the user's own again.
+    clickCell(payoffs, 2, 1);
+    EXPECT_EQ(pf::focusedControl(), &payoffs);
+    EXPECT_EQ(payoffs.Row(), 2);
+}
+
 }  // namespace
