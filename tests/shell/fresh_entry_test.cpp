@@ -133,6 +133,13 @@ void closeMenu(pf::MenuItem& menu) {
 
 pf::MenuItem& editItem(int index) { return (*frmMenu().mnudispeditsubs)(index); }
 
+// A value typed into a cell the user clicks.
+pf::Grid& typedInto(pf::Grid& g, int r, int c, const char* text) {
+    clickCell(g, r, c);
+    typeAtFocus(text);
+    return g;
+}
+
 double stored(int period) { return qv::S().fc.dblTimeSeries(period, 1).num(); }
 
 class FreshEntryTest : public ::testing::Test {
@@ -156,18 +163,14 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
     const Road roads[] = {
         {"forecasting: the instruction label",
          [] () -> pf::Grid& {
-             pf::Grid& g = forecastWindow({10, 20, 30, 40});
-             clickCell(g, 3, 1);
-             typeAtFocus("22");
+             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 3, 1, "22");
              clickControl(frmProblem().lblInfo);
              return g;
          },
          3, 1, nullptr},
         {"Markov: the instruction label",
          [] () -> pf::Grid& {
-             pf::Grid& g = markovWindow();
-             clickCell(g, 1, 2);
-             typeAtFocus(".2");
+             pf::Grid& g = typedInto(markovWindow(), 1, 2, ".2");
              clickControl(frmProblem().lblInfo);
              return g;
          },
@@ -175,17 +178,14 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
         {"LP: the instruction label",
          [] () -> pf::Grid& {
              lpWindow();
-             clickCell(lpGrid(0), 1, 2);
-             typeAtFocus("12");
+             typedInto(lpGrid(0), 1, 2, "12");
              clickControl(frmLPproblem().lblInfo);
              return lpGrid(0);
          },
          1, 2, nullptr},
         {"forecasting: Delete Time Periods, the last period typed into",
          [] () -> pf::Grid& {
-             pf::Grid& g = forecastWindow({10, 20, 30, 40});
-             clickCell(g, 4, 1);
-             typeAtFocus("44");
+             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 4, 1, "44");
              h().expectInput("1");
              choose(*frmMenu().mnudispedit, editItem(4));
              return g;
@@ -193,9 +193,7 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
          3, 1, nullptr},
         {"forecasting: Delete Time Periods, another period typed into",
          [] () -> pf::Grid& {
-             pf::Grid& g = forecastWindow({10, 20, 30, 40});
-             clickCell(g, 2, 1);
-             typeAtFocus("22");
+             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 2, 1, "22");
              h().expectInput("1");
              choose(*frmMenu().mnudispedit, editItem(4));
              return g;
@@ -207,9 +205,7 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
          }},
         {"forecasting: Add Time Periods",
          [] () -> pf::Grid& {
-             pf::Grid& g = forecastWindow({10, 20, 30, 40});
-             clickCell(g, 4, 1);
-             typeAtFocus("44");
+             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 4, 1, "44");
              h().expectInput("2");
              choose(*frmMenu().mnudispedit, editItem(3));
              return g;
@@ -222,8 +218,7 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
         {"LP: Add Constraints",
          [] () -> pf::Grid& {
              lpWindow();
-             clickCell(lpGrid(1), 1, 1);
-             typeAtFocus("7");
+             typedInto(lpGrid(1), 1, 1, "7");
              h().expectInput("1");
              choose(*frmMenu().mnudispedit, editItem(3));
              return lpGrid(1);
@@ -236,8 +231,7 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
         {"LP: a menu command whose dialog closes (Change Optimization Type)",
          [] () -> pf::Grid& {
              lpWindow();
-             clickCell(lpGrid(0), 1, 1);
-             typeAtFocus("12");
+             typedInto(lpGrid(0), 1, 1, "12");
              h().expectModal("frmTransObj", [](pf::Form& f) {
                  static_cast<FrmTransObj&>(f).optMinimize.userClick();
                  static_cast<FrmTransObj&>(f).cmdOK.userClick();
@@ -248,9 +242,7 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
          1, 1, nullptr},
         {"forecasting: a cancelled Save",
          [] () -> pf::Grid& {
-             pf::Grid& g = forecastWindow({10, 20, 30, 40});
-             clickCell(g, 2, 1);
-             typeAtFocus("22");
+             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 2, 1, "22");
              h().expectFileCancel();
              choose(*frmMenu().mnuFile, *frmMenu().mnuFileSave);
              return g;
@@ -262,9 +254,7 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
          }},
         {"forecasting: a cancelled Save, the last period typed into",
          [] () -> pf::Grid& {
-             pf::Grid& g = forecastWindow({10, 20, 30, 40});
-             clickCell(g, 4, 1);
-             typeAtFocus("44");
+             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 4, 1, "44");
              h().expectFileCancel();
              choose(*frmMenu().mnuFile, *frmMenu().mnuFileSave);
              return g;
@@ -272,9 +262,7 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
          4, 1, nullptr},
         {"forecasting: Open",
          [&dir] () -> pf::Grid& {
-             pf::Grid& g = forecastWindow({10, 20, 30, 40});
-             clickCell(g, 1, 1);
-             typeAtFocus("11");
+             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 1, 1, "11");
              const fs::path file = dir / "four.FOR";
              std::ofstream(file, std::ios::binary) << "4,0\r\n1\r\n2\r\n3\r\n4\r\n";
              h().expectMessage(pf::vbYes);
@@ -304,9 +292,7 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
 TEST_F(FreshEntryTest, AValueTypedBeforeTheLabelsClickSurvivesTheEditOperation) {
     {
         SCOPED_TRACE("forecasting: Delete Time Periods");
-        pf::Grid& g = forecastWindow({10, 20, 30, 40});
-        clickCell(g, 2, 1);
-        typeAtFocus("22");
+        pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 2, 1, "22");
         clickControl(frmProblem().lblInfo);
         h().expectInput("1");
         choose(*frmMenu().mnudispedit, editItem(4));
@@ -321,8 +307,7 @@ TEST_F(FreshEntryTest, AValueTypedBeforeTheLabelsClickSurvivesTheEditOperation) 
         SCOPED_TRACE("LP: Add Constraints");
         qvtest::resetProgram();
         lpWindow();
-        clickCell(lpGrid(1), 2, 2);
-        typeAtFocus("6");
+        typedInto(lpGrid(1), 2, 2, "6");
         clickControl(frmLPproblem().lblInfo);
         h().expectInput("1");
         choose(*frmMenu().mnudispedit, editItem(3));
@@ -335,17 +320,14 @@ TEST_F(FreshEntryTest, AValueTypedBeforeTheLabelsClickSurvivesTheEditOperation) 
 // After a hand-over the keys act as in a cell not typed into yet: Delete empties it, and
 // a variable name cannot begin with the digit typed.
 TEST_F(FreshEntryTest, AfterAHandOverTheKeysActAsInACellNotTypedIntoYet) {
-    pf::Grid& g = forecastWindow({10, 20, 30, 40});
-    clickCell(g, 3, 1);
-    typeAtFocus("22");
+    pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 3, 1, "22");
     clickControl(frmProblem().lblInfo);
     qvtest::pressKey(QApplication::focusWidget(), Qt::Key_Delete);
     EXPECT_EQ(g.TextMatrix(3, 1), "");
 
     qvtest::resetProgram();
     lpWindow();
-    clickCell(lpGrid(0), 0, 1);
-    typeAtFocus("Y");
+    typedInto(lpGrid(0), 0, 1, "Y");
     clickControl(frmLPproblem().lblInfo);
     h().expectMessage(pf::vbOK);
     typeAtFocus("1");
