@@ -76,20 +76,20 @@ void FrmProductionLotSize::mainBox_LostFocus(int index) {
     s.varProductionRate = rate;
     const double demandRate = s.inv.dblAnnualDemand.num();
     if (rate == demandRate) {
-        refuse(box,
-               "The production rate and the demand rate are EQUAL.  "
-               "The production line will run continuously!!!  "
-               "The production lot size inventory model is meaningful only "
-               "if the production rate is greater than the demand rate.  "
-               "PLEASE INCREASE THE ANNUAL PRODUCTION RATE TO MORE THAN " +
-                   pf::PlainNumber(demandRate) + " UNITS.",
-               "WARNING");
+        qv::refuseEntry(box,
+                        "The production rate and the demand rate are EQUAL.  "
+                        "The production line will run continuously!!!  "
+                        "The production lot size inventory model is meaningful only "
+                        "if the production rate is greater than the demand rate.  "
+                        "PLEASE INCREASE THE ANNUAL PRODUCTION RATE TO MORE THAN " +
+                            pf::PlainNumber(demandRate) + " UNITS.",
+                        "WARNING");
     } else if (rate < demandRate) {
-        refuse(box,
-               "The production rate of " + pf::PlainNumber(rate) +
-                   " units per year is insufficient to handle the demand of " + pf::PlainNumber(demandRate) +
-                   " units per year!!!",
-               "WARNING!!!");
+        qv::refuseEntry(box,
+                        "The production rate of " + pf::PlainNumber(rate) +
+                            " units per year is insufficient to handle the demand of " + pf::PlainNumber(demandRate) +
+                            " units per year!!!",
+                        "WARNING!!!");
     }
 }
 
@@ -200,7 +200,7 @@ void FrmQtyDiscounts::txtMinQty_LostFocus(int index) {
     if (QVInvent::AcceptsCheckedEntry(s, text, v))
         s.inv.dblCategoryMinQuantities(index + 1) = v;
     else
-        refuse(box, "NOTE:  THE MINIMUM QUANTITY MUST BE AT LEAST 0.");
+        qv::refuseEntry(box, "NOTE:  THE MINIMUM QUANTITY MUST BE AT LEAST 0.");
 }
 
 std::vector<pf::TextBox*> FrmQtyDiscounts::requiredBoxes() {
@@ -300,7 +300,7 @@ void FrmQR_Prob::comboService_Click() {
 
 bool FrmQR_Prob::leftValueBox(pf::TextBox& box, QVInvent::EntryRule rule, const char* message, double& value) {
     if (QVInvent::Accepts(rule, box.Text(), value)) return true;
-    refuse(box, message);
+    qv::refuseEntry(box, message);
     return false;
 }
 
@@ -423,9 +423,9 @@ void FrmOnePeriodProb::txtSmallValue_LostFocus() {
     const bool uniform = s.varDemandDistribution.num() == 1;
     const char* message = uniform ? "NOTE:  THE LOWEST VALUE MUST BE AT LEAST 0." : "NOTE:  THE MEAN DEMAND MUST BE AT LEAST 0.";
     double v = 0;
-    if (!QVInvent::BoxValue(text, v)) return refuse(txtSmallValue, message);
+    if (!QVInvent::BoxValue(text, v)) return qv::refuseEntry(txtSmallValue, message);
     (uniform ? s.varUniformLow : s.inv.dblDemandMean) = v;
-    if (v < 0) refuse(txtSmallValue, message);
+    if (v < 0) qv::refuseEntry(txtSmallValue, message);
 }
 
 void FrmOnePeriodProb::txtLargeValue_LostFocus() {
@@ -438,14 +438,14 @@ void FrmOnePeriodProb::txtLargeValue_LostFocus() {
         double low = 0;
         if (!QVInvent::BoxValue(txtSmallValue.Text(), low)) low = 0;
         const std::string message = "NOTE:  THE HIGHEST VALUE MUST BE AT LEAST " + pf::PlainNumber(low) + " UNITS.";
-        if (!QVInvent::BoxValue(text, v)) return refuse(txtLargeValue, message);
+        if (!QVInvent::BoxValue(text, v)) return qv::refuseEntry(txtLargeValue, message);
         s.varUniformHigh = v;
-        if (v < low) refuse(txtLargeValue, message);
+        if (v < low) qv::refuseEntry(txtLargeValue, message);
     } else {
         const char* message = "NOTE:  THE STANDARD DEVIATION MUST BE AT LEAST 0.";
-        if (!QVInvent::BoxValue(text, v)) return refuse(txtLargeValue, message);
+        if (!QVInvent::BoxValue(text, v)) return qv::refuseEntry(txtLargeValue, message);
         s.inv.dblDemandStdDev = v;
-        if (v < 0) refuse(txtLargeValue, message);
+        if (v < 0) qv::refuseEntry(txtLargeValue, message);
     }
 }
 

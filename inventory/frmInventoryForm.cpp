@@ -254,16 +254,12 @@ void FrmInventoryForm::showUnitCostRow(bool shown) {
 
 // ---------------------------------------------------------------- leaving a box
 
-void FrmInventoryForm::refuse(pf::TextBox& box, const std::string& message, const std::string& title) {
-    qv::refuseEntry(box, message, title);
-}
-
 bool FrmInventoryForm::leftBox(pf::TextBox& box, QVInvent::EntryRule rule, const std::string& message,
                                double& value) {
     const std::string text = box.Text();
     if (text.empty()) return false;
     if (QVInvent::Accepts(rule, text, value)) return true;
-    refuse(box, message);
+    qv::refuseEntry(box, message);
     return false;
 }
 
@@ -303,7 +299,7 @@ void FrmInventoryForm::txtleadtime_LostFocus() {
     if (QVInvent::AcceptsCheckedEntry(s, text, v))
         s.inv.dblLeadTime = v;
     else
-        refuse(*txtleadtime, "NOTE:  THE LEAD TIME MUST BE AT LEAST 0.");
+        qv::refuseEntry(*txtleadtime, "NOTE:  THE LEAD TIME MUST BE AT LEAST 0.");
 }
 
 // ---------------------------------------------------------------- buttons

@@ -86,9 +86,6 @@ protected:
     void lookFrame(pf::Frame& f, int left, int top, int width, int height, const std::string& caption);
     void lookCombo(pf::ComboBox& c, int left, int top, int width);
 
-    // Shows the message, hands the box back and stops a Save or Solve that the
-    // leaving was part of.
-    void refuse(pf::TextBox& box, const std::string& message, const std::string& title = "Data Input Error");
     // Reads and judges a box on leaving: empty is skipped (false), a refusal is shown
     // (false); true with the value when accepted.
     bool leftBox(pf::TextBox& box, QVInvent::EntryRule rule, const std::string& message, double& value);

@@ -120,6 +120,12 @@ void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEv
 }
 
 namespace {
+// Qt's focus goes back to the control that kept the platform's focus.
+void focusKeeperWidget() {
+    Control* keeper = focusedControl();
+    if (keeper && keeper->widget()) keeper->widget()->setFocus(Qt::OtherFocusReason);
+}
+
 // The rest of a mouse press whose focus hand-over was refused: its press, a double
 // click's second press, moves with a button held and releases reach nothing under the
 // clicked widget, and Qt's focus, given again by the double click, goes back to the
@@ -167,9 +173,8 @@ public:
             case QEvent::FocusIn: {
                 // Only the mouse gives the focus back to the clicked widget; the program may.
                 if (!active(w) || static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) return false;
-                Control* keeper = focusedControl();
-                if (!keeper || !keeper->widget() || active(keeper->widget())) return false;
-                keeper->widget()->setFocus(Qt::OtherFocusReason);
+                if (Control* keeper = focusedControl(); keeper && active(keeper->widget())) return false;
+                focusKeeperWidget();
                 return true;
             }
             default:
@@ -216,10 +221,7 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
                 // gets it, and the click that was giving it has no effect.
                 QWidget* w = static_cast<QWidget*>(watched);
                 if (fe->reason() == Qt::MouseFocusReason) RefusedClick::instance().start(w);
-                if (w->hasFocus()) {
-                    Control* keeper = focusedControl();
-                    if (keeper && keeper->widget()) keeper->widget()->setFocus(Qt::OtherFocusReason);
-                }
+                if (w->hasFocus()) focusKeeperWidget();
                 return true;
             }
             // A box whose getting the focus selected its whole text keeps it selected
