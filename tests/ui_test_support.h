@@ -4,10 +4,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QWidget>
+
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "platform/ui/Form.h"
+#include "platform/ui/Host.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
@@ -44,18 +49,41 @@ inline void mainWindowAlone(int module) {
     qv::S().intCurrentModule = module;
 }
 
-// A test that starts from the main window with its chooser, and ends having used every
-// answer it queued.
-class MainWindowTest : public ::testing::Test {
+// A window as the user sees it: on screen and active, its events processed.
+inline void onScreen(pf::Form& f) {
+    f.window()->show();
+    f.window()->activateWindow();
+    QApplication::processEvents();
+}
+
+// The main window with `module` chosen in the chooser, on screen.
+inline void chosenModule(int module) {
+    resetProgram();
+    frmMenu();
+    frmModuleSelection().optProblemType[static_cast<std::size_t>(module)]->userClick();
+    frmModuleSelection().cmdOK.userClick();
+    pf::collectUnloaded();
+    onScreen(frmMenu());
+}
+
+// A test of windows: it starts with none loaded, and ends having used every answer it
+// queued, with the scripted host back in place of a Qt host the test put in.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetProgram(); }
+    void TearDown() override {
+        if (!dynamic_cast<pf::ScriptedHost*>(&pf::host())) pf::setHost(std::make_unique<pf::ScriptedHost>());
+        EXPECT_TRUE(pf::scriptedHost().allAnswersUsed());
+        resetProgram();
+    }
+};
+
+// A test that starts from the main window with its chooser.
+class MainWindowTest : public ProgramTest {
 protected:
     void SetUp() override {
-        resetProgram();
+        ProgramTest::SetUp();
         frmMenu();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(pf::scriptedHost().allAnswersUsed());
-        pf::unloadAll();
-        pf::scriptedHost().clearAnswers();
     }
 };
 

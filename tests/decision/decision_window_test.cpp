@@ -33,19 +33,7 @@ protected:
     }
     // m alternatives, n states, K outcomes laid out as a new problem leaves them.
     void layOut(int m, int n, bool probs, bool strategy, int K = 2, bool newProblem = true) {
-        auto& s = qv::S();
-        auto& d = s.dec;
-        if (newProblem) QVDecisionAnalysis::ResetDecisionProblem();
-        d.intAlternativeCount = m;
-        d.intNatureStateCount = n;
-        d.intIndicatorCount = K;
-        d.strStateProbsGiven = probs ? "YES" : "NO";
-        d.intStateProbsFlag = probs ? 1 : 0;
-        d.strStrategyRequested = strategy ? "YES" : "NO";
-        d.intStrategyFlag = strategy ? 1 : 0;
-        s.blnNewProblem = newProblem;
-        QVDecisionAnalysis::BuildDecisionInputScreen();
-        s.blnNewProblem = false;
+        qvtest::decisionLaidOut(m, n, probs, strategy, K, newProblem);
         h().transcript.clear();
     }
     pf::Grid& grid(int i) { return *frmDecisionProblem().Grid[static_cast<std::size_t>(i)]; }

@@ -43,18 +43,11 @@ void problem(int n, const std::vector<std::string>& section) {
     for (std::size_t k = 0; k < section.size(); ++k) lp.strModelLines(4 + static_cast<int>(k)) = section[k];
 }
 
-// The dialog as the user sees it: on screen, its events processed.
-void onScreen(pf::Form& f) {
-    f.window()->show();
-    f.window()->activateWindow();
-    QApplication::processEvents();
-}
-
 // The dialog opened over `problem`, acted out by `actions`, closed by Cancel.
 void inDialog(const std::function<void(FrmIP&)>& actions) {
     h().expectModal("frmIP", [&](pf::Form& f) {
         auto& d = static_cast<FrmIP&>(f);
-        onScreen(d);
+        qvtest::onScreen(d);
         actions(d);
         if (d.Visible()) d.cmdCancel.userClick();
     });
@@ -99,14 +92,7 @@ Expected forOption(FrmIP& d, pf::OptionButton& o, int n) {
     return {none, none};
 }
 
-class IntegerDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override { qvtest::resetProgram(); }
-    void TearDown() override {
-        EXPECT_TRUE(h().allAnswersUsed());
-        pf::unloadAll();
-    }
-};
+class IntegerDialogTest : public qvtest::ProgramTest {};
 
 struct Restored {
     const char* what;
@@ -228,7 +214,7 @@ TEST_F(IntegerDialogTest, SpaceInTheFreshBinaryListPicksTheFirstVariable) {
     std::string binary;
     h().expectModal("frmIP", [&](pf::Form& f) {
         auto& d = static_cast<FrmIP&>(f);
-        onScreen(d);
+        qvtest::onScreen(d);
         ASSERT_EQ(pf::focusedControl(), &d.optgeneral);
         pressOnFocused(Qt::Key_Down);
         ASSERT_TRUE(d.optMultiple.Value());

@@ -273,9 +273,7 @@ TEST_F(EnterKeyTest, EnterRunsTheChecksOfForecastingSolve) {
         h().transcript.clear();
         h().expectModal("frmForecastingModels", [&](pf::Form& f) {
             // On screen and active, so that Qt's focus is the user's.
-            f.window()->show();
-            f.window()->activateWindow();
-            QApplication::processEvents();
+            qvtest::onScreen(f);
             f.control(c.option)->userClick();
             type(f, "txtValue(0)", c.first);
             if (c.second) type(f, "txtValue(1)", c.second);

@@ -51,15 +51,7 @@ std::vector<std::string> navyCells(const pf::Grid& g) {
     return out;
 }
 
-class FocusLookTest : public ::testing::Test {
-protected:
-    void SetUp() override { qvtest::resetProgram(); }
-    void TearDown() override {
-        if (!dynamic_cast<pf::ScriptedHost*>(&pf::host())) pf::setHost(std::make_unique<pf::ScriptedHost>());
-        EXPECT_TRUE(pf::scriptedHost().allAnswersUsed());
-        qvtest::resetProgram();
-    }
-};
+class FocusLookTest : public qvtest::ProgramTest {};
 
 // Alt+S S with a constraint's relation empty and the keyboard in the objective grid: the
 // check's message box holds Qt's focus while the check pass moves the objective grid's

@@ -16,7 +16,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "decision/QVDecisionAnalysis.h"
 #include "decision/frmDecisionProblem.h"
 #include "inventory/InventoryForms.h"
 #include "lp/frmLPproblem.h"
@@ -26,6 +25,7 @@
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
+#include "tests/decision/decision_test_support.h"
 #include "tests/lp/lp_test_support.h"
 #include "tests/ui_mouse.h"
 #include "tests/ui_test_support.h"
@@ -60,14 +60,8 @@ struct EventCounter {
     int count = 0;
 };
 
-class RefusedClickTest : public ::testing::Test {
+class RefusedClickTest : public qvtest::ProgramTest {
 protected:
-    void SetUp() override { qvtest::resetProgram(); }
-    void TearDown() override {
-        if (!dynamic_cast<pf::ScriptedHost*>(&pf::host())) pf::setHost(std::make_unique<pf::ScriptedHost>());
-        EXPECT_TRUE(h().allAnswersUsed());
-        qvtest::resetProgram();
-    }
 
     static int messagesIn(const std::vector<std::string>& transcript) {
         int n = 0;
@@ -83,22 +77,9 @@ protected:
 
     static FrmDecisionProblem& decisionWindow() {
         showMain(10);
-        auto& s = qv::S();
-        auto& d = s.dec;
-        QVDecisionAnalysis::ResetDecisionProblem();
-        d.intAlternativeCount = 2;
-        d.intNatureStateCount = 2;
-        d.intIndicatorCount = 2;
-        d.strStateProbsGiven = "YES";
-        d.intStateProbsFlag = 1;
-        d.strStrategyRequested = "YES";
-        d.intStrategyFlag = 1;
-        frmDecisionProblem().Show();
-        s.blnNewProblem = true;
-        QVDecisionAnalysis::BuildDecisionInputScreen();
-        s.blnNewProblem = false;
+        FrmDecisionProblem& w = qvtest::decisionLaidOut(2, 2, true, true);
         settle();
-        return frmDecisionProblem();
+        return w;
     }
 
     static FrmLPproblem& lpWindow() {

@@ -38,13 +38,6 @@ struct Seen {
     bool shown = false; // Qt's focus, an active window, the style's focus state
 };
 
-// Shows a window as the user sees it: on screen and active.
-void onScreen(pf::Form& f) {
-    f.window()->show();
-    f.window()->activateWindow();
-    QApplication::processEvents();
-}
-
 Seen look() {
     Seen s;
     pf::Control* c = pf::focusedControl();
@@ -65,16 +58,6 @@ void openFile(const fs::path& file, const std::string& text) {
     h().expectFile(file.string());
 }
 
-// The main window with module `m` chosen from the chooser, on screen and active.
-void chosen(int m) {
-    qvtest::resetProgram();
-    frmMenu();
-    frmModuleSelection().optProblemType[static_cast<std::size_t>(m)]->userClick();
-    frmModuleSelection().cmdOK.userClick();
-    pf::collectUnloaded();
-    onScreen(frmMenu());
-}
-
 struct Case {
     const char* what;
     // Brings the window up and calls `see` where the user looks.
@@ -89,7 +72,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
     const std::string markov = "2\n.5\n.5\n.3\n.7\n";
     auto inModal = [](const char* form, const std::function<void()>& see, const char* closeWith = "cmdCancel") {
         h().expectModal(form, [see, closeWith](pf::Form& f) {
-            onScreen(f);
+            qvtest::onScreen(f);
             see();
             f.control(closeWith)->userClick();
         });
@@ -99,13 +82,13 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          [](const fs::path&, const std::function<void()>& see) {
              qvtest::resetProgram();
              frmMenu();
-             onScreen(frmMenu());
+             qvtest::onScreen(frmMenu());
              see();
          },
          "frmModuleSelection.optProblemType(1)"},
         {"chooser after Change Modules",
          [](const fs::path&, const std::function<void()>& see) {
-             chosen(5);
+             qvtest::chosenModule(5);
              frmMenu().mnuFileChangeModules_Click();
              QApplication::processEvents();
              see();
@@ -113,7 +96,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmModuleSelection.optProblemType(1)"},
         {"criterion dialog, maximize",
          [&](const fs::path&, const std::function<void()>& see) {
-             chosen(2);
+             qvtest::chosenModule(2);
              qv::S().lp.intOptimizationType = 0;
              inModal("frmTransObj", see);
              frmTransObj().Show(pf::vbModal);
@@ -121,7 +104,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmTransObj.optMaximize"},
         {"criterion dialog, minimize",
          [&](const fs::path&, const std::function<void()>& see) {
-             chosen(2);
+             qvtest::chosenModule(2);
              qv::S().lp.intOptimizationType = 1;
              inModal("frmTransObj", see);
              frmTransObj().Show(pf::vbModal);
@@ -129,14 +112,14 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmTransObj.optMinimize"},
         {"decision criteria dialog",
          [&](const fs::path&, const std::function<void()>& see) {
-             chosen(10);
+             qvtest::chosenModule(10);
              inModal("frmdecnopt", see);
              frmdecnopt().Show(pf::vbModal);
          },
          "frmdecnopt.optMaximize"},
         {"integer dialog",
          [&](const fs::path& d, const std::function<void()>& see) {
-             chosen(4);
+             qvtest::chosenModule(4);
              openFile(d / "ip.LPM", lp);
              frmMenu().mnuFileOpen_Click();
              inModal("frmIP", see);
@@ -145,14 +128,14 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmIP.optgeneral"},
         {"forecasting method dialog",
          [&](const fs::path&, const std::function<void()>& see) {
-             chosen(11);
+             qvtest::chosenModule(11);
              inModal("frmForecastingModels", see);
              frmForecastingModels().Show(pf::vbModal);
          },
          "frmForecastingModels.Option1(0)"},
         {"PERT/CPM window after New",
          [](const fs::path&, const std::function<void()>& see) {
-             chosen(7);
+             qvtest::chosenModule(7);
              h().expectModal("frmPERTCPM_Init", [](pf::Form& f) {
                  dynamic_cast<pf::TextBox&>(*f.control("txtNumActivities")).Text("3");
                  f.control("cmdOK")->userClick();
@@ -164,7 +147,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmPERT_CPM.lstActivityName"},
         {"PERT/CPM window after Open",
          [&](const fs::path& d, const std::function<void()>& see) {
-             chosen(7);
+             qvtest::chosenModule(7);
              openFile(d / "p.CPM", pert);
              frmMenu().mnuFileOpen_Click();
              QApplication::processEvents();
@@ -173,7 +156,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmPERT_CPM.lstActivityName"},
         {"PERT/CPM window after Display/Edit",
          [&](const fs::path& d, const std::function<void()>& see) {
-             chosen(7);
+             qvtest::chosenModule(7);
              openFile(d / "p.CPM", pert);
              frmMenu().mnuFileOpen_Click();
              frmMenu().mnuSolutionSolve_Click();
@@ -184,9 +167,9 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmPERT_CPM.lstActivityName"},
         {"LP features: no optimization type",
          [](const fs::path&, const std::function<void()>& see) {
-             chosen(1);
+             qvtest::chosenModule(1);
              h().expectModal("frmLPFeatures", [see](pf::Form& f) {
-                 onScreen(f);
+                 qvtest::onScreen(f);
                  auto& d = static_cast<FrmLPFeatures&>(f);
                  d.txtVariables.Text("2");
                  d.txtConstraints.Text("2");
@@ -201,11 +184,11 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmLPFeatures.optMaximize"},
         {"inventory form: Esc, then No to the cancel question",
          [](const fs::path&, const std::function<void()>& see) {
-             chosen(8);
+             qvtest::chosenModule(8);
              qv::S().blnNewProblem = true;
              qv::S().inv.intInventoryModel = 1;
              h().expectModal("frmEOQ", [see](pf::Form& f) {
-                 onScreen(f);
+                 qvtest::onScreen(f);
                  pf::Control& box = *f.control("txtEOQ(1)");
                  box.SetFocus();
                  h().expectMessage(pf::vbNo);
@@ -218,7 +201,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmEOQ.txtEOQ(1)"},
         {"grid window after Open",
          [&](const fs::path& d, const std::function<void()>& see) {
-             chosen(12);
+             qvtest::chosenModule(12);
              openFile(d / "m.MRK", markov);
              frmMenu().mnuFileOpen_Click();
              QApplication::processEvents();
@@ -227,7 +210,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmProblem.gridDisplayEdit"},
         {"grid window after Save",
          [&](const fs::path& d, const std::function<void()>& see) {
-             chosen(12);
+             qvtest::chosenModule(12);
              openFile(d / "m.MRK", markov);
              frmMenu().mnuFileOpen_Click();
              pf::setFocusTo(nullptr, &frmMenu());  // as a menu leaves it
@@ -239,7 +222,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmProblem.gridDisplayEdit"},
         {"grid window after Display/Edit",
          [&](const fs::path& d, const std::function<void()>& see) {
-             chosen(12);
+             qvtest::chosenModule(12);
              openFile(d / "m.MRK", markov);
              frmMenu().mnuFileOpen_Click();
              frmMenu().mnuSolutionSolve_Click();
@@ -250,7 +233,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
          "frmProblem.gridDisplayEdit"},
         {"solution window in front",
          [&](const fs::path& d, const std::function<void()>& see) {
-             chosen(12);
+             qvtest::chosenModule(12);
              openFile(d / "m.MRK", markov);
              frmMenu().mnuFileOpen_Click();
              frmMenu().mnuSolutionSolve_Click();
@@ -282,7 +265,7 @@ TEST(FocusOnOpeningTest, EveryWindowOpensAndComesBackWithItsFocusShown) {
 // the 4 in the time box: Tab passes the empty predecessor list of activity A by.
 TEST(FocusOnOpeningTest, KeysAfterOpeningAnActivityWindowLandInATimeBox) {
     const fs::path dir = qvtest::emptyTestDir("qv_focusopen");
-    chosen(7);
+    qvtest::chosenModule(7);
     openFile(dir / "p.CPM", "0,0,3,1\r\n3,0\r\n4,1\r\n2,1\r\n1\r\n2\r\n");
     frmMenu().mnuFileOpen_Click();
     QApplication::processEvents();

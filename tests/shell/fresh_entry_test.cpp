@@ -16,15 +16,15 @@
 #include <functional>
 #include <string>
 
-#include "decision/QVDecisionAnalysis.h"
-#include "decision/frmDecisionProblem.h"
 #include "lp/frmLPproblem.h"
 #include "markov/Markov.h"
+#include "platform/core/Format.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmProblem.h"
 #include "shell/frmTransObj.h"
+#include "tests/decision/decision_test_support.h"
 #include "tests/forecast/forecast_ui_fixture.h"
 #include "tests/lp/lp_test_support.h"
 #include "tests/ui_mouse.h"
@@ -82,18 +82,9 @@ void lpWindow() {
 
 pf::Grid& decisionWindow() {
     qvtest::mainWindowAlone(10);
-    auto& s = qv::S();
-    QVDecisionAnalysis::ResetDecisionProblem();
-    s.dec.intAlternativeCount = 2;
-    s.dec.intNatureStateCount = 2;
-    s.dec.strStateProbsGiven = "NO";
-    s.dec.strStrategyRequested = "NO";
-    frmDecisionProblem().Show();
-    s.blnNewProblem = true;
-    QVDecisionAnalysis::BuildDecisionInputScreen();
-    s.blnNewProblem = false;
+    FrmDecisionProblem& w = qvtest::decisionLaidOut(2, 2, false, false);
     activateMain();
-    return *frmDecisionProblem().Grid[0];
+    return *w.Grid[0];
 }
 
 QMenuBar* menuBar() { return static_cast<QMainWindow*>(frmMenu().window())->menuBar(); }
@@ -142,141 +133,91 @@ pf::Grid& typedInto(pf::Grid& g, int r, int c, const char* text) {
 
 double stored(int period) { return qv::S().fc.dblTimeSeries(period, 1).num(); }
 
-class FreshEntryTest : public ::testing::Test {
-protected:
-    void SetUp() override { qvtest::resetProgram(); }
-    void TearDown() override {
-        EXPECT_TRUE(h().allAnswersUsed());
-        qvtest::resetProgram();
-    }
-};
+class FreshEntryTest : public qvtest::ProgramTest {};
 
 // A value typed, a road taken, then 9: the cell current after the road holds 9 alone.
 TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
     const fs::path dir = qvtest::emptyTestDir("qv_fresh");
+    // A window laid out, and its grid that takes the typing, read afresh after the road.
+    struct Window {
+        std::function<void()> layOut;
+        std::function<pf::Grid&()> grid;
+    };
     struct Road {
         const char* name;
-        std::function<pf::Grid&()> road;  // lays out, types, and takes the road
-        int row, col;                     // the cell current after it
-        std::function<void()> kept;       // what was typed before is still there
+        Window window;
+        int typedRow, typedCol;
+        const char* typed;
+        std::function<void()> take;
+        int row, col;                  // the cell current after it
+        std::function<void()> kept;    // what was typed before is still there
+    };
+    auto problemGrid = [] () -> pf::Grid& { return frmProblem().gridDisplayEdit; };
+    const Window series{[] { forecastWindow({10, 20, 30, 40}); }, problemGrid};
+    const Window markov{[] { markovWindow(); }, problemGrid};
+    auto lp = [](int i) { return Window{lpWindow, [i] () -> pf::Grid& { return lpGrid(i); }}; };
+    auto clickLabel = [](pf::Label& l) { return [&l] { clickControl(l); }; };
+    auto edit = [](int item, const char* answer) {
+        return [item, answer] {
+            h().expectInput(answer);
+            choose(*frmMenu().mnudispedit, editItem(item));
+        };
+    };
+    auto cancelledSave = [] {
+        h().expectFileCancel();
+        choose(*frmMenu().mnuFile, *frmMenu().mnuFileSave);
+    };
+    auto keptInSeries = [](int period, double value) {
+        return [period, value] {
+            EXPECT_EQ(frmProblem().gridDisplayEdit.TextMatrix(period, 1), pf::PlainNumber(value));
+            EXPECT_EQ(stored(period), value);
+        };
     };
     const Road roads[] = {
-        {"forecasting: the instruction label",
-         [] () -> pf::Grid& {
-             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 3, 1, "22");
-             clickControl(frmProblem().lblInfo);
-             return g;
-         },
-         3, 1, nullptr},
-        {"Markov: the instruction label",
-         [] () -> pf::Grid& {
-             pf::Grid& g = typedInto(markovWindow(), 1, 2, ".2");
-             clickControl(frmProblem().lblInfo);
-             return g;
-         },
-         1, 2, nullptr},
-        {"LP: the instruction label",
-         [] () -> pf::Grid& {
-             lpWindow();
-             typedInto(lpGrid(0), 1, 2, "12");
-             clickControl(frmLPproblem().lblInfo);
-             return lpGrid(0);
-         },
-         1, 2, nullptr},
-        {"forecasting: Delete Time Periods, the last period typed into",
-         [] () -> pf::Grid& {
-             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 4, 1, "44");
-             h().expectInput("1");
-             choose(*frmMenu().mnudispedit, editItem(4));
-             return g;
-         },
-         3, 1, nullptr},
-        {"forecasting: Delete Time Periods, another period typed into",
-         [] () -> pf::Grid& {
-             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 2, 1, "22");
-             h().expectInput("1");
-             choose(*frmMenu().mnudispedit, editItem(4));
-             return g;
-         },
-         3, 1,
-         [] {
-             EXPECT_EQ(frmProblem().gridDisplayEdit.TextMatrix(1, 1), "22");
-             EXPECT_EQ(stored(1), 22);
-         }},
-        {"forecasting: Add Time Periods",
-         [] () -> pf::Grid& {
-             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 4, 1, "44");
-             h().expectInput("2");
-             choose(*frmMenu().mnudispedit, editItem(3));
-             return g;
-         },
-         5, 1,
-         [] {
-             EXPECT_EQ(frmProblem().gridDisplayEdit.TextMatrix(4, 1), "44");
-             EXPECT_EQ(stored(4), 44);
-         }},
-        {"LP: Add Constraints",
-         [] () -> pf::Grid& {
-             lpWindow();
-             typedInto(lpGrid(1), 1, 1, "7");
-             h().expectInput("1");
-             choose(*frmMenu().mnudispedit, editItem(3));
-             return lpGrid(1);
-         },
-         3, 1,
+        {"forecasting: the instruction label", series, 3, 1, "22", [] { clickControl(frmProblem().lblInfo); }, 3, 1,
+         nullptr},
+        {"Markov: the instruction label", markov, 1, 2, ".2", [] { clickControl(frmProblem().lblInfo); }, 1, 2,
+         nullptr},
+        {"LP: the instruction label", lp(0), 1, 2, "12", [] { clickControl(frmLPproblem().lblInfo); }, 1, 2, nullptr},
+        {"forecasting: Delete Time Periods, the last period typed into", series, 4, 1, "44", edit(4, "1"), 3, 1,
+         nullptr},
+        {"forecasting: Delete Time Periods, another period typed into", series, 2, 1, "22", edit(4, "1"), 3, 1,
+         keptInSeries(1, 22)},
+        {"forecasting: Add Time Periods", series, 4, 1, "44", edit(3, "2"), 5, 1, keptInSeries(4, 44)},
+        {"LP: Add Constraints", lp(1), 1, 1, "7", edit(3, "1"), 3, 1,
          [] {
              EXPECT_EQ(lpGrid(1).TextMatrix(1, 1), "7");
              EXPECT_EQ(qv::S().lp.dblProblemMatrix(1, 1).num(), 7);
          }},
-        {"LP: a menu command whose dialog closes (Change Optimization Type)",
-         [] () -> pf::Grid& {
-             lpWindow();
-             typedInto(lpGrid(0), 1, 1, "12");
+        {"LP: a menu command whose dialog closes (Change Optimization Type)", lp(0), 1, 1, "12",
+         [] {
              h().expectModal("frmTransObj", [](pf::Form& f) {
                  static_cast<FrmTransObj&>(f).optMinimize.userClick();
                  static_cast<FrmTransObj&>(f).cmdOK.userClick();
              });
              choose(*frmMenu().mnudispedit, editItem(7));
-             return lpGrid(0);
          },
          1, 1, nullptr},
-        {"forecasting: a cancelled Save",
-         [] () -> pf::Grid& {
-             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 2, 1, "22");
-             h().expectFileCancel();
-             choose(*frmMenu().mnuFile, *frmMenu().mnuFileSave);
-             return g;
-         },
-         4, 1,
-         [] {
-             EXPECT_EQ(frmProblem().gridDisplayEdit.TextMatrix(2, 1), "22");
-             EXPECT_EQ(stored(2), 22);
-         }},
-        {"forecasting: a cancelled Save, the last period typed into",
-         [] () -> pf::Grid& {
-             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 4, 1, "44");
-             h().expectFileCancel();
-             choose(*frmMenu().mnuFile, *frmMenu().mnuFileSave);
-             return g;
-         },
-         4, 1, nullptr},
-        {"forecasting: Open",
-         [&dir] () -> pf::Grid& {
-             pf::Grid& g = typedInto(forecastWindow({10, 20, 30, 40}), 1, 1, "11");
+        {"forecasting: a cancelled Save", series, 2, 1, "22", cancelledSave, 4, 1, keptInSeries(2, 22)},
+        {"forecasting: a cancelled Save, the last period typed into", series, 4, 1, "44", cancelledSave, 4, 1, nullptr},
+        {"forecasting: Open", series, 1, 1, "11",
+         [&dir] {
              const fs::path file = dir / "four.FOR";
              std::ofstream(file, std::ios::binary) << "4,0\r\n1\r\n2\r\n3\r\n4\r\n";
              h().expectMessage(pf::vbYes);
              h().expectFile(file.string());
              choose(*frmMenu().mnuFile, *frmMenu().mnuFileOpen);
-             return frmProblem().gridDisplayEdit;
          },
          1, 1, nullptr},
     };
     for (const Road& r : roads) {
         SCOPED_TRACE(r.name);
         qvtest::resetProgram();
-        pf::Grid& g = r.road();
+        r.window.layOut();
+        typedInto(r.window.grid(), r.typedRow, r.typedCol, r.typed);
+        r.take();
         ASSERT_TRUE(h().allAnswersUsed());
+        pf::Grid& g = r.window.grid();
         ASSERT_EQ(pf::focusedControl(), &g);
         ASSERT_EQ(QApplication::focusWidget(), g.widget());
         EXPECT_EQ(g.Row(), r.row);

@@ -21,20 +21,9 @@ namespace {
 
 pf::ScriptedHost& h() { return pf::scriptedHost(); }
 
-void onScreen(pf::Form& f) {
-    f.window()->show();
-    f.window()->activateWindow();
-    QApplication::processEvents();
-}
-
-// The main window with `module` chosen in the chooser, on screen.
+// The main window with `module` chosen in the chooser, on screen, its transcript empty.
 void chosen(int module) {
-    qvtest::resetProgram();
-    frmMenu();
-    frmModuleSelection().optProblemType[static_cast<std::size_t>(module)]->userClick();
-    frmModuleSelection().cmdOK.userClick();
-    pf::collectUnloaded();
-    onScreen(frmMenu());
+    qvtest::chosenModule(module);
     h().transcript.clear();
 }
 
@@ -57,7 +46,7 @@ std::vector<std::string> newProblem(int module, int model, Road road,
     std::vector<std::string> seen;
     h().expectModal("frmuserlistinput", [&](pf::Form& f) {
         auto& d = static_cast<FrmUserListInput&>(f);
-        onScreen(d);
+        qvtest::onScreen(d);
         if (before) before(d);
         if (road == Road::DoubleClick) {
             qvtest::doubleClickEntry(d.lstModelSelection, model - 1);
