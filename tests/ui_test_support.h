@@ -13,10 +13,12 @@
 
 #include "platform/ui/Form.h"
 #include "platform/ui/Host.h"
+#include "platform/ui/QtHost.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmModuleSelection.h"
+#include "shell/frmStartup.h"
 
 namespace qvtest {
 
@@ -56,14 +58,28 @@ inline void onScreen(pf::Form& f) {
     QApplication::processEvents();
 }
 
+// `module` chosen in the module chooser, which closes.
+inline void chooseModule(int module) {
+    frmModuleSelection().optProblemType[static_cast<std::size_t>(module)]->userClick();
+    frmModuleSelection().cmdOK.userClick();
+    pf::collectUnloaded();
+}
+
 // The main window with `module` chosen in the chooser, on screen.
 inline void chosenModule(int module) {
     resetProgram();
     frmMenu();
-    frmModuleSelection().optProblemType[static_cast<std::size_t>(module)]->userClick();
-    frmModuleSelection().cmdOK.userClick();
-    pf::collectUnloaded();
+    chooseModule(module);
     onScreen(frmMenu());
+}
+
+// The program started as the user starts it: Continue on the opening window, then
+// `module` chosen.
+inline void startedIn(int module) {
+    qv::startProgram();
+    frmStartup().cmdOK.userClick();
+    pf::collectUnloaded();
+    chooseModule(module);
 }
 
 // A test of windows: it starts with none loaded, and ends having used every answer it
@@ -75,6 +91,17 @@ protected:
         if (!dynamic_cast<pf::ScriptedHost*>(&pf::host())) pf::setHost(std::make_unique<pf::ScriptedHost>());
         EXPECT_TRUE(pf::scriptedHost().allAnswersUsed());
         resetProgram();
+    }
+};
+
+// A test of the Qt host's own dialogs, over the main window on screen.
+class QtHostTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        mainWindowAlone(1);
+        frmMenu().Show();
+        pf::setHost(pf::makeQtHost());
     }
 };
 

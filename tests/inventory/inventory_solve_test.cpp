@@ -128,12 +128,7 @@ TEST_F(InventorySolveTest, NoModelIsRefusedAndShowsNoStoredResults) {
 // the model list that comes back. Solve then names the missing model.
 TEST_F(InventorySolveTest, ACancelledNewProblemLeavesNoModelToSolve) {
     pf::unloadAll();
-    qv::startProgram();
-    frmStartup().cmdOK.userClick();
-    pf::collectUnloaded();
-    frmModuleSelection().optProblemType[8]->userClick();
-    frmModuleSelection().cmdOK.userClick();
-    pf::collectUnloaded();
+    qvtest::startedIn(8);
     qv::SharedState& s = invtest::eoqExample();
     s.intCurrentModule = 8;
     s.strProblemEntered = "YES";

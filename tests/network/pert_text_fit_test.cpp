@@ -59,13 +59,7 @@ class PertTextFitTest : public ::testing::Test {
 protected:
     void SetUp() override {
         qvtest::resetProgram();
-        qv::startProgram();
-        frmStartup().cmdOK.userClick();
-        pf::collectUnloaded();
-        auto& c = frmModuleSelection();
-        c.optProblemType[7]->userClick();
-        c.cmdOK.userClick();
-        pf::collectUnloaded();
+        qvtest::startedIn(7);
     }
     void TearDown() override {
         EXPECT_TRUE(h().allAnswersUsed());

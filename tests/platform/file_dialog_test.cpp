@@ -133,19 +133,16 @@ void clickYes(QMessageBox& box) {
     QTest::mouseClick(yes, Qt::LeftButton);
 }
 
-class ReplaceQuestionTest : public ::testing::Test {
+class ReplaceQuestionTest : public qvtest::QtHostTest {
 protected:
     void SetUp() override {
-        qvtest::mainWindowAlone(1);
-        frmMenu().Show();
-        pf::setHost(pf::makeQtHost());
+        qvtest::QtHostTest::SetUp();
         dir = qvtest::emptyTestDir("qv_replace_");
         std::ofstream(dir / "wyndor.LPM") << "kept\n";
         std::ofstream(dir / "report.OUT") << "kept\n";
     }
     void TearDown() override {
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
-        pf::unloadAll();
+        qvtest::QtHostTest::TearDown();
         std::filesystem::remove_all(dir);
     }
 

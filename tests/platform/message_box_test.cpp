@@ -66,17 +66,8 @@ void closeNextDialog(Seen& seen) {
     });
 }
 
-class MessageBoxTest : public ::testing::Test {
+class MessageBoxTest : public qvtest::QtHostTest {
 protected:
-    void SetUp() override {
-        qvtest::mainWindowAlone(1);
-        frmMenu().Show();
-        pf::setHost(pf::makeQtHost());
-    }
-    void TearDown() override {
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
-        pf::unloadAll();
-    }
     static int titleRule(const std::string& title) {
         return QFontMetrics(QApplication::font()).horizontalAdvance(QString::fromStdString(title)) + 120;
     }

@@ -92,12 +92,7 @@ TEST_F(StartupTest, ChooserRecordsModuleAndRefusesOkWithoutChoice) {
 // The chooser stands in the middle of the main window as the user has sized it, also
 // after the window was enlarged, moved or made smaller again.
 TEST_F(StartupTest, ChangeModulesCentresTheChooserOnTheMainWindowAsItIs) {
-    qv::startProgram();
-    frmStartup().cmdOK.userClick();
-    pf::collectUnloaded();
-    frmModuleSelection().optProblemType[1]->userClick();
-    frmModuleSelection().cmdOK.userClick();
-    pf::collectUnloaded();
+    qvtest::startedIn(1);
     QWidget* main = frmMenu().window();
     const QSize first = main->size();
     for (QSize size : {QSize(1223, 957), QSize(1400, 1000), first}) {
@@ -111,9 +106,7 @@ TEST_F(StartupTest, ChangeModulesCentresTheChooserOnTheMainWindowAsItIs) {
         ASSERT_TRUE(chooser->isVisible());
         const int middle = chooser->mapTo(main, chooser->rect().center()).x();
         EXPECT_NEAR(middle, main->width() / 2, 1);
-        frmModuleSelection().optProblemType[1]->userClick();
-        frmModuleSelection().cmdOK.userClick();
-        pf::collectUnloaded();
+        qvtest::chooseModule(1);
     }
 }
 
