@@ -157,16 +157,6 @@ void DeleteTimePeriods() {
     BuildTimeSeriesGrid();
 }
 
-void CommitPendingEntry() {
-    if (!qv::loadedWindow("frmProblem")) return;
-    FrmProblem& f = frmProblem();
-    pf::Grid& g = f.gridDisplayEdit;
-    auto& s = qv::S();
-    if (!g.Visible() || !s.blnTypingStarted) return;
-    if (g.Row() != static_cast<int>(s.intEditRow.num()) || g.Col() != s.intEditCol || g.Text().empty()) return;
-    if (!f.editor().checkCurrentCell() && g.canTakeFocus()) g.SetFocus();
-}
-
 void SolveForecasting() {
     auto& s = qv::S();
     auto& f = fc();

@@ -17,9 +17,6 @@ void BuildTimeSeriesGrid();
 // Edit items 3 and 4: empty periods at the end, periods off the beginning.
 void AddTimePeriods();
 void DeleteTimePeriods();
-// Checks and stores a value still being typed into the grid, before a menu command
-// lays the grid out again from the stored series.
-void CommitPendingEntry();
 
 // Solve: the method dialog, then the method's computation and the solution window.
 void SolveForecasting();

@@ -306,22 +306,12 @@ void CommitPendingEntry() {
     pf::Grid& g0 = *f.Grid[0];
     pf::Grid& g1 = *f.Grid[1];
     if (!g0.Visible()) return;  // no problem laid out
-    auto& s = qv::S();
     // A cell still being typed into is checked before any command can use it.
-    const int index = s.intEditGridIndex;
-    if (s.blnTypingStarted && (index == 0 || index == 1)) {
-        pf::Grid& g = *f.Grid[static_cast<std::size_t>(index)];
-        if (g.Row() == static_cast<int>(s.intEditRow.num()) && g.Col() == s.intEditCol && !g.Text().empty()) {
-            if (!f.editor(index).checkCurrentCell() && g.canTakeFocus()) g.SetFocus();
-        }
-    }
-    // A name being typed shows in the constraint grid's heading.
-    if (g0.Row() == 0 && g0.Col() >= 1 && g0.Col() < g1.Cols()) {
-        const std::string name = g0.Text();
-        g1.Row(0);
-        g1.Col(g0.Col());
-        g1.Text(rightAligned(name, 12));
-    }
+    qv::commitEntryBeingTyped();
+    // A name being typed shows in the constraint grid's heading, written where it
+    // stands: the constraint grid's current cell stays where the user left it.
+    if (g0.Row() == 0 && g0.Col() >= 1 && g0.Col() < g1.Cols())
+        g1.TextMatrix(0, g0.Col(), rightAligned(g0.Text(), 12));
 }
 
 // ------------------------------------------------------------------ Edit operations

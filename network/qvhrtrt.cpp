@@ -106,8 +106,7 @@ void BuildNetworkInputGrid() {
     try {
         FrmProblem& f = frmProblem();
         pf::Grid& g = f.gridDisplayEdit;
-        // Laying out is no editing: no cell is checked on the way, and nothing typed
-        // into an earlier grid is taken for this one.
+        // Laying out is no editing: no cell is checked on the way.
         auto lostFocus = std::move(g.LostFocus);
         g.LostFocus = nullptr;
         struct Restore {
@@ -115,9 +114,6 @@ void BuildNetworkInputGrid() {
             std::function<void()>& handler;
             ~Restore() { grid.LostFocus = std::move(handler); }
         } restore{g, lostFocus};
-        s.blnTypingStarted = false;
-        s.blnCellEdited = false;
-        s.strCellBuffer.clear();
 
         qv::tolerateLoaded([&] {
             long colour = f.BackColor();

@@ -1,6 +1,8 @@
 #include "shell/GridEditor.h"
 
-#include "platform/core/Errors.h"
+#include <algorithm>
+#include <vector>
+
 #include "platform/ui/Host.h"
 #include "platform/ui/Keys.h"
 #include "shell/CellChecks.h"
@@ -9,9 +11,18 @@
 
 namespace qv {
 
+namespace {
+// The editors of the windows now loaded, to find the one holding the record.
+std::vector<GridEditor*>& liveEditors() {
+    static std::vector<GridEditor*> editors;
+    return editors;
+}
+}  // namespace
+
 bool isNumericKey(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 GridEditor::GridEditor(pf::Grid& grid, GridEditRules rules) : grid_(grid), rules_(std::move(rules)) {
+    liveEditors().push_back(this);
     if (!rules_.role)
         rules_.role = [](const pf::Grid& g) {
             return g.Row() == 0 || g.Col() == 0 ? CellRole::Heading : CellRole::Data;
@@ -22,6 +33,8 @@ GridEditor::GridEditor(pf::Grid& grid, GridEditRules rules) : grid_(grid), rules
         };
     if (!rules_.check) rules_.check = [] { return CellChecks::kAccepted; };
 }
+
+GridEditor::~GridEditor() { std::erase(liveEditors(), this); }
 
 void GridEditor::attach() {
     grid_.KeyPress = [this](int& a) { KeyPress(a); };
@@ -44,6 +57,28 @@ bool GridEditor::checkCurrentCell() {
     if (!refused(rules_.check())) return true;
     grid_.Text("");
     return false;
+}
+
+bool GridEditor::holdsEntry() const {
+    const auto& s = S();
+    return s.blnCellEdited && s.editGridLayout == grid_.Layout();
+}
+
+bool GridEditor::commitEntry() {
+    const auto& s = S();
+    if (!holdsEntry() || !s.blnTypingStarted) return true;
+    if (grid_.Row() != static_cast<int>(s.intEditRow.num()) || grid_.Col() != s.intEditCol) return true;
+    // The value-too-large window is up: it has refused the cell already.
+    if (s.blnErrorWindowOpen) return false;
+    if (grid_.Text().empty() || checkCurrentCell()) return true;
+    if (grid_.canTakeFocus()) grid_.SetFocus();
+    return false;
+}
+
+bool commitEntryBeingTyped() {
+    for (GridEditor* e : liveEditors())
+        if (e->holdsEntry()) return e->commitEntry();
+    return true;
 }
 
 void GridEditor::moveTo(int row, int col) {
@@ -115,6 +150,7 @@ void GridEditor::KeyPress(int& keyAscii) {
         s.intEditRow = grid_.Row();
         s.intEditCol = grid_.Col();
         s.blnCellEdited = true;
+        s.editGridLayout = grid_.Layout();
         if (rules_.gridIndex >= 0) s.intEditGridIndex = rules_.gridIndex;
         grid_.Text("");
         s.strCellBuffer.clear();
@@ -201,28 +237,25 @@ void GridEditor::RowColChange() { S().blnTypingStarted = false; }
 
 void GridEditor::Click() {
     auto& s = S();
-    if (!s.blnCellEdited) return;
-    if (rules_.gridIndex >= 0 && s.intEditGridIndex != rules_.gridIndex) return;
-    // Each step goes on when the one before failed (a grid rebuilt smaller since).
-    auto step = [](auto&& fn) {
-        try {
-            fn();
-        } catch (const pf::RuntimeError&) {
-        }
-    };
-    int clickedRow = grid_.Row(), clickedCol = grid_.Col();
-    int result = CellChecks::kAccepted;
-    step([&] { grid_.Row(static_cast<int>(s.intEditRow.num())); });
-    step([&] { grid_.Col(s.intEditCol); });
-    step([&] { result = rules_.check(); });
-    if (!refused(result)) {
-        step([&] { grid_.Row(clickedRow); });
-        step([&] { grid_.Col(clickedCol); });
+    if (!holdsEntry()) return;
+    const int row = static_cast<int>(s.intEditRow.num()), col = s.intEditCol;
+    // An emptied cell is checked by Enter, Save and Solve only: the click just ends
+    // the record and stays where it landed, so a refused cell, once empty, can be left.
+    if (grid_.TextMatrix(row, col).empty()) {
         s.blnCellEdited = false;
         return;
     }
-    step([&] { grid_.Text(""); });
-    if (rules_.refocusOnClickReject) step([&] { grid_.SetFocus(); });
+    const int clickedRow = grid_.Row(), clickedCol = grid_.Col();
+    grid_.Row(row);
+    grid_.Col(col);
+    if (!refused(rules_.check())) {
+        grid_.Row(clickedRow);
+        grid_.Col(clickedCol);
+        s.blnCellEdited = false;
+        return;
+    }
+    grid_.Text("");
+    if (rules_.refocusOnClickReject) grid_.SetFocus();
 }
 
 void GridEditor::LostFocus() {

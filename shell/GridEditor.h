@@ -54,6 +54,9 @@ bool isNumericKey(char c);
 class GridEditor {
 public:
     GridEditor(pf::Grid& grid, GridEditRules rules);
+    ~GridEditor();
+    GridEditor(const GridEditor&) = delete;
+    GridEditor& operator=(const GridEditor&) = delete;
 
     // Sets the grid's KeyPress, KeyDown, RowColChange, Click and LostFocus events.
     void attach();
@@ -66,6 +69,13 @@ public:
 
     // Checks the current cell and erases it when refused; true when accepted.
     bool checkCurrentCell();
+    // The last cell typed into (blnCellEdited, intEditRow, intEditCol) lies in this
+    // grid as it is laid out now.
+    bool holdsEntry() const;
+    // Checks and stores an entry still being typed into the current cell, as leaving
+    // the cell would; the record stays, so the typing can go on. False when refused:
+    // the cell is erased and keeps the keyboard.
+    bool commitEntry();
     // Makes (row, col) current and the start of the selection; the next character
     // typed replaces the cell, even when it was current already.
     void moveTo(int row, int col);
@@ -86,5 +96,10 @@ private:
     // (blnTypingStarted) until it is checked, so a menu that opens can still store it.
     bool handedBack_ = false;
 };
+
+// The entry being typed, in whichever grid holds it, committed as GridEditor::
+// commitEntry does; true when there is none. Run before a command lays a grid out
+// again, so that nothing typed is dropped.
+bool commitEntryBeingTyped();
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include "platform/ui/Grid.h"
 #include "platform/ui/Host.h"
 #include "shell/DataChecks.h"
+#include "shell/GridEditor.h"
 #include "shell/MenuState.h"
 #include "shell/Modules.h"
 #include "shell/core/State.h"
@@ -252,11 +253,13 @@ void FrmMenu::mnuFileSave_Click() {
 }
 
 // ---------------------------------------------------------------- Edit
+// An Edit item that lays a grid out again first commits the entry being typed
+// (qv::commitEntryBeingTyped), as leaving its cell would: a refused entry keeps the
+// keyboard and the operation does not run.
 
 void FrmMenu::mnudispedit_Click() {
     const int mod = currentModuleNumber();
-    // Forecasting: Delete Time Periods lays the grid out again from the stored series.
-    if (mod == 1 || mod == 4 || mod == 11) run(qv::currentModule().commitPendingEntry);
+    if (mod == 1 || mod == 4) run(qv::currentModule().commitPendingEntry);
 }
 
 void FrmMenu::mnudispeditsubs_Click(int index) {
@@ -268,6 +271,8 @@ void FrmMenu::mnudispeditsubs_Click(int index) {
                 if (index == 0) {
                     displayEditOverSolution();
                 } else if (index >= 3 && index <= 7) {
+                    // Changing the optimization type (7) lays no grid out again.
+                    if (index != 7 && !qv::commitEntryBeingTyped()) return;
                     EditInProgress editing;
                     const std::function<void()>* ops[] = {&p.addConstraints, &p.deleteConstraint, &p.addVariables,
                                                           &p.deleteVariable, &p.changeOptimizationType};
@@ -297,10 +302,10 @@ void FrmMenu::mnudispeditsubs_Click(int index) {
             case 11:
                 if (index == 0) {
                     displayEditOverSolution();
-                } else if (index == 3) {
+                } else if (index == 3 && qv::commitEntryBeingTyped()) {
                     EditInProgress editing;
                     qv::tolerateLoaded([&] { run(p.addTimePeriods); });
-                } else if (index == 4) {
+                } else if (index == 4 && qv::commitEntryBeingTyped()) {
                     qv::tolerateLoaded([] { deleteTimePeriods(); });
                 }
                 break;
@@ -316,6 +321,7 @@ void FrmMenu::mnudispeditsubslower_Click(int index) {
     const int mod = S.intCurrentModule;
     if (mod != 2 && mod != 3) return;
     qv::ModuleProcedures& p = qv::currentModule();
+    if (!qv::commitEntryBeingTyped()) return;
     const int m = S.tr.intOriginCount, n = S.tr.intDestinationCount;
     switch (index) {
         case 0:

@@ -12,6 +12,7 @@
 #include "network/qvhrtrt.h"
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
+#include "shell/GridEditor.h"
 #include "shell/Modules.h"
 #include "shell/core/State.h"
 #include "transport/QVTanda.h"
@@ -156,7 +157,7 @@ void registerMarkov() {
 void registerForecasting() {
     ModuleProcedures& p = modules(11);
     p.newProblem = [] { QVForecasting::NewForecastingProblem(); };
-    p.commitPendingEntry = [] { QVForecasting::CommitPendingEntry(); };
+    p.commitPendingEntry = [] { commitEntryBeingTyped(); };
     p.sizeForFile = [] { QVForecasting::InitTimeSeriesArray(); };
     p.rebuildScreen = [] { QVForecasting::BuildTimeSeriesGrid(); };
     p.addTimePeriods = [] { QVForecasting::AddTimePeriods(); };

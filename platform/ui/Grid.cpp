@@ -346,10 +346,15 @@ protected:
 };
 
 GridWidget* gw(QWidget* w) { return static_cast<GridWidget*>(w); }
+
+std::uint64_t nextLayout() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
 }  // namespace
 
 Grid::Grid(Form* owner, std::string name, int index, Control* container)
-    : Control(owner, std::move(name), index) {
+    : Control(owner, std::move(name), index), layout_(nextLayout()) {
     QWidget* parent = container && container->widget() ? container->widget() : owner->canvas();
     backColor_ = 0x00FFFFFF;
     attach(new GridWidget(this, parent));
@@ -374,6 +379,8 @@ void Grid::clampCurrent() {
     col_ = c;
 }
 
+void Grid::laidOutAnew() { layout_ = nextLayout(); }
+
 void Grid::shapeChanged() {
     if (w_) gw(w_)->shapeChanged(true);
 }
@@ -387,6 +394,7 @@ void Grid::Rows(int n) {
     // Lines removed: the listing's widest may have gone with them.
     if (n < rows_ && w_) gw(w_)->linesChanged();
     rows_ = n;
+    laidOutAnew();
     resize();
 }
 
@@ -394,12 +402,14 @@ void Grid::Cols(int n) {
     if (n < 0 || n < fixedCols_) raise(errInvalidCall);
     if (n != cols_ && w_) gw(w_)->linesChanged();
     cols_ = n;
+    laidOutAnew();
     resize();
 }
 
 void Grid::FixedRows(int n) {
     if (n < 0 || n > rows_) raise(errInvalidCall);
     fixedRows_ = n;
+    laidOutAnew();
     clampCurrent();
     shapeChanged();
 }
@@ -408,6 +418,7 @@ void Grid::FixedCols(int n) {
     if (n < 0 || n > cols_) raise(errInvalidCall);
     if (n != fixedCols_ && w_) gw(w_)->linesChanged();
     fixedCols_ = n;
+    laidOutAnew();
     clampCurrent();
     shapeChanged();
 }

@@ -4,6 +4,7 @@
 // handlers; it moves the current cell on arrow keys itself unless the key was consumed.
 // Filling it is cheap: the grid lays itself out once, when it is next shown, painted
 // or asked where it stands, not once per cell or line written.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,13 @@ public:
     void FixedRows(int n);
     int FixedCols() const { return fixedCols_; }
     void FixedCols(int n);
+
+    // The layout the cells now stand in: a number that no other grid, and no earlier
+    // layout of this one, has had. Setting the rows, the columns or the fixed rows or
+    // columns lays the grid out anew, even to the same values, since that is how a
+    // grid is built; so what was noted against one layout is known not to be about
+    // the cells a builder has written since, nor about a grid made at a freed address.
+    std::uint64_t Layout() const { return layout_; }
 
     // Setting the current row or column moves the current cell and raises RowColChange.
     int Row() const { return row_; }
@@ -107,6 +115,8 @@ private:
     void resize();
     void clampCurrent();
     void shapeChanged();  // a layout is due, the current cell kept in view
+    void laidOutAnew();
+    std::uint64_t layout_ = 0;
     int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
     int row_ = 1, col_ = 1;
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 1, selEndCol_ = 1;

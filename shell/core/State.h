@@ -1,6 +1,7 @@
 #pragma once
 // The shared problem state: one program-wide instance that every procedure reads
 // and writes by the names the design gives. Windows hold no data of their own.
+#include <cstdint>
 #include <string>
 
 #include "decision/core/DecisionBlock.h"
@@ -49,6 +50,9 @@ struct SharedState {
     int intEditCol = 0;
     bool blnCellEdited = false;
     int intEditGridIndex = 0;
+    // The layout of the grid the cell was typed into (pf::Grid::Layout()): a grid laid
+    // out since, or any other grid, holds no record of it.
+    std::uint64_t editGridLayout = 0;
     bool blnErrorWindowOpen = false;
     bool blnSuppressLastRowBeep = false;
 

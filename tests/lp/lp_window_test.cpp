@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QScrollBar>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "lp/frmIP.h"
 #include "lp/frmLPproblem.h"
 #include "lp/core/TextModel.h"
+#include "platform/core/Format.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/MenuState.h"
@@ -197,10 +200,38 @@ TEST_F(LPWindowTest, MenuOpeningChecksAPendingNameAndCopiesNamesWhole) {
     grid(0).TextMatrix(0, 1, "LONGNAMEFROMFILE");
     grid(0).Row(0);
     grid(0).Col(1);
+    grid(1).Row(1);
+    grid(1).Col(2);
     frmMenu().mnudispedit_Click();
     EXPECT_EQ(grid(1).TextMatrix(0, 1), "LONGNAMEFROMFILE");
-    EXPECT_EQ(grid(1).Row(), 0);
-    EXPECT_EQ(grid(1).Col(), 1);
+    // Grid(1)'s current cell is unchanged.
+    EXPECT_EQ(grid(1).Row(), 1);
+    EXPECT_EQ(grid(1).Col(), 2);
+}
+
+// Open leaves the objective grid on its names row. Opening and closing File and Edit
+// then copies the name there into the constraint grid's heading without moving the
+// constraint grid's current cell: the cell clicked keeps the keyboard and takes what
+// is typed next.
+TEST_F(LPWindowTest, MenusOpenedAndClosedLeaveTheConstraintCellCurrent) {
+    const std::filesystem::path file = qvtest::emptyTestDir("qv_lpmenus") / "two.LPM";
+    std::ofstream(file, std::ios::binary) << "2\n\"x\"\n\"MAX 3X1+2X2\"\n\"1X1+1X2<4\"\n\"1X1+3X2<6\"\n";
+    qvtest::chosenModule(1);
+    h().expectFile(file.string());
+    frmMenu().mnuFileOpen_Click();
+    ASSERT_EQ(grid(0).Row(), 0);
+    h().transcript.clear();
+    grid(1).userClickCell(2, 2);
+    frmMenu().mnuFile_Click();
+    frmMenu().mnudispedit_Click();
+    frmMenu().mnuFile_Click();
+    pf::SendKeys("7", true);
+    EXPECT_EQ(grid(1).Row(), 2);
+    EXPECT_EQ(grid(1).Col(), 2);
+    EXPECT_EQ(grid(1).TextMatrix(2, 2), "7");
+    EXPECT_EQ(pf::Trim(grid(1).TextMatrix(0, 1)), "X1");
+    EXPECT_EQ(pf::Trim(grid(1).TextMatrix(0, 2)), "X2");
+    EXPECT_TRUE(h().transcript.empty());
 }
 
 // The store turns an empty relation into code 4 (">") and an empty right-hand side

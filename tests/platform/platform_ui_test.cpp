@@ -2,6 +2,10 @@
 
 #include <QScrollBar>
 
+#include <cstdint>
+#include <functional>
+#include <set>
+
 #include "platform/core/Errors.h"
 #include "platform/ui/CommonDialog.h"
 #include "platform/ui/Controls.h"
@@ -148,6 +152,44 @@ TEST_F(PlatformUi, GridMovesOnArrowsUnlessTheKeyIsConsumed) {
     f.grid.userClickCell(0, 2);  // a heading does not become current
     EXPECT_EQ(f.grid.Row(), 1);
     EXPECT_THROW(f.grid.TextMatrix(4, 0), pf::RuntimeError);
+}
+
+// A grid's layout number is its own, and a new one comes with every setting of its
+// shape, even to the same values, as a grid builder makes; moving, typing and
+// scrolling keep it.
+TEST_F(PlatformUi, GridLayoutIsNewForEachGridAndEachShapeSetting) {
+    auto& f = frmTest();
+    f.Show();
+    std::set<std::uint64_t> seen{f.grid.Layout()};
+    const auto kept = f.grid.Layout();
+    f.grid.SetFocus();
+    pf::SendKeys("{DOWN}{RIGHT}", true);
+    f.grid.userClickCell(3, 1);
+    f.grid.Row(1);
+    f.grid.Col(2);
+    f.grid.Text("x");
+    f.grid.TextMatrix(2, 2, "y");
+    f.grid.ColWidth(1, 500);
+    f.grid.ColAlignment(1, 1);
+    f.grid.SelStartRow(2);
+    f.grid.TopRow(1);
+    f.grid.Visible(false);
+    f.grid.Visible(true);
+    EXPECT_EQ(f.grid.Layout(), kept);
+    const std::function<void()> shapes[] = {
+        [&] { f.grid.Rows(f.grid.Rows()); },
+        [&] { f.grid.Cols(f.grid.Cols()); },
+        [&] { f.grid.FixedRows(f.grid.FixedRows()); },
+        [&] { f.grid.FixedCols(f.grid.FixedCols()); },
+    };
+    for (const auto& setShape : shapes) {
+        setShape();
+        EXPECT_TRUE(seen.insert(f.grid.Layout()).second);
+    }
+    // The same window loaded again has a grid of its own, wherever it is made.
+    pf::Unload<TestForm>();
+    pf::collectUnloaded();
+    EXPECT_TRUE(seen.insert(frmTest().grid.Layout()).second);
 }
 
 // Columns that do not all fit scroll by whole columns, so none is shown cut where the

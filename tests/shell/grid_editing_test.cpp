@@ -4,6 +4,7 @@
 
 #include "tests/ui_test_support.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,80 @@ TEST_F(GridEditingTest, ClickOnRefusedCellErasesItAndStaysThere) {
     EXPECT_EQ(pf::focusedControl(), &g);
     EXPECT_EQ(qv::S().mk.strTransitionTexts(2, 1), "1.5");
     EXPECT_DOUBLE_EQ(qv::S().mk.dblTransitionMatrix(2, 1).num(), 0);
+}
+
+// A click checks the last cell typed into only while it holds text. An emptied cell,
+// refused or deleted since, is checked by Enter, Save and Solve only: the click ends
+// the record and the clicked cell becomes current, with no message.
+TEST_F(GridEditingTest, ClickLeavesAnEmptiedCellUnchecked) {
+    struct Road {
+        const char* name;
+        const char* keys;
+        std::vector<std::string> heard;  // while typing
+    } roads[] = {
+        {"deleted after Enter", "5{ENTER}{UP}{DEL}{DOWN}", {}},
+        {"emptied by Backspace", "5{BKSP}", {}},
+        {"refused and erased", "1.2.3{ENTER}", {kSeriesMessage}},
+    };
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.name);
+        SetUp();
+        pf::Grid& g = layOut(11, 4, 2);
+        g.Row(2);
+        for (std::size_t i = 0; i < road.heard.size(); ++i) pf::scriptedHost().expectMessage(pf::vbOK);
+        pf::SendKeys(road.keys, true);
+        EXPECT_EQ(pf::scriptedHost().transcript, road.heard);
+        EXPECT_EQ(g.TextMatrix(2, 1), "");
+        pf::scriptedHost().transcript.clear();
+        g.userClickCell(1, 1);
+        EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+        EXPECT_EQ(g.Row(), 1);
+        EXPECT_FALSE(qv::S().blnCellEdited);
+        // Nothing more is asked of it by the next click either.
+        g.userClickCell(3, 1);
+        EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+        EXPECT_EQ(g.Row(), 3);
+        TearDown();
+    }
+}
+
+// A cell typed into belongs to the grid and the layout it was typed into: once the
+// grid is laid out again, even to the same shape, or its window is closed and opened
+// again, a click checks nothing of it, whatever now stands in its place.
+TEST_F(GridEditingTest, ClickChecksOnlyAnEntryOfTheGridAsLaidOutNow) {
+    const struct {
+        const char* name;
+        std::function<pf::Grid&(pf::Grid&)> layOutAgain;
+        bool checked;
+    } roads[] = {
+        {"nothing laid out again", [](pf::Grid& g) -> pf::Grid& { return g; }, true},
+        {"rows set to the same count", [](pf::Grid& g) -> pf::Grid& { g.Rows(g.Rows()); return g; }, false},
+        {"columns set to the same count", [](pf::Grid& g) -> pf::Grid& { g.Cols(g.Cols()); return g; }, false},
+        {"fixed rows set again", [](pf::Grid& g) -> pf::Grid& { g.FixedRows(1); return g; }, false},
+        {"fixed columns set again", [](pf::Grid& g) -> pf::Grid& { g.FixedCols(1); return g; }, false},
+        {"window closed and opened again",
+         [this](pf::Grid&) -> pf::Grid& {
+             pf::Unload<FrmProblem>();
+             pf::collectUnloaded();
+             return layOut(11, 4, 2);
+         },
+         false},
+    };
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.name);
+        SetUp();
+        pf::Grid& typedInto = layOut(11, 4, 2);
+        typedInto.userClickCell(2, 1);
+        pf::SendKeys("5", true);
+        pf::Grid& g = road.layOutAgain(typedInto);
+        // What the grid shows there now would be refused.
+        g.TextMatrix(2, 1, "1.2.3");
+        if (road.checked) pf::scriptedHost().expectMessage(pf::vbOK);
+        g.userClickCell(3, 1);
+        EXPECT_EQ(pf::scriptedHost().transcript.size(), road.checked ? 1U : 0U);
+        EXPECT_EQ(g.Row(), road.checked ? 2 : 3);
+        TearDown();
+    }
 }
 
 TEST_F(GridEditingTest, FocusLossChecksUnlessTheValueTooLargeWindowIsUp) {
