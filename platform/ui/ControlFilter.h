@@ -29,8 +29,11 @@ TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text);
 
 // Hands a key to a control's Qt widget past the control's filter. A key from the
 // keyboard (`original`) is passed on as it came unless its character was changed;
-// a simulated one is pressed and released.
+// a simulated one is pressed and released. A key held with Alt carries no text.
 void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEvent* original);
+// Qt's focus goes where the platform's focus is: the widget of the control that has it,
+// else the window it names. Nothing is handed over: no focus event reaches a handler.
+void qtFocusToRecord();
 // True while a key is being handed to a control's widget: one that comes up to its
 // window from there was left by that widget.
 bool keyBeingPassedOn();
