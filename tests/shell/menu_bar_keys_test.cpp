@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -189,6 +190,43 @@ TEST_F(MenuBarKeysTest, WhileTheBarHoldsTheKeyboardOtherKeysAreTypedNowhere) {
     EXPECT_EQ(g.TextMatrix(1, 1), "12");
 }
 
+// The mouse passing over the bar's empty end unmarks its title: the bar shows no
+// keyboard, and the next key goes to the cell, the entry going on.
+TEST_F(MenuBarKeysTest, AKeyReachingABarThatShowsNoKeyboardGoesToTheCell) {
+    pf::Grid& g = typedInto(kWindows[0]);
+    strike(Stroke::Alt);
+    ASSERT_EQ(QApplication::focusWidget(), menuBar());
+    QMenuBar* bar = menuBar();
+    const QPoint end(bar->width() - 5, bar->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, end, bar->mapToGlobal(end), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    settle();
+    ASSERT_EQ(bar->activeAction(), nullptr);
+    typeAtTarget("2");
+    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+    EXPECT_EQ(g.TextMatrix(1, 1), "12");
+}
+
+// The bar lets go of the keyboard as the main window loses it; back in the main window
+// the keyboard is in the cell again, not in a bar that shows nothing.
+TEST_F(MenuBarKeysTest, BackFromAnotherWindowTheKeyboardIsInTheCell) {
+    pf::Grid& g = typedInto(kWindows[0]);
+    strike({Stroke::AltF, Stroke::Esc});
+    ASSERT_EQ(QApplication::focusWidget(), menuBar());
+    QWidget other;
+    other.resize(200, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.hide();
+    frmMenu().window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMenu().window()));
+    settle();
+    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+    typeAtTarget("2");
+    EXPECT_EQ(g.TextMatrix(1, 1), "12");
+}
+
 // ---------------------------------------------------------------- the active bar drawn
 
 QImage titleLook(pf::MenuItem& menu) {
@@ -232,12 +270,14 @@ TEST_F(MenuBarKeysTest, TheBarHoldingTheKeyboardShowsItsTitleHighlighted) {
         const QImage fileBefore = titleLook(file()), editBefore = titleLook(edit());
         r.toBar();
         ASSERT_EQ(QApplication::focusWidget(), menuBar());
-        EXPECT_NE(titleLook(r.onEdit ? edit() : file()), r.onEdit ? editBefore : fileBefore);
-        EXPECT_EQ(titleLook(r.onEdit ? file() : edit()), r.onEdit ? fileBefore : editBefore);
+        EXPECT_TRUE(titleLook(r.onEdit ? edit() : file()) != (r.onEdit ? editBefore : fileBefore))
+            << "the title the bar is on looks as before";
+        EXPECT_TRUE(titleLook(r.onEdit ? file() : edit()) == (r.onEdit ? fileBefore : editBefore))
+            << "the other title looks marked";
         strike(Stroke::Esc);
         EXPECT_EQ(QApplication::focusWidget(), g.widget());
-        EXPECT_EQ(titleLook(file()), fileBefore);
-        EXPECT_EQ(titleLook(edit()), editBefore);
+        EXPECT_TRUE(titleLook(file()) == fileBefore) << "File still looks marked";
+        EXPECT_TRUE(titleLook(edit()) == editBefore) << "Edit still looks marked";
         typeAtTarget("2");
         EXPECT_EQ(g.TextMatrix(1, 1), "12");
     }
