@@ -156,7 +156,6 @@ TEST_F(FreshEntryTest, TheKeyAfterAHandOverStartsANewEntry) {
     const Window series{[] { forecastWindow({10, 20, 30, 40}); }, problemGrid};
     const Window markov{[] { markovWindow(); }, problemGrid};
     auto lp = [](int i) { return Window{lpWindow, [i] () -> pf::Grid& { return lpGrid(i); }}; };
-    auto clickLabel = [](pf::Label& l) { return [&l] { clickControl(l); }; };
     auto edit = [](int item, const char* answer) {
         return [item, answer] {
             h().expectInput(answer);
