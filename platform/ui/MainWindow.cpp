@@ -35,7 +35,8 @@ protected:
                 auto* ke = static_cast<QKeyEvent*>(e);
                 if (!marking()) return keyForTheRecord(ke) || QMenuBar::event(e);
                 const bool handled = QMenuBar::event(e);
-                if (!e->isAccepted() && !QApplication::activePopupWidget() && marking() && !isModifier(ke->key())) {
+                if (!e->isAccepted() && activeAction() && !QApplication::activePopupWidget() &&
+                    !isModifier(ke->key())) {
                     // A key that is no title's letter, while a title is marked, goes nowhere.
                     Beep();
                     e->accept();

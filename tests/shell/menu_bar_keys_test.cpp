@@ -86,11 +86,7 @@ void typeAtTarget(const std::string& text) {
 
 // The main window on screen and active, the keys going through the Qt host.
 void activateMain() {
-    frmMenu().Show();
-    QWidget* main = frmMenu().window();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    settle();
+    qvtest::activeOnScreen(frmMenu());
     pf::setHost(pf::makeQtHost());
 }
 
@@ -310,10 +306,7 @@ protected:
         pf::setHost(pf::makeQtHost());
     }
     static pf::Form& shown(pf::Form& f) {
-        f.Show();
-        f.window()->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(f.window()));
-        settle();
+        qvtest::activeOnScreen(f);
         return f;
     }
     QTimer closer_;
