@@ -29,7 +29,7 @@ protected:
         switch (e->type()) {
             case QEvent::Shortcut:
                 // The bar notes where the keyboard is as a title's letter opens its menu.
-                if (hasFocus()) qtFocusToRecord();
+                if (hasFocus()) letGo();
                 return QMenuBar::event(e);
             case QEvent::KeyPress: {
                 auto* ke = static_cast<QKeyEvent*>(e);
@@ -68,13 +68,18 @@ private:
     }
     // A title marked, or a menu open: the bar has the keyboard and shows it.
     bool marking() const { return activeAction() || QApplication::activePopupWidget(); }
+    // Qt's focus goes where the platform's is, else to the main window itself.
+    void letGo() {
+        qtFocusToRecord();
+        if (hasFocus()) window()->setFocus(Qt::OtherFocusReason);
+    }
     void letGoUnlessMarking() {
-        if (hasFocus() && !marking()) qtFocusToRecord();
+        if (hasFocus() && !marking()) letGo();
     }
     // A key that reached the bar though it shows no keyboard: the keyboard is where the
     // platform's focus is, and the key goes there.
     bool keyForTheRecord(QKeyEvent* ke) {
-        qtFocusToRecord();
+        letGo();
         QWidget* to = QApplication::focusWidget();
         if (!to || to == this) return false;
         std::unique_ptr<QKeyEvent> copy(ke->clone());

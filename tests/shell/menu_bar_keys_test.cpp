@@ -223,6 +223,19 @@ TEST_F(MenuBarKeysTest, BackFromAnotherWindowTheKeyboardIsInTheCell) {
     EXPECT_EQ(g.TextMatrix(1, 1), "12");
 }
 
+// Only a title that can open is marked: at start the arrows stay on File. Esc gives the
+// keyboard back to the main window itself, no control having had it.
+TEST_F(MenuBarKeysTest, TheArrowsPassADisabledTitleBy) {
+    qvtest::mainWindowAlone(1);
+    activateMain();
+    ASSERT_FALSE(frmMenu().mnudispedit->Enabled());
+    ASSERT_EQ(pf::focusedControl(), nullptr);
+    strike({Stroke::Alt, Stroke::Right});
+    EXPECT_EQ(menuBar()->activeAction(), frmMenu().mnuFile->qmenu()->menuAction());
+    strike(Stroke::Esc);
+    EXPECT_EQ(QApplication::focusWidget(), frmMenu().window());
+}
+
 // ---------------------------------------------------------------- the active bar drawn
 
 QImage titleLook(pf::MenuItem& menu) {
