@@ -123,15 +123,11 @@ void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEv
 }
 
 void qtFocusToRecord() {
-    if (Control* keeper = focusedControl()) {
-        if (keeper->widget()) keeper->widget()->setFocus(Qt::OtherFocusReason);
-    } else if (Form* f = focusedForm(); f && f->window()) {
-        f->window()->setFocus(Qt::OtherFocusReason);
-    }
+    Control* keeper = focusedControl();
+    if (keeper && keeper->widget()) keeper->widget()->setFocus(Qt::OtherFocusReason);
 }
 
 namespace {
-
 // The rest of a mouse press whose focus hand-over was refused: its press, a double
 // click's second press, moves with a button held and releases reach nothing under the
 // clicked widget, and Qt's focus, given again by the double click, goes back to the

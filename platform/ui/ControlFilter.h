@@ -31,8 +31,8 @@ TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text);
 // keyboard (`original`) is passed on as it came unless its character was changed;
 // a simulated one is pressed and released. A key held with Alt carries no text.
 void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEvent* original);
-// Qt's focus goes where the platform's focus is: the widget of the control that has it,
-// else the window it names. Nothing is handed over: no focus event reaches a handler.
+// Qt's focus goes back to the widget of the control that has the platform's focus. Nothing
+// is handed over: no handler learns of it.
 void qtFocusToRecord();
 // True while a key is being handed to a control's widget: one that comes up to its
 // window from there was left by that widget.

@@ -45,7 +45,7 @@ protected:
                 return handled;
             }
             case QEvent::KeyRelease: {
-                // Esc and Alt alone end the bar's keyboard mode.
+                // Alt alone, released, ends the bar's keyboard mode as it began it.
                 const bool handled = QMenuBar::event(e);
                 letGoUnlessMarking();
                 return handled;
@@ -68,7 +68,8 @@ private:
     }
     // A title marked, or a menu open: the bar has the keyboard and shows it.
     bool marking() const { return activeAction() || QApplication::activePopupWidget(); }
-    // Qt's focus goes where the platform's is, else to the main window itself.
+    // Qt's focus goes to the control that has the platform's focus, else to the main
+    // window itself.
     void letGo() {
         qtFocusToRecord();
         if (hasFocus()) window()->setFocus(Qt::OtherFocusReason);

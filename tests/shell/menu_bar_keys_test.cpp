@@ -5,7 +5,6 @@
 // types nothing into a box.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
