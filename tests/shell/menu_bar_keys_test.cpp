@@ -171,13 +171,17 @@ TEST_F(MenuBarKeysTest, TheKeyboardComesBackToTheCellAfterAnyMenuRoad) {
     }
 }
 
-// While the bar holds the keyboard a key that is no title's letter is typed nowhere;
-// the bar keeps the keyboard until Esc gives it back.
-TEST_F(MenuBarKeysTest, WhileTheBarHoldsTheKeyboardOtherKeysAreTypedNowhere) {
+// While the bar holds the keyboard a title's letter opens its menu; a key that is no
+// title's letter is typed nowhere. The bar keeps the keyboard until Esc gives it back.
+TEST_F(MenuBarKeysTest, WhileTheBarHoldsTheKeyboardOnlyTitlesTakeKeys) {
     pf::Grid& g = typedInto(kWindows[0]);
-    strike({Stroke::AltF, Stroke::Esc});
+    strike(Stroke::Alt);
+    typeAtTarget("e");
+    EXPECT_EQ(QApplication::activePopupWidget(), frmMenu().mnudispedit->qmenu());
+    strike(Stroke::Esc);
     ASSERT_EQ(QApplication::focusWidget(), menuBar());
-    typeAtTarget("9");
+    EXPECT_EQ(menuBar()->activeAction(), frmMenu().mnudispedit->qmenu()->menuAction());
+    typeAtTarget("9x");
     EXPECT_EQ(g.TextMatrix(1, 1), "1");
     EXPECT_EQ(QApplication::focusWidget(), menuBar());
     strike(Stroke::Esc);
