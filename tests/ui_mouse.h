@@ -25,6 +25,14 @@ inline void settle() {
     QApplication::processEvents();
 }
 
+// A window shown and active, as the window system leaves it when the user turns to it.
+inline void activeOnScreen(pf::Form& f) {
+    f.Show();
+    f.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
+    settle();
+}
+
 inline QWidget* viewportOf(const pf::Grid& g) { return qobject_cast<QAbstractScrollArea*>(g.widget())->viewport(); }
 
 inline void clickCell(pf::Grid& g, int r, int c) {

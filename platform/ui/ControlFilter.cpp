@@ -99,7 +99,10 @@ void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEv
     if (!w) return;
     ++passingOn;
     struct Done { ~Done() { --passingOn; } } done;
-    if (original && translateKey(original->key(), original->modifiers(), original->text()).ascii == ascii) {
+    // A key held with Alt is a command, never text: Qt's boxes would type its letter.
+    const bool withAlt = shift & vbAltMask;
+    if (original && !withAlt &&
+        translateKey(original->key(), original->modifiers(), original->text()).ascii == ascii) {
         std::unique_ptr<QKeyEvent> copy(original->clone());
         copy->setAccepted(false);
         QCoreApplication::sendEvent(w, copy.get());
@@ -110,7 +113,7 @@ void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEv
     if (shift & vbCtrlMask) mods |= Qt::ControlModifier;
     if (shift & vbAltMask) mods |= Qt::AltModifier;
     const int key = qtKeyFor(keyCode, ascii);
-    const QString text = ascii ? QString(QChar(ascii)) : QString();
+    const QString text = ascii && !withAlt ? QString(QChar(ascii)) : QString();
     QPointer<QWidget> guard(w);
     QKeyEvent press(QEvent::KeyPress, key, mods, text);
     QCoreApplication::sendEvent(w, &press);
@@ -119,13 +122,12 @@ void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEv
     QCoreApplication::sendEvent(w, &release);
 }
 
-namespace {
-// Qt's focus goes back to the control that kept the platform's focus.
-void focusKeeperWidget() {
+void qtFocusToRecord() {
     Control* keeper = focusedControl();
     if (keeper && keeper->widget()) keeper->widget()->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
 // The rest of a mouse press whose focus hand-over was refused: its press, a double
 // click's second press, moves with a button held and releases reach nothing under the
 // clicked widget, and Qt's focus, given again by the double click, goes back to the
@@ -174,7 +176,7 @@ public:
                 // Only the mouse gives the focus back to the clicked widget; the program may.
                 if (!active(w) || static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) return false;
                 if (Control* keeper = focusedControl(); keeper && active(keeper->widget())) return false;
-                focusKeeperWidget();
+                qtFocusToRecord();
                 return true;
             }
             default:
@@ -221,7 +223,7 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
                 // gets it, and the click that was giving it has no effect.
                 QWidget* w = static_cast<QWidget*>(watched);
                 if (fe->reason() == Qt::MouseFocusReason) RefusedClick::instance().start(w);
-                if (w->hasFocus()) focusKeeperWidget();
+                if (w->hasFocus()) qtFocusToRecord();
                 return true;
             }
             // A box whose getting the focus selected its whole text keeps it selected

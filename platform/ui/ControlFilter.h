@@ -29,8 +29,11 @@ TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text);
 
 // Hands a key to a control's Qt widget past the control's filter. A key from the
 // keyboard (`original`) is passed on as it came unless its character was changed;
-// a simulated one is pressed and released.
+// a simulated one is pressed and released. A key held with Alt carries no text.
 void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEvent* original);
+// Qt's focus goes back to the widget of the control that has the platform's focus. Nothing
+// is handed over: no handler learns of it.
+void qtFocusToRecord();
 // True while a key is being handed to a control's widget: one that comes up to its
 // window from there was left by that widget.
 bool keyBeingPassedOn();

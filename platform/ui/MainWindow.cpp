@@ -1,18 +1,104 @@
 #include "platform/ui/MainWindow.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include <memory>
+
+#include "platform/ui/ControlFilter.h"
+#include "platform/ui/Host.h"
 #include "platform/ui/QtBridge.h"
 
 namespace pf {
 
+namespace {
+// The menu bar holds Qt's focus only while it shows that it has the keyboard (a title
+// marked) or a menu is open; once it lets go, Qt's focus is where the platform's is.
+// Qt's bar gives the focus back to the widget that had it when the bar took it, which
+// is the bar itself after a second Alt+letter from the bar, and then keeps it.
+class MenuBarWidget : public QMenuBar {
+public:
+    using QMenuBar::QMenuBar;
+
+protected:
+    bool event(QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::Shortcut:
+                // The bar notes where the keyboard is as a title's letter opens its menu.
+                if (hasFocus()) letGo();
+                return QMenuBar::event(e);
+            case QEvent::KeyPress: {
+                auto* ke = static_cast<QKeyEvent*>(e);
+                if (!marking()) return keyForTheRecord(ke) || QMenuBar::event(e);
+                const bool handled = QMenuBar::event(e);
+                if (!e->isAccepted() && activeAction() && !QApplication::activePopupWidget() &&
+                    !isModifier(ke->key())) {
+                    // A key that is no title's letter, while a title is marked, goes nowhere.
+                    Beep();
+                    e->accept();
+                }
+                letGoUnlessMarking();
+                return handled;
+            }
+            case QEvent::KeyRelease: {
+                // Alt alone, released, ends the bar's keyboard mode as it began it.
+                const bool handled = QMenuBar::event(e);
+                letGoUnlessMarking();
+                return handled;
+            }
+            case QEvent::FocusIn: {
+                // Back from another window, the bar is given Qt's focus without its mode.
+                const bool handled = QMenuBar::event(e);
+                if (static_cast<QFocusEvent*>(e)->reason() == Qt::ActiveWindowFocusReason) letGoUnlessMarking();
+                return handled;
+            }
+            default:
+                return QMenuBar::event(e);
+        }
+    }
+
+private:
+    static bool isModifier(int key) {
+        return key == Qt::Key_Alt || key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Meta ||
+               key == Qt::Key_AltGr;
+    }
+    // A title marked, or a menu open: the bar has the keyboard and shows it.
+    bool marking() const { return activeAction() || QApplication::activePopupWidget(); }
+    // Qt's focus goes to the control that has the platform's focus, else to the main
+    // window itself.
+    void letGo() {
+        qtFocusToRecord();
+        if (hasFocus()) window()->setFocus(Qt::OtherFocusReason);
+    }
+    void letGoUnlessMarking() {
+        if (hasFocus() && !marking()) letGo();
+    }
+    // A key that reached the bar though it shows no keyboard: the keyboard is where the
+    // platform's focus is, and the key goes there.
+    bool keyForTheRecord(QKeyEvent* ke) {
+        letGo();
+        QWidget* to = QApplication::focusWidget();
+        if (!to || to == this) return false;
+        std::unique_ptr<QKeyEvent> copy(ke->clone());
+        copy->setAccepted(false);
+        QCoreApplication::sendEvent(to, copy.get());
+        ke->accept();
+        return true;
+    }
+};
+}  // namespace
+
 void attachMenuBar(Form& mainForm, const std::vector<std::unique_ptr<MenuItem>>& topMenus) {
     auto* mw = qobject_cast<QMainWindow*>(mainForm.window());
     if (!mw) return;
-    QMenuBar* bar = mw->menuBar();
+    auto* bar = new MenuBarWidget(mw);
+    mw->setMenuBar(bar);
     bar->setNativeMenuBar(false);
+    useMenuStyle(bar);
     for (auto& m : topMenus) m->attachToBar(bar);
 }
 

@@ -19,11 +19,14 @@ namespace {
 // Menus as on the desktop the program was made for: the keyboard can mark a disabled
 // item (so a letter shared with a disabled item still reaches the other one) and the
 // mark shows, pale, on a disabled item too. Enter on a disabled item runs nothing.
+// A menu bar that holds the keyboard shows its marked title as an open menu's title;
+// the style draws that only while the menu is open.
 class MenuStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* ret) const override {
-        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        // The bar's arrows pass a disabled title by: the style would mark it unseen.
+        if (hint == SH_Menu_AllowActiveAndDisabled && !qobject_cast<const QMenuBar*>(widget)) return 1;
         return QProxyStyle::styleHint(hint, option, widget, ret);
     }
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -33,16 +36,25 @@ public:
             mark.setAlpha(70);
             painter->fillRect(option->rect, mark);
         }
+        if (element == CE_MenuBarItem && (option->state & State_Selected) && !(option->state & State_Sunken) &&
+            widget && widget->hasFocus()) {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+                QStyleOptionMenuItem marked(*item);
+                marked.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &marked, painter, widget);
+                return;
+            }
+        }
         QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
-
-// One style for every menu, kept for the life of the program: a widget does not own its style.
-void useMenuStyle(QMenu* menu) {
-    static QStyle* style = new MenuStyle;
-    menu->setStyle(style);
-}
 }  // namespace
+
+void useMenuStyle(QWidget* menuOrBar) {
+    // One style for every menu, kept for the life of the program: a widget does not own its style.
+    static QStyle* style = new MenuStyle;
+    menuOrBar->setStyle(style);
+}
 
 MenuItem::MenuItem(std::string name, int index, std::string caption)
     : name_(std::move(name)), index_(index), caption_(std::move(caption)) {}

@@ -11,8 +11,12 @@
 class QMenu;
 class QAction;
 class QMenuBar;
+class QWidget;
 
 namespace pf {
+
+// The look of the program's menus, for a menu or the menu bar.
+void useMenuStyle(QWidget* menuOrBar);
 
 class MenuItem {
 public:

@@ -42,11 +42,7 @@ pf::ScriptedHost& h() { return pf::scriptedHost(); }
 
 // The main window on screen and active, the window in front laid out.
 void activateMain() {
-    frmMenu().Show();
-    QWidget* main = frmMenu().window();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    settle();
+    qvtest::activeOnScreen(frmMenu());
     h().transcript.clear();
 }
 

@@ -1,0 +1,426 @@
+// The menu bar from the keyboard, with real key events sent where a keyboard's go: the
+// open menu, else the widget with Qt's focus, else the active window. The bar holds the
+// keyboard only while it shows it (a title drawn highlighted) or a menu is open; once
+// it lets go, the keyboard is back in the cell, the entry going on. Alt with a letter
+// types nothing into a box.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "inventory/InventoryForms.h"
+#include "lp/frmLPproblem.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
+#include "platform/ui/QtHost.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmProblem.h"
+#include "shell/frmUserInput.h"
+#include "tests/decision/decision_test_support.h"
+#include "tests/lp/lp_test_support.h"
+#include "tests/transport/transport_ui_support.h"
+#include "tests/ui_mouse.h"
+#include "tests/ui_test_support.h"
+#include "waiting/frmWL_Model.h"
+
+namespace {
+
+using qvtest::clickCell;
+using qvtest::clickControl;
+using qvtest::settle;
+
+QMenuBar* menuBar() { return static_cast<QMainWindow*>(frmMenu().window())->menuBar(); }
+
+// Where the keyboard sends a key.
+QWidget* keyTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+    if (QWidget* focused = QApplication::focusWidget()) return focused;
+    return QApplication::activeWindow();
+}
+
+// One stroke as the keyboard makes it: Alt alone, Alt held with a letter, or a key.
+enum class Stroke { Alt, AltF, AltE, AltS, Esc, Right, Down };
+
+void strike(Stroke s) {
+    auto withAlt = [](Qt::Key letter) {
+        QTest::keyPress(keyTarget(), Qt::Key_Alt);
+        QTest::keyClick(keyTarget(), letter, Qt::AltModifier);
+        QTest::keyRelease(keyTarget(), Qt::Key_Alt);
+    };
+    switch (s) {
+        case Stroke::Alt: QTest::keyClick(keyTarget(), Qt::Key_Alt); break;
+        case Stroke::AltF: withAlt(Qt::Key_F); break;
+        case Stroke::AltE: withAlt(Qt::Key_E); break;
+        case Stroke::AltS: withAlt(Qt::Key_S); break;
+        case Stroke::Esc: QTest::keyClick(keyTarget(), Qt::Key_Escape); break;
+        case Stroke::Right: QTest::keyClick(keyTarget(), Qt::Key_Right); break;
+        case Stroke::Down: QTest::keyClick(keyTarget(), Qt::Key_Down); break;
+    }
+    settle();
+}
+
+void strike(std::initializer_list<Stroke> strokes) {
+    for (Stroke s : strokes) strike(s);
+}
+
+void typeAtTarget(const std::string& text) {
+    for (char ch : text) QTest::keyClick(keyTarget(), ch);
+    settle();
+}
+
+// The main window on screen and active, the keys going through the Qt host.
+void activateMain() {
+    qvtest::activeOnScreen(frmMenu());
+    pf::setHost(pf::makeQtHost());
+}
+
+// A window laid out through New, and its grid that takes the typing.
+struct Window {
+    const char* name;
+    std::function<pf::Grid&()> layOut;
+};
+
+pf::Grid& lpConstraints() {
+    FrmLPproblem& w = qvtest::newLPLaidOut(1, 2, 2);
+    return *w.Grid[1];
+}
+
+pf::Grid& transportationTableau() {
+    trui::newProblem(2, 2, 2);
+    return frmProblem().gridDisplayEdit;
+}
+
+pf::Grid& payoffTable() {
+    qvtest::mainWindowAlone(10);
+    return *qvtest::decisionLaidOut(2, 2, false, false).Grid[0];
+}
+
+const Window kWindows[] = {
+    {"LP constraints", lpConstraints},
+    {"transportation tableau", transportationTableau},
+    {"payoff table", payoffTable},
+};
+
+class MenuBarKeysTest : public qvtest::ProgramTest {
+protected:
+    // The window laid out with the scripted host, then on screen with the Qt host, 1
+    // typed into its cell (1,1).
+    pf::Grid& typedInto(const Window& w) {
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        qvtest::resetProgram();
+        pf::Grid& g = w.layOut();
+        activateMain();
+        clickCell(g, 1, 1);
+        typeAtTarget("1");
+        EXPECT_EQ(g.TextMatrix(1, 1), "1");
+        return g;
+    }
+};
+
+// Menus opened and closed from the keyboard, in any order: the keyboard comes back to
+// the cell with the entry going on, and the next cell takes the next entry.
+TEST_F(MenuBarKeysTest, TheKeyboardComesBackToTheCellAfterAnyMenuRoad) {
+    using S = Stroke;
+    struct Road {
+        const char* name;
+        std::vector<Stroke> strokes;
+    };
+    const Road roads[] = {
+        {"Alt+F, Esc, Alt+F, Esc, Esc", {S::AltF, S::Esc, S::AltF, S::Esc, S::Esc}},
+        {"Alt+F, Esc, Alt+E, Esc, Esc", {S::AltF, S::Esc, S::AltE, S::Esc, S::Esc}},
+        {"Alt, Alt+F, Esc, Esc", {S::Alt, S::AltF, S::Esc, S::Esc}},
+        {"Alt+F, Esc, Alt+F, Esc, Alt", {S::AltF, S::Esc, S::AltF, S::Esc, S::Alt}},
+        // These held before.
+        {"Alt+F, Esc, Esc", {S::AltF, S::Esc, S::Esc}},
+        {"Alt+F, Right, Esc, Esc", {S::AltF, S::Right, S::Esc, S::Esc}},
+        {"Alt+F, Esc, Alt", {S::AltF, S::Esc, S::Alt}},
+        {"Alt+F, Alt+E, Esc, Esc", {S::AltF, S::AltE, S::Esc, S::Esc}},
+        {"Alt, Down, Esc, Esc", {S::Alt, S::Down, S::Esc, S::Esc}},
+        {"Alt, Alt", {S::Alt, S::Alt}},
+    };
+    for (const Window& w : kWindows) {
+        for (const Road& r : roads) {
+            SCOPED_TRACE(std::string(w.name) + ": " + r.name);
+            pf::Grid& g = typedInto(w);
+            for (Stroke s : r.strokes) strike(s);
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+            EXPECT_EQ(pf::focusedControl(), &g);
+            EXPECT_EQ(QApplication::focusWidget(), g.widget());
+            typeAtTarget("2");
+            EXPECT_EQ(g.TextMatrix(1, 1), "12");
+            strike(S::Right);
+            typeAtTarget("7");
+            EXPECT_EQ(g.TextMatrix(1, 2), "7");
+            EXPECT_EQ(QApplication::focusWidget(), g.widget());
+        }
+    }
+}
+
+// While the bar holds the keyboard a title's letter opens its menu; a key that is no
+// title's letter is typed nowhere. The bar keeps the keyboard until Esc gives it back.
+TEST_F(MenuBarKeysTest, WhileTheBarHoldsTheKeyboardOnlyTitlesTakeKeys) {
+    pf::Grid& g = typedInto(kWindows[0]);
+    strike(Stroke::Alt);
+    typeAtTarget("e");
+    EXPECT_EQ(QApplication::activePopupWidget(), frmMenu().mnudispedit->qmenu());
+    strike(Stroke::Esc);
+    ASSERT_EQ(QApplication::focusWidget(), menuBar());
+    EXPECT_EQ(menuBar()->activeAction(), frmMenu().mnudispedit->qmenu()->menuAction());
+    typeAtTarget("9x");
+    EXPECT_EQ(g.TextMatrix(1, 1), "1");
+    EXPECT_EQ(QApplication::focusWidget(), menuBar());
+    strike(Stroke::Esc);
+    typeAtTarget("2");
+    EXPECT_EQ(g.TextMatrix(1, 1), "12");
+}
+
+// The mouse passing over the bar's empty end unmarks its title: the bar shows no
+// keyboard, and the next key goes to the cell, the entry going on.
+TEST_F(MenuBarKeysTest, AKeyReachingABarThatShowsNoKeyboardGoesToTheCell) {
+    pf::Grid& g = typedInto(kWindows[0]);
+    strike(Stroke::Alt);
+    ASSERT_EQ(QApplication::focusWidget(), menuBar());
+    QMenuBar* bar = menuBar();
+    const QPoint end(bar->width() - 5, bar->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, end, bar->mapToGlobal(end), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    settle();
+    ASSERT_EQ(bar->activeAction(), nullptr);
+    typeAtTarget("2");
+    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+    EXPECT_EQ(g.TextMatrix(1, 1), "12");
+}
+
+// The bar lets go of the keyboard as the main window loses it; back in the main window
+// the keyboard is in the cell again, not in a bar that shows nothing.
+TEST_F(MenuBarKeysTest, BackFromAnotherWindowTheKeyboardIsInTheCell) {
+    pf::Grid& g = typedInto(kWindows[0]);
+    strike({Stroke::AltF, Stroke::Esc});
+    ASSERT_EQ(QApplication::focusWidget(), menuBar());
+    QWidget other;
+    other.resize(200, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.hide();
+    frmMenu().window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMenu().window()));
+    settle();
+    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+    typeAtTarget("2");
+    EXPECT_EQ(g.TextMatrix(1, 1), "12");
+}
+
+// Only a title that can open is marked: at start the arrows stay on File. Esc gives the
+// keyboard back to the main window itself, no control having had it.
+TEST_F(MenuBarKeysTest, TheArrowsPassADisabledTitleBy) {
+    qvtest::mainWindowAlone(1);
+    activateMain();
+    ASSERT_FALSE(frmMenu().mnudispedit->Enabled());
+    ASSERT_EQ(pf::focusedControl(), nullptr);
+    strike({Stroke::Alt, Stroke::Right});
+    EXPECT_EQ(menuBar()->activeAction(), frmMenu().mnuFile->qmenu()->menuAction());
+    strike(Stroke::Esc);
+    EXPECT_EQ(QApplication::focusWidget(), frmMenu().window());
+}
+
+// ---------------------------------------------------------------- the active bar drawn
+
+QImage titleLook(pf::MenuItem& menu) {
+    QMenuBar* bar = menuBar();
+    return bar->grab(bar->actionGeometry(menu.qmenu()->menuAction())).toImage();
+}
+
+// The bar holding the keyboard shows it: the title of the menu it is on is drawn
+// highlighted, and no title once the keyboard is back in the cell.
+TEST_F(MenuBarKeysTest, TheBarHoldingTheKeyboardShowsItsTitleHighlighted) {
+    auto file = [] () -> pf::MenuItem& { return *frmMenu().mnuFile; };
+    auto edit = [] () -> pf::MenuItem& { return *frmMenu().mnudispedit; };
+    struct Road {
+        const char* name;
+        std::function<void()> toBar;  // leaves the bar holding the keyboard
+        bool onEdit;                  // the title highlighted: Edit, else File
+    };
+    auto clickTitle = [](pf::MenuItem& menu) {
+        QMenuBar* bar = menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu.qmenu()->menuAction()).center());
+        settle();
+        ASSERT_TRUE(menu.qmenu()->isVisible());
+        // The window system keeps the main window active under a popup.
+        frmMenu().window()->activateWindow();
+        settle();
+    };
+    const Road roads[] = {
+        {"Alt alone", [] { strike(Stroke::Alt); }, false},
+        {"Esc out of File opened by Alt+F", [] { strike({Stroke::AltF, Stroke::Esc}); }, false},
+        {"Esc out of Edit opened by Alt+E", [] { strike({Stroke::AltE, Stroke::Esc}); }, true},
+        {"Esc out of Edit opened by a click on its title",
+         [&] {
+             clickTitle(edit());
+             strike(Stroke::Esc);
+         },
+         true},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        pf::Grid& g = typedInto(kWindows[0]);
+        const QImage fileBefore = titleLook(file()), editBefore = titleLook(edit());
+        r.toBar();
+        ASSERT_EQ(QApplication::focusWidget(), menuBar());
+        EXPECT_TRUE(titleLook(r.onEdit ? edit() : file()) != (r.onEdit ? editBefore : fileBefore))
+            << "the title the bar is on looks as before";
+        EXPECT_TRUE(titleLook(r.onEdit ? file() : edit()) == (r.onEdit ? fileBefore : editBefore))
+            << "the other title looks marked";
+        strike(Stroke::Esc);
+        EXPECT_EQ(QApplication::focusWidget(), g.widget());
+        EXPECT_TRUE(titleLook(file()) == fileBefore) << "File still looks marked";
+        EXPECT_TRUE(titleLook(edit()) == editBefore) << "Edit still looks marked";
+        typeAtTarget("2");
+        EXPECT_EQ(g.TextMatrix(1, 1), "12");
+    }
+}
+
+// ---------------------------------------------------------------- Alt with a letter in a box
+
+class AltLetterTest : public qvtest::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        // A refusal's message, had a box been given a letter, is counted and answered.
+        QObject::connect(&closer_, &QTimer::timeout, [this] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messages_.push_back(m->text().toStdString());
+                m->accept();
+            }
+        });
+        closer_.start(20);
+    }
+    void TearDown() override {
+        closer_.stop();
+        ProgramTest::TearDown();
+    }
+    // The main window in `module` on screen, with the Qt host.
+    static void mainIn(int module) {
+        qvtest::mainWindowAlone(module);
+        frmMenu().Show();
+        settle();
+        pf::setHost(pf::makeQtHost());
+    }
+    static pf::Form& shown(pf::Form& f) {
+        qvtest::activeOnScreen(f);
+        return f;
+    }
+    QTimer closer_;
+    std::vector<std::string> messages_;
+};
+
+pf::Form& eoqForm() {
+    qv::S().strProblemFileExt = "INV";
+    qv::S().inv.ReDimArrays();
+    qv::S().inv.intInventoryModel = 1;
+    qv::S().blnNewProblem = true;
+    return pf::instance<FrmEOQ>();
+}
+
+TEST_F(AltLetterTest, AltWithALetterTypesNothingIntoABox) {
+    struct Row {
+        const char* name;
+        int module;
+        std::function<pf::Form&()> open;
+        const char* box;
+        const char* typed;
+        std::function<void(pf::Form&)> before;  // makes the box reachable
+    };
+    const Row rows[] = {
+        {"EOQ percent of unit cost", 8, eoqForm, "txtFrame1", "20", nullptr},
+        {"EOQ lead time", 8, eoqForm, "txtleadtime", "5",
+         [](pf::Form& f) { clickControl(*f.control("chkreorderpoint")); }},
+        {"M/M/k channels", 9,
+         [] () -> pf::Form& {
+             qv::S().strProblemFileExt = "WLM";
+             qv::S().wl.intWaitingLineModel = 1;
+             qv::S().blnNewProblem = true;
+             return frmWL_Model();
+         },
+         "txt_WL(0)", "2", nullptr},
+        {"time periods", 11,
+         [] () -> pf::Form& {
+             frmUserInput().fillTextsFor(11);
+             return frmUserInput();
+         },
+         "txtAnswer(0)", "4", nullptr},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        qvtest::resetProgram();
+        mainIn(r.module);
+        pf::Form& f = shown(r.open());
+        if (r.before) r.before(f);
+        auto& box = dynamic_cast<pf::TextBox&>(*f.control(r.box));
+        clickControl(box);
+        ASSERT_EQ(pf::focusedControl(), &box);
+        typeAtTarget(r.typed);
+        ASSERT_EQ(box.Text(), r.typed);
+        strike({Stroke::AltF, Stroke::AltS});
+        EXPECT_EQ(box.Text(), r.typed);
+        EXPECT_EQ(pf::focusedControl(), &box);
+        EXPECT_TRUE(messages_.empty()) << ::testing::PrintToString(messages_);
+        messages_.clear();
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+    }
+    // The lead time is taken as typed when the box is left.
+    qvtest::resetProgram();
+    mainIn(8);
+    pf::Form& f = shown(eoqForm());
+    clickControl(*f.control("chkreorderpoint"));
+    clickControl(*f.control("txtleadtime"));
+    typeAtTarget("5");
+    strike(Stroke::AltF);
+    QTest::keyClick(keyTarget(), Qt::Key_Tab);
+    settle();
+    EXPECT_TRUE(messages_.empty()) << ::testing::PrintToString(messages_);
+    EXPECT_EQ(qv::S().inv.dblLeadTime.num(), 5);
+}
+
+// A window of its own with a button whose caption has a mnemonic.
+class MnemonicForm : public pf::Form {
+public:
+    MnemonicForm() : pf::Form("frmMnemonic", pf::FormKind::Dialog) {
+        Move(0, 0, 4000, 2000);
+        text.Move(120, 120, 2000, 375);
+        go.Move(120, 700, 1200, 375);
+        go.Caption("&Go");
+        go.Click = [this] { ++pressed; };
+    }
+    pf::TextBox text{this, "text"};
+    pf::CommandButton go{this, "go"};
+    int pressed = 0;
+};
+
+// A button's own mnemonic still presses it from a box, and types nothing there.
+TEST_F(AltLetterTest, AButtonsMnemonicPressesItAndTypesNothing) {
+    mainIn(1);
+    auto& f = static_cast<MnemonicForm&>(shown(pf::instance<MnemonicForm>()));
+    clickControl(f.text);
+    typeAtTarget("3");
+    QTest::keyClick(keyTarget(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&f] { return f.pressed == 1; }, 2000));
+    EXPECT_EQ(f.text.Text(), "3");
+}
+
+}  // namespace
