@@ -47,11 +47,19 @@ inline void clickControl(pf::Control& c) {
     settle();
 }
 
-// Typed where Qt's focus is, as the keyboard types.
+// Where the keyboard sends a key: the open menu, else the widget with Qt's focus, else
+// the active window.
+inline QWidget* keyTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+    if (QWidget* focused = QApplication::focusWidget()) return focused;
+    return QApplication::activeWindow();
+}
+
+// Typed as the keyboard types, where keyTarget() says.
 inline void typeAtFocus(const std::string& text) {
     for (char ch : text) {
-        QWidget* w = QApplication::focusWidget();
-        ASSERT_NE(w, nullptr) << "no widget has Qt's focus";
+        QWidget* w = keyTarget();
+        ASSERT_NE(w, nullptr) << "no window takes the keyboard";
         pressKey(w, QChar(ch).toUpper().unicode(), Qt::NoModifier, QString(QChar(ch)));
     }
     settle();

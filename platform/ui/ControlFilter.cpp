@@ -95,6 +95,11 @@ int qtKeyFor(int keyCode, int ascii) {
 
 bool keyBeingPassedOn() { return passingOn > 0; }
 
+bool isModifierKey(int qtKey) {
+    return qtKey == Qt::Key_Shift || qtKey == Qt::Key_Control || qtKey == Qt::Key_Alt || qtKey == Qt::Key_AltGr ||
+           qtKey == Qt::Key_Meta;
+}
+
 void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEvent* original) {
     if (!w) return;
     ++passingOn;

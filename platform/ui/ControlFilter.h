@@ -26,6 +26,8 @@ struct TranslatedKey {
     int ascii = 0;
 };
 TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text);
+// Shift, Ctrl, Alt, AltGr or Meta pressed alone: a key that is no command of its own.
+bool isModifierKey(int qtKey);
 
 // Hands a key to a control's Qt widget past the control's filter. A key from the
 // keyboard (`original`) is passed on as it came unless its character was changed;

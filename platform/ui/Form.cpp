@@ -765,8 +765,7 @@ bool Form::keyWithoutControl(const QKeyEvent& e) {
     if (keyBeingPassedOn()) return false;
     const TranslatedKey k = translateKey(e.key(), e.modifiers(), e.text());
     // Alt and what is held with it belong to the menu bar; lone modifiers to nobody.
-    if ((k.shift & vbAltMask) || k.keyCode == vbKeyShift || k.keyCode == vbKeyControl || k.keyCode == vbKeyMenu)
-        return false;
+    if ((k.shift & vbAltMask) || isModifierKey(e.key())) return false;
     Form* front = frontChildWindow();
     if (!front) return true;
     if (Grid* reader = front->ScrolledFromMainWindow) {

@@ -36,7 +36,7 @@ protected:
                 if (!marking()) return keyForTheRecord(ke) || QMenuBar::event(e);
                 const bool handled = QMenuBar::event(e);
                 if (!e->isAccepted() && activeAction() && !QApplication::activePopupWidget() &&
-                    !isModifier(ke->key())) {
+                    !isModifierKey(ke->key())) {
                     // A key that is no title's letter, while a title is marked, goes nowhere.
                     Beep();
                     e->accept();
@@ -62,10 +62,6 @@ protected:
     }
 
 private:
-    static bool isModifier(int key) {
-        return key == Qt::Key_Alt || key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Meta ||
-               key == Qt::Key_AltGr;
-    }
     // A title marked, or a menu open: the bar has the keyboard and shows it.
     bool marking() const { return activeAction() || QApplication::activePopupWidget(); }
     // Qt's focus goes to the control that has the platform's focus, else to the main

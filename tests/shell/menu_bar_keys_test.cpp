@@ -42,16 +42,10 @@ namespace {
 
 using qvtest::clickCell;
 using qvtest::clickControl;
+using qvtest::keyTarget;
 using qvtest::settle;
 
 QMenuBar* menuBar() { return static_cast<QMainWindow*>(frmMenu().window())->menuBar(); }
-
-// Where the keyboard sends a key.
-QWidget* keyTarget() {
-    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
-    if (QWidget* focused = QApplication::focusWidget()) return focused;
-    return QApplication::activeWindow();
-}
 
 // One stroke as the keyboard makes it: Alt alone, Alt held with a letter, or a key.
 enum class Stroke { Alt, AltF, AltE, AltS, Esc, Right, Down };
@@ -76,11 +70,6 @@ void strike(Stroke s) {
 
 void strike(std::initializer_list<Stroke> strokes) {
     for (Stroke s : strokes) strike(s);
-}
-
-void typeAtTarget(const std::string& text) {
-    for (char ch : text) QTest::keyClick(keyTarget(), ch);
-    settle();
 }
 
 // The main window on screen and active, the keys going through the Qt host.
@@ -126,7 +115,7 @@ protected:
         pf::Grid& g = w.layOut();
         activateMain();
         clickCell(g, 1, 1);
-        typeAtTarget("1");
+        qvtest::typeAtFocus("1");
         EXPECT_EQ(g.TextMatrix(1, 1), "1");
         return g;
     }
@@ -161,10 +150,10 @@ TEST_F(MenuBarKeysTest, TheKeyboardComesBackToTheCellAfterAnyMenuRoad) {
             EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
             EXPECT_EQ(pf::focusedControl(), &g);
             EXPECT_EQ(QApplication::focusWidget(), g.widget());
-            typeAtTarget("2");
+            qvtest::typeAtFocus("2");
             EXPECT_EQ(g.TextMatrix(1, 1), "12");
             strike(S::Right);
-            typeAtTarget("7");
+            qvtest::typeAtFocus("7");
             EXPECT_EQ(g.TextMatrix(1, 2), "7");
             EXPECT_EQ(QApplication::focusWidget(), g.widget());
         }
@@ -176,16 +165,16 @@ TEST_F(MenuBarKeysTest, TheKeyboardComesBackToTheCellAfterAnyMenuRoad) {
 TEST_F(MenuBarKeysTest, WhileTheBarHoldsTheKeyboardOnlyTitlesTakeKeys) {
     pf::Grid& g = typedInto(kWindows[0]);
     strike(Stroke::Alt);
-    typeAtTarget("e");
+    qvtest::typeAtFocus("e");
     EXPECT_EQ(QApplication::activePopupWidget(), frmMenu().mnudispedit->qmenu());
     strike(Stroke::Esc);
     ASSERT_EQ(QApplication::focusWidget(), menuBar());
     EXPECT_EQ(menuBar()->activeAction(), frmMenu().mnudispedit->qmenu()->menuAction());
-    typeAtTarget("9x");
+    qvtest::typeAtFocus("9x");
     EXPECT_EQ(g.TextMatrix(1, 1), "1");
     EXPECT_EQ(QApplication::focusWidget(), menuBar());
     strike(Stroke::Esc);
-    typeAtTarget("2");
+    qvtest::typeAtFocus("2");
     EXPECT_EQ(g.TextMatrix(1, 1), "12");
 }
 
@@ -201,7 +190,7 @@ TEST_F(MenuBarKeysTest, AKeyReachingABarThatShowsNoKeyboardGoesToTheCell) {
     QApplication::sendEvent(bar, &move);
     settle();
     ASSERT_EQ(bar->activeAction(), nullptr);
-    typeAtTarget("2");
+    qvtest::typeAtFocus("2");
     EXPECT_EQ(QApplication::focusWidget(), g.widget());
     EXPECT_EQ(g.TextMatrix(1, 1), "12");
 }
@@ -222,7 +211,7 @@ TEST_F(MenuBarKeysTest, BackFromAnotherWindowTheKeyboardIsInTheCell) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(frmMenu().window()));
     settle();
     EXPECT_EQ(QApplication::focusWidget(), g.widget());
-    typeAtTarget("2");
+    qvtest::typeAtFocus("2");
     EXPECT_EQ(g.TextMatrix(1, 1), "12");
 }
 
@@ -290,7 +279,7 @@ TEST_F(MenuBarKeysTest, TheBarHoldingTheKeyboardShowsItsTitleHighlighted) {
         EXPECT_EQ(QApplication::focusWidget(), g.widget());
         EXPECT_TRUE(titleLook(file()) == fileBefore) << "File still looks marked";
         EXPECT_TRUE(titleLook(edit()) == editBefore) << "Edit still looks marked";
-        typeAtTarget("2");
+        qvtest::typeAtFocus("2");
         EXPECT_EQ(g.TextMatrix(1, 1), "12");
     }
 }
@@ -374,7 +363,7 @@ TEST_F(AltLetterTest, AltWithALetterTypesNothingIntoABox) {
         auto& box = dynamic_cast<pf::TextBox&>(*f.control(r.box));
         clickControl(box);
         ASSERT_EQ(pf::focusedControl(), &box);
-        typeAtTarget(r.typed);
+        qvtest::typeAtFocus(r.typed);
         ASSERT_EQ(box.Text(), r.typed);
         strike({Stroke::AltF, Stroke::AltS});
         EXPECT_EQ(box.Text(), r.typed);
@@ -389,7 +378,7 @@ TEST_F(AltLetterTest, AltWithALetterTypesNothingIntoABox) {
     pf::Form& f = shown(eoqForm());
     clickControl(*f.control("chkreorderpoint"));
     clickControl(*f.control("txtleadtime"));
-    typeAtTarget("5");
+    qvtest::typeAtFocus("5");
     strike(Stroke::AltF);
     QTest::keyClick(keyTarget(), Qt::Key_Tab);
     settle();
@@ -417,7 +406,7 @@ TEST_F(AltLetterTest, AButtonsMnemonicPressesItAndTypesNothing) {
     mainIn(1);
     auto& f = static_cast<MnemonicForm&>(shown(pf::instance<MnemonicForm>()));
     clickControl(f.text);
-    typeAtTarget("3");
+    qvtest::typeAtFocus("3");
     QTest::keyClick(keyTarget(), Qt::Key_G, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&f] { return f.pressed == 1; }, 2000));
     EXPECT_EQ(f.text.Text(), "3");
