@@ -16,6 +16,7 @@
 
 #include "lp/frmLPproblem.h"
 #include "network/frmPERT_CPM.h"
+#include "platform/ui/ControlFilter.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Grid.h"
 #include "platform/ui/QtHost.h"
@@ -36,20 +37,23 @@ struct InertKey {
     const char* name;
     int key;
     Qt::KeyboardModifiers mods;
+    int code;  // the key code the handlers would see: its own, or 0
 };
 
 // Shift then Alt is a common layout-switch chord; the standard keymap makes it Meta.
 const InertKey kInertKeys[] = {
-    {"Caps Lock", Qt::Key_CapsLock, Qt::NoModifier},
-    {"Num Lock", Qt::Key_NumLock, Qt::NoModifier},
-    {"Scroll Lock", Qt::Key_ScrollLock, Qt::NoModifier},
-    {"Pause", Qt::Key_Pause, Qt::NoModifier},
-    {"Print Screen", Qt::Key_Print, Qt::NoModifier},
-    {"Meta", Qt::Key_Meta, Qt::NoModifier},
-    {"Shift+Alt (Meta)", Qt::Key_Meta, Qt::ShiftModifier},
-    {"Super", Qt::Key_Super_L, Qt::NoModifier},
-    {"Menu", Qt::Key_Menu, Qt::NoModifier},
-    {"F13", Qt::Key_F13, Qt::NoModifier},
+    {"Caps Lock", Qt::Key_CapsLock, Qt::NoModifier, 20},
+    {"Num Lock", Qt::Key_NumLock, Qt::NoModifier, 144},
+    {"Scroll Lock", Qt::Key_ScrollLock, Qt::NoModifier, 145},
+    {"Pause", Qt::Key_Pause, Qt::NoModifier, 19},
+    {"Print Screen", Qt::Key_Print, Qt::NoModifier, 44},
+    {"Meta", Qt::Key_Meta, Qt::NoModifier, 0},
+    {"Shift+Alt (Meta)", Qt::Key_Meta, Qt::ShiftModifier, 0},
+    {"Super", Qt::Key_Super_L, Qt::NoModifier, 0},
+    {"Menu", Qt::Key_Menu, Qt::NoModifier, 0},
+    {"F13", Qt::Key_F13, Qt::NoModifier, 124},
+    {"F24", Qt::Key_F24, Qt::NoModifier, 135},
+    {"dead acute", Qt::Key_Dead_Acute, Qt::NoModifier, 0},
 };
 
 void pressInert(const InertKey& k) {
@@ -66,6 +70,25 @@ Cells cellsOf(const pf::Grid& g) {
 }
 
 class InertKeysTest : public qvtest::ProgramTest {};
+
+// What a window that reads Qt's keys itself (the menu bar) asks: nothing acts on these,
+// and everything with a use is told apart from them.
+TEST(InertKeys, KeysThatAreNoCharactersAreToldApartFromKeysThatAct) {
+    for (const InertKey& k : kInertKeys) {
+        SCOPED_TRACE(k.name);
+        EXPECT_TRUE(pf::isInertKey(k.key));
+        const pf::TranslatedKey t = pf::translateKey(k.key, k.mods, QString());
+        EXPECT_EQ(t.keyCode, k.code);
+        EXPECT_EQ(t.ascii, 0);
+    }
+    for (int key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr}) EXPECT_TRUE(pf::isInertKey(key));
+    for (int key : {int(Qt::Key_A), int(Qt::Key_5), int(Qt::Key_Space), int(Qt::Key_Minus), int(Qt::Key_Escape),
+                    int(Qt::Key_Tab), int(Qt::Key_Backtab), int(Qt::Key_Return), int(Qt::Key_Enter),
+                    int(Qt::Key_Backspace), int(Qt::Key_Delete), int(Qt::Key_Insert), int(Qt::Key_Home),
+                    int(Qt::Key_End), int(Qt::Key_PageUp), int(Qt::Key_PageDown), int(Qt::Key_Left),
+                    int(Qt::Key_Down), int(Qt::Key_F1), int(Qt::Key_F12)})
+        EXPECT_FALSE(pf::isInertKey(key)) << std::hex << key;
+}
 
 TEST_F(InertKeysTest, AKeyThatIsNoCharacterMovesNoCell) {
     for (const InertKey& k : kInertKeys) {
