@@ -9,43 +9,76 @@
 #include <memory>
 #include <QWidget>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Grid.h"
 #include "platform/ui/Keys.h"
 
 namespace pf {
+
+namespace {
+// The keys the handlers know by name (true), with their codes and characters.
+bool namedKey(int qtKey, TranslatedKey& k) {
+    switch (qtKey) {
+        case Qt::Key_Backspace: k.keyCode = vbKeyBack; k.ascii = 8; return true;
+        case Qt::Key_Tab: k.keyCode = vbKeyTab; k.ascii = 9; return true;
+        case Qt::Key_Backtab: k.keyCode = vbKeyTab; k.ascii = 9; k.shift |= vbShiftMask; return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: k.keyCode = vbKeyReturn; k.ascii = 13; return true;
+        case Qt::Key_Escape: k.keyCode = vbKeyEscape; k.ascii = 27; return true;
+        case Qt::Key_Shift: k.keyCode = vbKeyShift; return true;
+        case Qt::Key_Control: k.keyCode = vbKeyControl; return true;
+        case Qt::Key_Alt: k.keyCode = vbKeyMenu; k.shift |= vbAltMask; return true;
+        case Qt::Key_PageUp: k.keyCode = vbKeyPageUp; return true;
+        case Qt::Key_PageDown: k.keyCode = vbKeyPageDown; return true;
+        case Qt::Key_End: k.keyCode = vbKeyEnd; return true;
+        case Qt::Key_Home: k.keyCode = vbKeyHome; return true;
+        case Qt::Key_Left: k.keyCode = vbKeyLeft; return true;
+        case Qt::Key_Up: k.keyCode = vbKeyUp; return true;
+        case Qt::Key_Right: k.keyCode = vbKeyRight; return true;
+        case Qt::Key_Down: k.keyCode = vbKeyDown; return true;
+        case Qt::Key_Insert: k.keyCode = vbKeyInsert; return true;
+        case Qt::Key_Delete: k.keyCode = vbKeyDelete; return true;
+        default: break;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
+        k.keyCode = vbKeyF1 + (qtKey - Qt::Key_F1);
+        return true;
+    }
+    return false;
+}
+
+// Qt's codes from Key_Escape up are keys, not characters; their low byte means nothing.
+bool beyondCharacters(int qtKey) { return qtKey >= Qt::Key_Escape; }
+
+// A key beyond the characters that no handler acts on: its own code where it has one, so
+// that it can be told apart, else 0, which consumes it.
+int inertKeyCode(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Pause: return vbKeyPause;
+        case Qt::Key_CapsLock: return vbKeyCapital;
+        case Qt::Key_Print: return vbKeySnapshot;
+        case Qt::Key_NumLock: return vbKeyNumlock;
+        case Qt::Key_ScrollLock: return vbKeyScrollLock;
+        default: break;
+    }
+    if (qtKey >= Qt::Key_F13 && qtKey <= Qt::Key_F24) return vbKeyF1 + 12 + (qtKey - Qt::Key_F13);
+    return 0;
+}
+}  // namespace
 
 TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text) {
     TranslatedKey k;
     if (qtModifiers & Qt::ShiftModifier) k.shift |= vbShiftMask;
     if (qtModifiers & Qt::ControlModifier) k.shift |= vbCtrlMask;
     if (qtModifiers & Qt::AltModifier) k.shift |= vbAltMask;
-    switch (qtKey) {
-        case Qt::Key_Backspace: k.keyCode = vbKeyBack; k.ascii = 8; return k;
-        case Qt::Key_Tab: k.keyCode = vbKeyTab; k.ascii = 9; return k;
-        case Qt::Key_Backtab: k.keyCode = vbKeyTab; k.ascii = 9; k.shift |= vbShiftMask; return k;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: k.keyCode = vbKeyReturn; k.ascii = 13; return k;
-        case Qt::Key_Escape: k.keyCode = vbKeyEscape; k.ascii = 27; return k;
-        case Qt::Key_Shift: k.keyCode = vbKeyShift; return k;
-        case Qt::Key_Control: k.keyCode = vbKeyControl; return k;
-        case Qt::Key_Alt: k.keyCode = vbKeyMenu; k.shift |= vbAltMask; return k;
-        case Qt::Key_PageUp: k.keyCode = vbKeyPageUp; return k;
-        case Qt::Key_PageDown: k.keyCode = vbKeyPageDown; return k;
-        case Qt::Key_End: k.keyCode = vbKeyEnd; return k;
-        case Qt::Key_Home: k.keyCode = vbKeyHome; return k;
-        case Qt::Key_Left: k.keyCode = vbKeyLeft; return k;
-        case Qt::Key_Up: k.keyCode = vbKeyUp; return k;
-        case Qt::Key_Right: k.keyCode = vbKeyRight; return k;
-        case Qt::Key_Down: k.keyCode = vbKeyDown; return k;
-        case Qt::Key_Insert: k.keyCode = vbKeyInsert; return k;
-        case Qt::Key_Delete: k.keyCode = vbKeyDelete; return k;
-        default: break;
-    }
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
-        k.keyCode = vbKeyF1 + (qtKey - Qt::Key_F1);
+    if (namedKey(qtKey, k)) return k;
+    if (beyondCharacters(qtKey)) {
+        k.keyCode = inertKeyCode(qtKey);
         return k;
     }
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) k.keyCode = 'A' + (qtKey - Qt::Key_A);
@@ -57,6 +90,11 @@ TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text) {
         k.ascii = u < 256 ? u : '?';
     }
     return k;
+}
+
+bool isInertKey(int qtKey) {
+    TranslatedKey k;
+    return isModifierKey(qtKey) || (beyondCharacters(qtKey) && !namedKey(qtKey, k));
 }
 
 namespace {
@@ -125,6 +163,44 @@ void sendKeyToWidget(QWidget* w, int keyCode, int shift, int ascii, const QKeyEv
     if (original || !guard) return;  // the keyboard's own release follows
     QKeyEvent release(QEvent::KeyRelease, key, mods, text);
     QCoreApplication::sendEvent(w, &release);
+}
+
+namespace {
+bool isControlWidget(const QObject* o) {
+    for (const QObject* child : o->children())
+        if (dynamic_cast<const ControlFilter*>(child)) return true;
+    return false;
+}
+
+// A Qt line edit types a letter held with Alt (it refuses only Ctrl), and a completer's
+// list hands its keys to the box behind it. A letter that is a mnemonic (a dialog's
+// "&Save") has become a Shortcut before any KeyPress is sent, so it still acts. AltGr on
+// X11 carries GroupSwitchModifier, not Alt: "@" still types. A platform control has its
+// own rule (sendKeyToWidget) and keeps the Alt key-down its handlers need; a menu reads
+// its own letters.
+class AltLetterFilter : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* ke = static_cast<QKeyEvent*>(e);
+        const Qt::KeyboardModifiers mods = ke->modifiers();
+        if (!(mods & Qt::AltModifier) || (mods & Qt::ControlModifier)) return false;
+        if (ke->text().isEmpty() || !ke->text().at(0).isPrint()) return false;
+        // The window is handed the key first and passes it to its focused widget.
+        if (!o->isWidgetType()) return false;
+        if (qobject_cast<QMenu*>(o) || qobject_cast<QMenuBar*>(o) || isControlWidget(o)) return false;
+        return true;
+    }
+};
+}  // namespace
+
+void dropAltLettersOutsideControls() {
+    static AltLetterFilter* filter = [] {
+        auto* f = new AltLetterFilter;
+        qApp->installEventFilter(f);
+        return f;
+    }();
+    (void)filter;
 }
 
 void qtFocusToRecord() {
@@ -202,13 +278,17 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             if (passingOn) return false;
             auto* ke = static_cast<QKeyEvent*>(event);
-            // A control under a window that never keeps the focus is out of sight: the
-            // key is the main window's.
-            Form* front = frontChildWindow();
-            if (front && front->ScrolledFromMainWindow && &ctl->owner() != front &&
-                ctl->owner().kind() == FormKind::Child) {
-                keyToMainWindow(*ke);
-                return true;
+            if (Form* front = frontChildWindow(); front && front->ScrolledFromMainWindow) {
+                // A control under a window that never keeps the focus is out of sight: the
+                // key is the main window's.
+                if (&ctl->owner() != front && ctl->owner().kind() == FormKind::Child) {
+                    keyToMainWindow(*ke);
+                    return true;
+                }
+                // Its reader grid, given Qt's focus by a click on its scroll bar, reads
+                // keys as the main window does; what the main window declines (Alt, keys
+                // held with it, lone modifiers) is the grid's own.
+                if (ctl == front->ScrolledFromMainWindow && keyToMainWindow(*ke)) return true;
             }
             TranslatedKey k = translateKey(ke->key(), ke->modifiers(), ke->text());
             ctl->deliverKey(k.keyCode, k.shift, k.ascii, ke);
@@ -239,6 +319,14 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
                 swallowClick_ = t && len > 0 && t->SelStart() == 0 && t->SelLength() == len;
             }
             return false;
+        }
+        case QEvent::FocusOut: {
+            // The menu bar holding the keyboard is a popup to the field it came from: a
+            // box keeps its selection, so a key typed once the bar lets go replaces it.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::MenuBarFocusReason) return false;
+            QFocusEvent asPopup(QEvent::FocusOut, Qt::PopupFocusReason);
+            QCoreApplication::sendEvent(watched, &asPopup);
+            return true;
         }
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:

@@ -28,6 +28,14 @@ struct TranslatedKey {
 TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text);
 // Shift, Ctrl, Alt, AltGr or Meta pressed alone: a key that is no command of its own.
 bool isModifierKey(int qtKey);
+// A key that is no character and that nothing acts on: a lone modifier, Meta, Super, the
+// Menu key, a lock key, Pause, Print Screen, F13 and beyond, a dead key. translateKey
+// gives it code 0 or a code of its own that no handler knows.
+bool isInertKey(int qtKey);
+// Alt with a letter types nothing in any window: one filter over the application drops
+// such a key before a Qt widget outside the platform's controls (a Qt dialog's box, a
+// completer's list) can type it. Installed once; later calls do nothing.
+void dropAltLettersOutsideControls();
 
 // Hands a key to a control's Qt widget past the control's filter. A key from the
 // keyboard (`original`) is passed on as it came unless its character was changed;

@@ -249,6 +249,7 @@ std::string Control::qualifiedName() const {
 }
 
 void Control::attach(QWidget* w) {
+    dropAltLettersOutsideControls();
     w_ = w;
     auto* filt = new ControlFilter(this, w);
     filter_ = filt;
@@ -340,6 +341,16 @@ void Control::SetFocus() {
 }
 
 void Control::deliverKey(int keyCode, int shift, int ascii, const QKeyEvent* original) {
+    // Code 0, a key that is no character and no command (the Menu key, a dead key), runs
+    // no handler and moves nothing; a Qt box may still take it.
+    if (keyCode == 0) {
+        if (original && !takesEveryKey()) {
+            beforeWidgetKey();
+            sendKeyToWidget(w_, 0, shift, ascii, original);
+            afterWidgetKey();
+        }
+        return;
+    }
     int code = keyCode;
     if (KeyDown) KeyDown(code, shift);
     int a = ascii;

@@ -12,6 +12,8 @@ enum KeyCode : int {
     vbKeyShift = 16,
     vbKeyControl = 17,
     vbKeyMenu = 18,  // Alt
+    vbKeyPause = 19,
+    vbKeyCapital = 20,  // Caps Lock
     vbKeyEscape = 27,
     vbKeySpace = 32,
     vbKeyPageUp = 33,
@@ -22,9 +24,12 @@ enum KeyCode : int {
     vbKeyUp = 38,
     vbKeyRight = 39,
     vbKeyDown = 40,
+    vbKeySnapshot = 44,  // Print Screen
     vbKeyInsert = 45,
     vbKeyDelete = 46,
-    vbKeyF1 = 112,
+    vbKeyF1 = 112,  // to F24 at 135
+    vbKeyNumlock = 144,
+    vbKeyScrollLock = 145,
 };
 enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 

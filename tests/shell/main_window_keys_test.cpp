@@ -6,8 +6,11 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QImage>
 #include <QScrollBar>
+#include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -325,6 +328,47 @@ TEST_F(MainWindowKeysTest, ScrollingKeysReadALongSolutionWithoutMovingItsCurrent
         EXPECT_EQ(pf::focusedForm(), &frmMenu());
         EXPECT_TRUE(h().transcript.empty());
     }
+}
+
+// A click on the scroll bar's arrow gives Qt's focus to the listing above it (the bar takes
+// none): the scrolling keys still read the solution, and the keys the main window leaves
+// (Alt) still reach the menu bar's way.
+TEST_F(MainWindowKeysTest, ScrollingKeysStillReadTheSolutionAfterAClickOnItsScrollBar) {
+    const fs::path dir = qvtest::emptyTestDir("qv_mainkeys");
+    std::vector<Problem> problems = longProblems();
+    const auto forecasting = std::find_if(problems.begin(), problems.end(), [](const Problem& p) { return p.module == 11; });
+    ASSERT_NE(forecasting, problems.end());
+    openAndSolve(*forecasting, dir);
+    ASSERT_TRUE(pf::isLoaded<FrmSolution>());
+    h().transcript.clear();
+    activateMainWindow();
+    key(Qt::Key_Home, Qt::ControlModifier);  // lays the listing out
+    QScrollBar* bar = linesBar();
+    ASSERT_GT(bar->maximum(), 1);
+    QWidget* view = static_cast<QAbstractScrollArea*>(frmSolution().gridSolution.widget())->viewport();
+    const QImage firstLines = view->grab().toImage();
+
+    // The arrow at the bar's lower end: a square as wide as the bar.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - bar->width() / 2));
+    QApplication::processEvents();
+    ASSERT_EQ(bar->value(), 1) << "the click missed the arrow";
+    ASSERT_TRUE(view->grab().toImage() != firstLines);
+
+    key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_TRUE(view->grab().toImage() == firstLines) << "the first line is not in view";
+    key(Qt::Key_Down);
+    EXPECT_EQ(bar->value(), 1);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), std::min(1 + bar->pageStep(), bar->maximum()));
+    key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_TRUE(h().transcript.empty());
+
+    // Alt still goes the menu bar's way.
+    key(Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_EQ(pf::focusedControl(), nullptr);
+    EXPECT_EQ(pf::focusedForm(), &frmMenu());
 }
 
 }  // namespace

@@ -1,0 +1,200 @@
+// Keys that are no characters (lock keys, Pause, Print Screen, Meta, Super, the Menu key)
+// type and move nothing: pressed between two digits, the digits land together in the one
+// cell or box. And a box whose text is selected keeps it selected while the menu bar holds
+// the keyboard, so the next digit replaces the text. Keys are sent where the keyboard
+// sends them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lp/frmLPproblem.h"
+#include "network/frmPERT_CPM.h"
+#include "platform/ui/ControlFilter.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
+#include "platform/ui/QtHost.h"
+#include "platform/ui/ScriptedHost.h"
+#include "shell/core/State.h"
+#include "shell/frmMenu.h"
+#include "shell/frmUserInput.h"
+#include "tests/lp/lp_test_support.h"
+#include "tests/ui_mouse.h"
+#include "tests/ui_test_support.h"
+
+namespace {
+
+using qvtest::keyTarget;
+using qvtest::settle;
+
+struct InertKey {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers mods;
+    int code;  // the key code the handlers would see: its own, or 0
+};
+
+// Shift then Alt is a common layout-switch chord; the standard keymap makes it Meta.
+const InertKey kInertKeys[] = {
+    {"Caps Lock", Qt::Key_CapsLock, Qt::NoModifier, 20},
+    {"Num Lock", Qt::Key_NumLock, Qt::NoModifier, 144},
+    {"Scroll Lock", Qt::Key_ScrollLock, Qt::NoModifier, 145},
+    {"Pause", Qt::Key_Pause, Qt::NoModifier, 19},
+    {"Print Screen", Qt::Key_Print, Qt::NoModifier, 44},
+    {"Meta", Qt::Key_Meta, Qt::NoModifier, 0},
+    {"Shift+Alt (Meta)", Qt::Key_Meta, Qt::ShiftModifier, 0},
+    {"Super", Qt::Key_Super_L, Qt::NoModifier, 0},
+    {"Menu", Qt::Key_Menu, Qt::NoModifier, 0},
+    {"F13", Qt::Key_F13, Qt::NoModifier, 124},
+    {"F24", Qt::Key_F24, Qt::NoModifier, 135},
+    {"dead acute", Qt::Key_Dead_Acute, Qt::NoModifier, 0},
+};
+
+void pressInert(const InertKey& k) {
+    qvtest::pressKey(keyTarget(), k.key, k.mods);
+    settle();
+}
+
+using Cells = std::vector<std::vector<std::string>>;
+Cells cellsOf(const pf::Grid& g) {
+    Cells c(static_cast<std::size_t>(g.Rows()));
+    for (int r = 0; r < g.Rows(); ++r)
+        for (int col = 0; col < g.Cols(); ++col) c[static_cast<std::size_t>(r)].push_back(g.TextMatrix(r, col));
+    return c;
+}
+
+class InertKeysTest : public qvtest::ProgramTest {};
+
+// What a window that reads Qt's keys itself (the menu bar) asks: nothing acts on these,
+// and everything with a use is told apart from them.
+TEST(InertKeys, KeysThatAreNoCharactersAreToldApartFromKeysThatAct) {
+    for (const InertKey& k : kInertKeys) {
+        SCOPED_TRACE(k.name);
+        EXPECT_TRUE(pf::isInertKey(k.key));
+        const pf::TranslatedKey t = pf::translateKey(k.key, k.mods, QString());
+        EXPECT_EQ(t.keyCode, k.code);
+        EXPECT_EQ(t.ascii, 0);
+    }
+    for (int key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr}) EXPECT_TRUE(pf::isInertKey(key));
+    for (int key : {int(Qt::Key_A), int(Qt::Key_5), int(Qt::Key_Space), int(Qt::Key_Minus), int(Qt::Key_Escape),
+                    int(Qt::Key_Tab), int(Qt::Key_Backtab), int(Qt::Key_Return), int(Qt::Key_Enter),
+                    int(Qt::Key_Backspace), int(Qt::Key_Delete), int(Qt::Key_Insert), int(Qt::Key_Home),
+                    int(Qt::Key_End), int(Qt::Key_PageUp), int(Qt::Key_PageDown), int(Qt::Key_Left),
+                    int(Qt::Key_Down), int(Qt::Key_F1), int(Qt::Key_F12)})
+        EXPECT_FALSE(pf::isInertKey(key)) << std::hex << key;
+}
+
+TEST_F(InertKeysTest, AKeyThatIsNoCharacterMovesNoCell) {
+    for (const InertKey& k : kInertKeys) {
+        SCOPED_TRACE(k.name);
+        qvtest::resetProgram();
+        FrmLPproblem& w = qvtest::newLPLaidOut(1, 3, 3);
+        pf::Grid& g = *w.Grid[1];
+        qvtest::activeOnScreen(frmMenu());
+        qvtest::clickCell(g, 2, 2);
+        pf::scriptedHost().transcript.clear();
+        const Cells objective = cellsOf(*w.Grid[0]);
+        Cells expected = cellsOf(g);
+        qvtest::typeAtFocus("5");
+        pressInert(k);
+        qvtest::typeAtFocus("7");
+        expected[2][2] = "57";
+        EXPECT_EQ(cellsOf(g), expected);
+        EXPECT_EQ(cellsOf(*w.Grid[0]), objective);
+        EXPECT_EQ(pf::focusedControl(), &g);
+        EXPECT_TRUE(pf::scriptedHost().transcript.empty()) << ::testing::PrintToString(pf::scriptedHost().transcript);
+    }
+}
+
+TEST_F(InertKeysTest, AKeyThatIsNoCharacterTypesNothingInABox) {
+    for (const InertKey& k : kInertKeys) {
+        SCOPED_TRACE(k.name);
+        qvtest::resetProgram();
+        qvtest::mainWindowAlone(11);
+        frmUserInput().fillTextsFor(11);
+        qvtest::activeOnScreen(frmUserInput());
+        auto& box = dynamic_cast<pf::TextBox&>(*frmUserInput().control("txtAnswer(0)"));
+        qvtest::clickControl(box);
+        ASSERT_EQ(pf::focusedControl(), &box);
+        qvtest::typeAtFocus("1");
+        pressInert(k);
+        qvtest::typeAtFocus("2");
+        EXPECT_EQ(box.Text(), "12");
+        EXPECT_EQ(pf::focusedControl(), &box);
+        EXPECT_EQ(QApplication::focusWidget(), box.widget());
+        EXPECT_TRUE(pf::scriptedHost().transcript.empty()) << ::testing::PrintToString(pf::scriptedHost().transcript);
+    }
+}
+
+// ---------------------------------------------------------------- a selection through the bar
+
+// PERT/CPM, one time per activity, opened from a file: the window with its time boxes.
+FrmPERT_CPM& pertOpened() {
+    const std::filesystem::path dir = qvtest::emptyTestDir("qv_inertkeys_");
+    const std::filesystem::path file = dir / "chain.CPM";
+    std::ofstream(file, std::ios::binary) << "0,0,3,1\r\n3,0\r\n4,1\r\n2,1\r\n1\r\n2\r\n";
+    frmMenu();
+    qvtest::chooseModule(7);
+    pf::scriptedHost().expectFile(file.string());
+    frmMenu().mnuFileOpen_Click();
+    pf::collectUnloaded();
+    std::filesystem::remove_all(dir);
+    return frmPERT_CPM();
+}
+
+enum class Stroke { Alt, AltF, Esc };
+
+void strike(Stroke s) {
+    switch (s) {
+        case Stroke::Alt: QTest::keyClick(keyTarget(), Qt::Key_Alt); break;
+        case Stroke::AltF:
+            QTest::keyPress(keyTarget(), Qt::Key_Alt);
+            QTest::keyClick(keyTarget(), Qt::Key_F, Qt::AltModifier);
+            QTest::keyRelease(keyTarget(), Qt::Key_Alt, Qt::AltModifier);
+            break;
+        case Stroke::Esc: QTest::keyClick(keyTarget(), Qt::Key_Escape); break;
+    }
+    settle();
+}
+
+TEST_F(InertKeysTest, ASelectedTextStaysSelectedWhileTheMenuBarHoldsTheKeyboard) {
+    struct Road {
+        const char* name;
+        std::vector<Stroke> strokes;
+    };
+    const Road roads[] = {
+        {"no menu", {}},
+        {"Alt, Esc", {Stroke::Alt, Stroke::Esc}},
+        {"Alt, Alt", {Stroke::Alt, Stroke::Alt}},
+        {"Alt+F, Esc, Esc", {Stroke::AltF, Stroke::Esc, Stroke::Esc}},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        qvtest::resetProgram();
+        FrmPERT_CPM& w = pertOpened();
+        qvtest::activeOnScreen(frmMenu());
+        pf::setHost(pf::makeQtHost());
+        pf::TextBox& box = w.txtExpectedTime;
+        qvtest::clickControl(box);
+        ASSERT_EQ(pf::focusedControl(), &box);
+        QTest::keyClick(keyTarget(), Qt::Key_A, Qt::ControlModifier);
+        qvtest::typeAtFocus("13");
+        QTest::keyClick(keyTarget(), Qt::Key_A, Qt::ControlModifier);
+        settle();
+        ASSERT_EQ(box.SelLength(), 2);
+        for (Stroke s : r.strokes) strike(s);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), box.widget());
+        qvtest::typeAtFocus("4");
+        EXPECT_EQ(box.Text(), "4");
+    }
+}
+
+}  // namespace
