@@ -344,9 +344,13 @@ TEST_F(MenuBarKeysTest, APaleTitlesLetterMarksNothing) {
     ASSERT_EQ(&option->owner(), &frmModuleSelection());
     ASSERT_EQ(QApplication::focusWidget(), option->widget());
 
+    auto* solution = frmMenu().mnuSolution;
+    const QImage solutionPale = titleLook(*solution), filePlain = titleLook(*frmMenu().mnuFile);
+
     // Alt+S: nothing marked, the keyboard where it was, and the next key there.
     strike(Stroke::AltS);
     EXPECT_EQ(menuBar()->activeAction(), nullptr);
+    EXPECT_TRUE(titleLook(*solution) == solutionPale) << "Solution looks marked";
     EXPECT_EQ(QApplication::focusWidget(), option->widget());
     key(Qt::Key_Down);
     EXPECT_NE(pf::focusedControl(), option) << "the arrow did not reach the chooser's list";
@@ -362,9 +366,13 @@ TEST_F(MenuBarKeysTest, APaleTitlesLetterMarksNothing) {
     EXPECT_EQ(host.beeps, 0);
 
     // S alone beeps and leaves File marked; F then opens File.
+    const QImage fileMarked = titleLook(*frmMenu().mnuFile);
+    EXPECT_TRUE(fileMarked != filePlain);
     qvtest::typeAtFocus("s");
     EXPECT_EQ(host.beeps, 1);
     EXPECT_EQ(menuBar()->activeAction(), title(frmMenu().mnuFile));
+    EXPECT_TRUE(titleLook(*frmMenu().mnuFile) == fileMarked) << "File no longer looks marked";
+    EXPECT_TRUE(titleLook(*solution) == solutionPale) << "Solution looks marked";
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     qvtest::typeAtFocus("f");
     EXPECT_EQ(QApplication::activePopupWidget(), frmMenu().mnuFile->qmenu());
@@ -431,18 +439,27 @@ TEST_F(MenuBarKeysTest, KeysThatAreNoCharactersDoNotBeepInTheBar) {
     }
 }
 
-QString markedIn(QMenu* menu) { return menu->activeAction() ? menu->activeAction()->text() : QString("(none)"); }
+std::string markedIn(QMenu* menu) {
+    return menu->activeAction() ? menu->activeAction()->text().toStdString() : "(none)";
+}
+
+QImage itemLook(QMenu* menu, const std::string& text) {
+    for (QAction* a : menu->actions())
+        if (a->text().toStdString() == text) return menu->grab(menu->actionGeometry(a)).toImage();
+    ADD_FAILURE() << "no item " << text;
+    return {};
+}
 
 // Transportation's Edit menu: "&Display/Edit the Problem" (pale, first), a separator, and
 // the submenu's item (last). After Left or Esc closes the submenu, the item the keys
 // mark in the Edit menu stays marked however long the pointer rests, over the menu or
 // outside the window, no submenu opens, and Enter acts on the marked item.
 TEST_F(MenuBarKeysTest, AfterASubmenuClosesTheMarkStaysWhereTheKeysPutIt) {
-    const QString display = "&Display/Edit the Problem", holder = "&Add/Delete Origins or Destinations";
+    const std::string display = "&Display/Edit the Problem", holder = "&Add/Delete Origins or Destinations";
     struct Road {
         const char* name;
         std::vector<Qt::Key> keys;  // after Alt+E, A
-        QString marked;
+        std::string marked;
     };
     const Road roads[] = {
         {"Left, D", {Qt::Key_Left, Qt::Key_D}, display},
@@ -480,9 +497,12 @@ TEST_F(MenuBarKeysTest, AfterASubmenuClosesTheMarkStaysWhereTheKeysPutIt) {
             ASSERT_TRUE(submenu->isVisible());
             for (Qt::Key k : r.keys) key(k);
             EXPECT_EQ(markedIn(edit), r.marked);
+            const QImage displayLook = itemLook(edit, display), holderLook = itemLook(edit, holder);
             QTest::qWait(1500);
             EXPECT_EQ(QApplication::activePopupWidget(), edit);
             EXPECT_EQ(markedIn(edit), r.marked);
+            EXPECT_TRUE(itemLook(edit, display) == displayLook) << "the pale item's look changed";
+            EXPECT_TRUE(itemLook(edit, holder) == holderLook) << "the submenu's item's look changed";
             EXPECT_FALSE(submenu->isVisible());
 
             key(Qt::Key_Return);
