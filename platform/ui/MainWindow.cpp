@@ -22,8 +22,9 @@ namespace {
 // program acts on elsewhere (arrows, Enter, Esc, Tab, Home, End, Page Up and Down,
 // Backspace, Delete, Insert, F1 to F12) count as keys, and the active bar beeps for
 // those it does not take.
-bool isNoCharacterKey(int key) {
-    if (key < Qt::Key_Escape) return false;
+bool isNoCharacterKey(const QKeyEvent& e) {
+    const int key = e.key();
+    if (key < Qt::Key_Escape || (!e.text().isEmpty() && e.text().at(0).isPrint())) return false;
     switch (key) {
         case Qt::Key_Escape: case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Backspace:
         case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Insert: case Qt::Key_Delete:
@@ -74,7 +75,7 @@ protected:
                 }
                 if (!ke->isAccepted() && activeAction() && !menuOpen) {
                     // While a title is marked, a key that is no title's letter goes nowhere.
-                    if (!isNoCharacterKey(ke->key())) Beep();
+                    if (!isNoCharacterKey(*ke)) Beep();
                     ke->accept();
                     handled = true;
                 }
