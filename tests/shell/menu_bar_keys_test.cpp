@@ -569,6 +569,16 @@ TEST_F(MenuBarKeysTest, AClickElsewhereEndsTheBarsKeyboardMode) {
         qvtest::typeAtFocus("4");
         EXPECT_EQ(g.TextMatrix(1, 1), "94");
     }
+    // A click on another cell goes on to it: the cell left keeps its entry, the clicked
+    // one takes the next.
+    pf::Grid& g = frmProblem().gridDisplayEdit;
+    strike(Stroke::Alt);
+    ASSERT_EQ(QApplication::focusWidget(), menuBar());
+    clickCell(g, 2, 1);
+    EXPECT_EQ(menuBar()->activeAction(), nullptr);
+    qvtest::typeAtFocus("5");
+    EXPECT_EQ(g.TextMatrix(1, 1), "94");
+    EXPECT_EQ(g.TextMatrix(2, 1), "5");
 }
 
 // ---------------------------------------------------------------- Alt with a letter in a box
