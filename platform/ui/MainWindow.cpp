@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -16,30 +17,67 @@
 namespace pf {
 
 namespace {
+// A key that types nothing and is no command anywhere in the program: a lock, Pause,
+// Print, the Windows and Menu keys, F13 and above, a modifier alone. The keys the
+// program acts on elsewhere (arrows, Enter, Esc, Tab, Home, End, Page Up and Down,
+// Backspace, Delete, Insert, F1 to F12) count as keys, and the active bar beeps for
+// those it does not take.
+bool isNoCharacterKey(const QKeyEvent& e) {
+    const int key = e.key();
+    if (key < Qt::Key_Escape || (!e.text().isEmpty() && e.text().at(0).isPrint())) return false;
+    switch (key) {
+        case Qt::Key_Escape: case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Backspace:
+        case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Insert: case Qt::Key_Delete:
+        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_Right:
+        case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
+            return false;
+        default:
+            return !(key >= Qt::Key_F1 && key <= Qt::Key_F12);
+    }
+}
+
 // The menu bar holds Qt's focus only while it shows that it has the keyboard (a title
 // marked) or a menu is open; once it lets go, Qt's focus is where the platform's is.
 // Qt's bar gives the focus back to the widget that had it when the bar took it, which
 // is the bar itself after a second Alt+letter from the bar, and then keeps it.
+// Qt's bar makes a disabled title current with its popup state set, and then neither Alt
+// nor the focus leaving clears it; so a disabled title's letter never reaches it.
 class MenuBarWidget : public QMenuBar {
 public:
-    using QMenuBar::QMenuBar;
+    explicit MenuBarWidget(QWidget* parent) : QMenuBar(parent) {
+        qApp->installEventFilter(new PressElsewhere(this));
+    }
 
 protected:
     bool event(QEvent* e) override {
         switch (e->type()) {
             case QEvent::Shortcut:
+                // Alt with a title's letter: a title that cannot open is not there.
+                if (!canOpenTitleFor(static_cast<QShortcutEvent*>(e)->key()[0].key())) return true;
                 // The bar notes where the keyboard is as a title's letter opens its menu.
                 if (hasFocus()) letGo();
                 return QMenuBar::event(e);
             case QEvent::KeyPress: {
                 auto* ke = static_cast<QKeyEvent*>(e);
                 if (!marking()) return keyForTheRecord(ke) || QMenuBar::event(e);
-                const bool handled = QMenuBar::event(e);
-                if (!e->isAccepted() && activeAction() && !QApplication::activePopupWidget() &&
-                    !isModifierKey(ke->key())) {
-                    // A key that is no title's letter, while a title is marked, goes nowhere.
-                    Beep();
-                    e->accept();
+                const bool menuOpen = QApplication::activePopupWidget();
+                // Shift with a title's letter opens it, as the letter alone does.
+                std::unique_ptr<QKeyEvent> plain;
+                if (ke->modifiers() == Qt::ShiftModifier && ke->text().size() == 1)
+                    plain = std::make_unique<QKeyEvent>(QEvent::KeyPress, ke->key(), Qt::NoModifier, ke->text());
+                QKeyEvent* key = plain ? plain.get() : ke;
+                bool handled = false;
+                if (menuOpen || key->text().size() != 1 || canOpenTitleFor(key->text().at(0).toUpper().unicode())) {
+                    handled = QMenuBar::event(key);
+                    ke->setAccepted(key->isAccepted());
+                } else {
+                    ke->ignore();
+                }
+                if (!ke->isAccepted() && activeAction() && !menuOpen) {
+                    // While a title is marked, a key that is no title's letter goes nowhere.
+                    if (!isNoCharacterKey(*ke)) Beep();
+                    ke->accept();
+                    handled = true;
                 }
                 letGoUnlessMarking();
                 return handled;
@@ -62,8 +100,37 @@ protected:
     }
 
 private:
+    // While the bar holds the keyboard with no menu open, a press elsewhere in the window
+    // gives the keyboard back, which ends the bar's keyboard mode, and goes on to where
+    // it was made. An open menu closes on a press outside it by itself.
+    class PressElsewhere : public QObject {
+    public:
+        explicit PressElsewhere(MenuBarWidget* bar) : QObject(bar), bar_(bar) {}
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() != QEvent::MouseButtonPress || !bar_->hasFocus() || QApplication::activePopupWidget())
+                return false;
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && w->window() == bar_->window() && w != bar_ && !bar_->isAncestorOf(w)) bar_->letGo();
+            return false;
+        }
+    private:
+        MenuBarWidget* bar_;
+    };
+
     // A title marked, or a menu open: the bar has the keyboard and shows it.
     bool marking() const { return activeAction() || QApplication::activePopupWidget(); }
+    // True unless every title with this letter is disabled or hidden; a key that is no
+    // title's letter is Qt's to judge.
+    bool canOpenTitleFor(int letterKey) const {
+        bool titled = false;
+        for (QAction* a : actions()) {
+            const QKeySequence mnemonic = QKeySequence::mnemonic(a->text());
+            if (mnemonic.isEmpty() || mnemonic[0].key() != letterKey) continue;
+            if (a->isEnabled() && a->isVisible()) return true;
+            titled = true;
+        }
+        return !titled;
+    }
     // Qt's focus goes to the control that has the platform's focus, else to the main
     // window itself.
     void letGo() {

@@ -1,10 +1,13 @@
 #include "platform/ui/Menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QShowEvent>
 #include <QStyleOption>
 
 #include <algorithm>
@@ -46,6 +49,31 @@ public:
             }
         }
         QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+// Qt's submenu closed by Left or Esc does not tell the menu it came from, which keeps
+// the closed submenu as its open one. The next item marked there by a letter starts
+// that menu's timer for closing an open submenu, and when it runs out it marks the
+// submenu's item again and reopens it (or, the pointer elsewhere, unmarks everything).
+// A menu drops that record of the pointer's way into a submenu when it is shown, so it
+// is told so as the keyboard closes its submenu.
+class SubmenuCloseKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* submenu = static_cast<QMenu*>(o);
+        auto* from = qobject_cast<QMenu*>(submenu->parentWidget());
+        auto* ke = static_cast<QKeyEvent*>(e);
+        const int back = submenu->isRightToLeft() ? Qt::Key_Right : Qt::Key_Left;
+        if (from && from->isVisible() && submenu->isVisible() &&
+            (ke->key() == back || ke->matches(QKeySequence::Cancel))) {
+            // The submenu is still open, so the menu does not open it again.
+            QShowEvent shown;
+            QCoreApplication::sendEvent(from, &shown);
+        }
+        return false;
     }
 };
 }  // namespace
@@ -150,6 +178,7 @@ void MenuItem::rebuild() {
         } else if (item->hasSubmenu()) {
             item->menu_ = menu_->addMenu(qs(item->caption_));
             useMenuStyle(item->menu_);
+            item->menu_->installEventFilter(new SubmenuCloseKeys(item->menu_));
             QObject::connect(item->menu_, &QMenu::aboutToShow, item->menu_, [item] {
                 if (item->Opening) item->Opening();
             });

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QImage>
 #include <QMainWindow>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,9 +31,11 @@
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
+#include "shell/frmModuleSelection.h"
 #include "shell/frmProblem.h"
 #include "shell/frmUserInput.h"
 #include "tests/decision/decision_test_support.h"
+#include "tests/forecast/forecast_ui_fixture.h"
 #include "tests/lp/lp_test_support.h"
 #include "tests/transport/transport_ui_support.h"
 #include "tests/ui_mouse.h"
@@ -210,7 +214,7 @@ TEST_F(MenuBarKeysTest, BackFromAnotherWindowTheKeyboardIsInTheCell) {
     frmMenu().window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frmMenu().window()));
     settle();
-    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+    EXPECT_EQ(QApplication::focusWidget(), g.widget()) << QApplication::focusWidget()->metaObject()->className() << " " << (menuBar()->activeAction() ? "marked" : "unmarked");
     qvtest::typeAtFocus("2");
     EXPECT_EQ(g.TextMatrix(1, 1), "12");
 }
@@ -282,6 +286,299 @@ TEST_F(MenuBarKeysTest, TheBarHoldingTheKeyboardShowsItsTitleHighlighted) {
         qvtest::typeAtFocus("2");
         EXPECT_EQ(g.TextMatrix(1, 1), "12");
     }
+}
+
+// ---------------------------------------------------------------- marks and keys agree
+
+// The Qt host with its beeps counted.
+class BeepCountingHost : public pf::Host {
+public:
+    int beeps = 0;
+    int messageBox(const std::string& text, int style, const std::string& title) override {
+        return qt_->messageBox(text, style, title);
+    }
+    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& text) override {
+        return qt_->inputBox(prompt, title, text);
+    }
+    std::optional<std::string> fileDialog(const pf::FileDialogRequest& request) override {
+        return qt_->fileDialog(request);
+    }
+    bool printerDialog() override { return qt_->printerDialog(); }
+    pf::Printer& printer() override { return qt_->printer(); }
+    void runModal(pf::Form& form) override { qt_->runModal(form); }
+    void beep() override { ++beeps; }
+    void setBusyCursor(bool busy) override { qt_->setBusyCursor(busy); }
+    void doEvents() override { qt_->doEvents(); }
+    void endProgram() override { qt_->endProgram(); }
+
+private:
+    std::unique_ptr<pf::Host> qt_ = pf::makeQtHost();
+};
+
+// The main window on screen and active, the keys going through the Qt host, which
+// counts the beeps.
+BeepCountingHost& activateMainCountingBeeps() {
+    qvtest::activeOnScreen(frmMenu());
+    auto host = std::make_unique<BeepCountingHost>();
+    BeepCountingHost& h = *host;
+    pf::setHost(std::move(host));
+    return h;
+}
+
+QAction* title(pf::MenuItem* menu) { return menu->qmenu()->menuAction(); }
+
+void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(keyTarget(), k, mods);
+    settle();
+}
+
+// The module chooser open, Edit and Solution pale: their letters reach no title, the
+// bar holds the keyboard only with a title it can open marked, and a title's letter
+// still opens it after a pale title's letter.
+TEST_F(MenuBarKeysTest, APaleTitlesLetterMarksNothing) {
+    frmMenu();
+    BeepCountingHost& host = activateMainCountingBeeps();
+    ASSERT_FALSE(frmMenu().mnuSolution->Enabled());
+    pf::Control* option = pf::focusedControl();
+    ASSERT_NE(option, nullptr);
+    ASSERT_EQ(&option->owner(), &frmModuleSelection());
+    ASSERT_EQ(QApplication::focusWidget(), option->widget());
+
+    auto* solution = frmMenu().mnuSolution;
+    const QImage solutionPale = titleLook(*solution), filePlain = titleLook(*frmMenu().mnuFile);
+
+    // Alt+S: nothing marked, the keyboard where it was, and the next key there.
+    strike(Stroke::AltS);
+    EXPECT_EQ(menuBar()->activeAction(), nullptr);
+    EXPECT_TRUE(titleLook(*solution) == solutionPale) << "Solution looks marked";
+    EXPECT_EQ(QApplication::focusWidget(), option->widget());
+    key(Qt::Key_Down);
+    EXPECT_NE(pf::focusedControl(), option) << "the arrow did not reach the chooser's list";
+    EXPECT_EQ(&pf::focusedControl()->owner(), &frmModuleSelection());
+    option = pf::focusedControl();
+
+    // Alt alone marks File; from there the arrows and Alt+S stay on File.
+    strike(Stroke::Alt);
+    ASSERT_EQ(menuBar()->activeAction(), title(frmMenu().mnuFile));
+    strike({Stroke::AltS, Stroke::Right});
+    EXPECT_EQ(menuBar()->activeAction(), title(frmMenu().mnuFile));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(host.beeps, 0);
+
+    // S alone beeps and leaves File marked; F then opens File.
+    const QImage fileMarked = titleLook(*frmMenu().mnuFile);
+    EXPECT_TRUE(fileMarked != filePlain);
+    qvtest::typeAtFocus("s");
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(menuBar()->activeAction(), title(frmMenu().mnuFile));
+    EXPECT_TRUE(titleLook(*frmMenu().mnuFile) == fileMarked) << "File no longer looks marked";
+    EXPECT_TRUE(titleLook(*solution) == solutionPale) << "Solution looks marked";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    qvtest::typeAtFocus("f");
+    EXPECT_EQ(QApplication::activePopupWidget(), frmMenu().mnuFile->qmenu());
+
+    // Closed again, the keyboard is back in the chooser.
+    strike({Stroke::Esc, Stroke::Esc});
+    EXPECT_EQ(menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), option->widget());
+}
+
+// While the bar holds the keyboard, Shift with a title's letter opens the title.
+TEST_F(MenuBarKeysTest, ShiftWithATitlesLetterOpensIt) {
+    const struct {
+        Qt::Key letter;
+        pf::MenuItem* (*menu)();
+    } rows[] = {
+        {Qt::Key_E, [] { return frmMenu().mnudispedit; }},
+        {Qt::Key_F, [] { return frmMenu().mnuFile; }},
+        {Qt::Key_S, [] { return frmMenu().mnuSolution; }},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.menu()->Caption());
+        pf::Grid& g = typedInto(kWindows[0]);
+        BeepCountingHost& host = activateMainCountingBeeps();
+        strike(Stroke::Alt);
+        key(r.letter, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::activePopupWidget(), r.menu()->qmenu());
+        EXPECT_EQ(host.beeps, 0);
+        strike({Stroke::Esc, Stroke::Esc});
+        qvtest::typeAtFocus("2");
+        EXPECT_EQ(g.TextMatrix(1, 1), "12");
+    }
+}
+
+// Keys that type nothing and are no command (locks, Pause, Print, the Windows and Menu
+// keys) do not beep while the bar holds the keyboard, and go nowhere; a letter that is
+// no title's does beep.
+TEST_F(MenuBarKeysTest, KeysThatAreNoCharactersDoNotBeepInTheBar) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        int beeps;
+    } rows[] = {
+        {"Caps Lock", Qt::Key_CapsLock, 0}, {"Num Lock", Qt::Key_NumLock, 0},
+        {"Scroll Lock", Qt::Key_ScrollLock, 0}, {"Pause", Qt::Key_Pause, 0},
+        {"Print", Qt::Key_Print, 0}, {"Meta", Qt::Key_Meta, 0}, {"Super", Qt::Key_Super_L, 0},
+        {"Menu", Qt::Key_Menu, 0}, {"F13", Qt::Key_F13, 0},
+        {"a letter no title has", Qt::Key_Q, 1}, {"Home", Qt::Key_Home, 1}, {"F5", Qt::Key_F5, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        pf::Grid& g = typedInto(kWindows[0]);
+        BeepCountingHost& host = activateMainCountingBeeps();
+        strike(Stroke::Alt);
+        ASSERT_EQ(QApplication::focusWidget(), menuBar());
+        key(r.key);
+        EXPECT_EQ(host.beeps, r.beeps);
+        EXPECT_EQ(QApplication::focusWidget(), menuBar());
+        EXPECT_EQ(menuBar()->activeAction(), title(frmMenu().mnuFile));
+        strike(Stroke::Esc);
+        qvtest::typeAtFocus("2");
+        EXPECT_EQ(g.TextMatrix(1, 1), "12");
+        EXPECT_EQ(g.TextMatrix(1, 2), "");
+    }
+}
+
+std::string markedIn(QMenu* menu) {
+    return menu->activeAction() ? menu->activeAction()->text().toStdString() : "(none)";
+}
+
+QImage itemLook(QMenu* menu, const std::string& text) {
+    for (QAction* a : menu->actions())
+        if (a->text().toStdString() == text) return menu->grab(menu->actionGeometry(a)).toImage();
+    ADD_FAILURE() << "no item " << text;
+    return {};
+}
+
+// Transportation's Edit menu: "&Display/Edit the Problem" (pale, first), a separator, and
+// the submenu's item (last). After Left or Esc closes the submenu, the item the keys
+// mark in the Edit menu stays marked however long the pointer rests, over the menu or
+// outside the window, no submenu opens, and Enter acts on the marked item.
+TEST_F(MenuBarKeysTest, AfterASubmenuClosesTheMarkStaysWhereTheKeysPutIt) {
+    const std::string display = "&Display/Edit the Problem", holder = "&Add/Delete Origins or Destinations";
+    struct Road {
+        const char* name;
+        std::vector<Qt::Key> keys;  // after Alt+E, A
+        std::string marked;
+    };
+    const Road roads[] = {
+        {"Left, D", {Qt::Key_Left, Qt::Key_D}, display},
+        {"Esc, D", {Qt::Key_Escape, Qt::Key_D}, display},
+        {"Left, D, A, Left, D", {Qt::Key_Left, Qt::Key_D, Qt::Key_A, Qt::Key_Left, Qt::Key_D}, display},
+        {"Left", {Qt::Key_Left}, holder},
+        {"Left, D, Up", {Qt::Key_Left, Qt::Key_D, Qt::Key_Up}, holder},
+    };
+    for (const bool overMenu : {true, false}) {
+        for (const Road& r : roads) {
+            SCOPED_TRACE(std::string(overMenu ? "pointer over the menu: " : "pointer outside: ") + r.name);
+            pf::Grid& g = typedInto(kWindows[1]);
+            BeepCountingHost& host = activateMainCountingBeeps();
+            QMenu* edit = frmMenu().mnudispedit->qmenu();
+            QMenu* submenu = (*frmMenu().mnudispeditsubs)(2).qmenu();
+            ASSERT_NE(submenu, nullptr);
+            // The pointer comes to rest before the menu opens; over the menu, it rests on
+            // the item the keys mark first.
+            QPoint rest;
+            if (overMenu) {
+                strike(Stroke::AltE);
+                ASSERT_TRUE(edit->isVisible());
+                rest = edit->mapToGlobal(edit->actionGeometry(edit->actions().front()).center());
+                strike({Stroke::Esc, Stroke::Esc});
+            } else {
+                const QRect frame = frmMenu().window()->frameGeometry();
+                rest = QPoint(frame.right() + 40, frame.top() + 40);
+            }
+            QCursor::setPos(rest);
+            settle();
+            ASSERT_EQ(QCursor::pos(), rest);
+
+            strike(Stroke::AltE);
+            qvtest::typeAtFocus("a");
+            ASSERT_TRUE(submenu->isVisible());
+            for (Qt::Key k : r.keys) key(k);
+            EXPECT_EQ(markedIn(edit), r.marked);
+            const QImage displayLook = itemLook(edit, display), holderLook = itemLook(edit, holder);
+            QTest::qWait(1500);
+            EXPECT_EQ(QApplication::activePopupWidget(), edit);
+            EXPECT_EQ(markedIn(edit), r.marked);
+            EXPECT_TRUE(itemLook(edit, display) == displayLook) << "the pale item's look changed";
+            EXPECT_TRUE(itemLook(edit, holder) == holderLook) << "the submenu's item's look changed";
+            EXPECT_FALSE(submenu->isVisible());
+
+            key(Qt::Key_Return);
+            if (r.marked == display) {
+                // A pale item runs nothing: the menu stays with its mark.
+                EXPECT_EQ(QApplication::activePopupWidget(), edit);
+                EXPECT_EQ(markedIn(edit), display);
+                EXPECT_FALSE(submenu->isVisible());
+            } else {
+                EXPECT_EQ(QApplication::activePopupWidget(), submenu);
+                EXPECT_EQ(markedIn(submenu), "Add an Origin");
+                key(Qt::Key_Escape);
+            }
+            EXPECT_EQ(host.beeps, 0);
+            strike({Stroke::Esc, Stroke::Esc});
+            qvtest::typeAtFocus("2");
+            EXPECT_EQ(g.TextMatrix(1, 1), "12");
+        }
+    }
+}
+
+// Forecasting: while the bar holds the keyboard with no menu open, a click on a place in
+// the main window that takes no focus ends the bar's keyboard mode as Esc does: the
+// entry goes on.
+TEST_F(MenuBarKeysTest, AClickElsewhereEndsTheBarsKeyboardMode) {
+    struct Place {
+        const char* name;
+        std::function<QPoint(pf::Grid&)> at;  // in the main window
+    };
+    const Place places[] = {
+        {"the grid window right of its grid",
+         [](pf::Grid& g) {
+             QWidget* w = g.widget();
+             return w->mapTo(frmMenu().window(), QPoint(w->width() + 20, w->height() / 2));
+         }},
+        {"the status strip",
+         [](pf::Grid&) {
+             QWidget* strip = frmMenu().Picture1.widget();
+             return strip->mapTo(frmMenu().window(), strip->rect().center());
+         }},
+    };
+    for (const Place& p : places) {
+        SCOPED_TRACE(p.name);
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        qvtest::resetProgram();
+        qvtest::mainWindowAlone(11);
+        frmProblem().Show();
+        pf::Grid& g = fctest::layOutSeries({10, 20, 30});
+        activateMain();
+        clickCell(g, 1, 1);
+        qvtest::typeAtFocus("9");
+        ASSERT_EQ(g.TextMatrix(1, 1), "9");
+        strike(Stroke::Alt);
+        ASSERT_EQ(QApplication::focusWidget(), menuBar());
+        QWidget* main = frmMenu().window();
+        const QPoint at = p.at(g);
+        QWidget* under = main->childAt(at);
+        ASSERT_NE(under, nullptr);
+        ASSERT_EQ(under->focusPolicy() & Qt::ClickFocus, 0) << under->metaObject()->className() << " takes the focus";
+        QTest::mouseClick(main, Qt::LeftButton, {}, at);
+        settle();
+        EXPECT_EQ(menuBar()->activeAction(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), g.widget());
+        qvtest::typeAtFocus("4");
+        EXPECT_EQ(g.TextMatrix(1, 1), "94");
+    }
+    // A click on another cell goes on to it: the cell left keeps its entry, the clicked
+    // one takes the next.
+    pf::Grid& g = frmProblem().gridDisplayEdit;
+    strike(Stroke::Alt);
+    ASSERT_EQ(QApplication::focusWidget(), menuBar());
+    clickCell(g, 2, 1);
+    EXPECT_EQ(menuBar()->activeAction(), nullptr);
+    qvtest::typeAtFocus("5");
+    EXPECT_EQ(g.TextMatrix(1, 1), "94");
+    EXPECT_EQ(g.TextMatrix(2, 1), "5");
 }
 
 // ---------------------------------------------------------------- Alt with a letter in a box
