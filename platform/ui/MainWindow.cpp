@@ -17,25 +17,6 @@
 namespace pf {
 
 namespace {
-// A key that types nothing and is no command anywhere in the program: a lock, Pause,
-// Print, the Windows and Menu keys, F13 and above, a modifier alone. The keys the
-// program acts on elsewhere (arrows, Enter, Esc, Tab, Home, End, Page Up and Down,
-// Backspace, Delete, Insert, F1 to F12) count as keys, and the active bar beeps for
-// those it does not take.
-bool isNoCharacterKey(const QKeyEvent& e) {
-    const int key = e.key();
-    if (key < Qt::Key_Escape || (!e.text().isEmpty() && e.text().at(0).isPrint())) return false;
-    switch (key) {
-        case Qt::Key_Escape: case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Backspace:
-        case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Insert: case Qt::Key_Delete:
-        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_Right:
-        case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
-            return false;
-        default:
-            return !(key >= Qt::Key_F1 && key <= Qt::Key_F12);
-    }
-}
-
 // The menu bar holds Qt's focus only while it shows that it has the keyboard (a title
 // marked) or a menu is open; once it lets go, Qt's focus is where the platform's is.
 // Qt's bar gives the focus back to the widget that had it when the bar took it, which
@@ -75,7 +56,7 @@ protected:
                 }
                 if (!ke->isAccepted() && activeAction() && !menuOpen) {
                     // While a title is marked, a key that is no title's letter goes nowhere.
-                    if (!isNoCharacterKey(*ke)) Beep();
+                    if (!isInertKey(ke->key())) Beep();
                     ke->accept();
                     handled = true;
                 }
