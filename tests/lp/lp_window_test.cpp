@@ -1,5 +1,5 @@
 // The LP window with its grids: the cell check, the checks of a cell left by a click
-// or a menu, the Edit operations' rebuild, the integer-variable dialog and the
+// or committed by a command, the Edit operations' rebuild, the integer-variable dialog and the
 // solver's outcomes.
 #include <gtest/gtest.h>
 
