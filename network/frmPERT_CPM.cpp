@@ -327,7 +327,8 @@ bool FrmPERT_CPM::txtPessimistic_LostFocus() { return checkTimeBox(txtPessimisti
 
 bool FrmPERT_CPM::commitTimes() {
     if (P().intTimeEstimateMode.num() == 1) return txtExpectedTime_LostFocus();
-    // A pessimistic time is compared with the most probable time stored before this one.
+    // In this order a pessimistic time is judged against the most probable time stored
+    // before, not the one waiting in its box.
     return txtOptimistic_LostFocus() && txtPessimistic_LostFocus() && txtProbable_LostFocus();
 }
 
