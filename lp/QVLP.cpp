@@ -256,6 +256,15 @@ void StoreInputScreen() {
 
 // ------------------------------------------------------------------ cell check
 
+namespace {
+// The constraint grid's heading over variable column `col` shows the name, written
+// where it stands: the constraint grid's current cell stays where the user left it.
+void showNameInHeading(FrmLPproblem& f, int col, const std::string& name) {
+    pf::Grid& g1 = *f.Grid[1];
+    if (col >= 1 && col < g1.Cols()) g1.TextMatrix(0, col, rightAligned(name, 12));
+}
+}  // namespace
+
 int ValidateCell(int index) {
     auto& s = qv::S();
     if (s.blnEditInProgress) return 0;
@@ -287,10 +296,11 @@ int ValidateCell(int index) {
     if (row == 0) {
         if (t.size() >= 8) {
             inputError("Variable Names must be less than 8 Characters Long.");
+            // The heading may show the name from a menu's opening; the cell is emptied.
+            showNameInHeading(f, col, "");
             return 999;
         }
-        pf::Grid& g1 = *f.Grid[1];
-        if (col < g1.Cols()) g1.TextMatrix(0, col, rightAligned(t, 12));
+        showNameInHeading(f, col, t);
         return 0;
     }
     if (row == 1 && !numericCell(t)) {
@@ -300,18 +310,12 @@ int ValidateCell(int index) {
     return 0;
 }
 
-void CommitPendingEntry() {
+void CopyPendingName() {
     if (!pf::isLoaded<FrmLPproblem>()) return;
     FrmLPproblem& f = frmLPproblem();
     pf::Grid& g0 = *f.Grid[0];
-    pf::Grid& g1 = *f.Grid[1];
     if (!g0.Visible()) return;  // no problem laid out
-    // A cell still being typed into is checked before any command can use it.
-    qv::commitEntryBeingTyped();
-    // A name being typed shows in the constraint grid's heading, written where it
-    // stands: the constraint grid's current cell stays where the user left it.
-    if (g0.Row() == 0 && g0.Col() >= 1 && g0.Col() < g1.Cols())
-        g1.TextMatrix(0, g0.Col(), rightAligned(g0.Text(), 12));
+    if (g0.Row() == 0) showNameInHeading(f, g0.Col(), g0.Text());
 }
 
 // ------------------------------------------------------------------ Edit operations

@@ -16,9 +16,9 @@ void StoreInputScreen();
 // message, 0 accepted.
 int ValidateCell(int index);
 
-// Run as the File, Edit and Solution menus open: checks a cell still being typed
-// into, then copies a name being typed into the constraint grid's heading.
-void CommitPendingEntry();
+// Run as the File, Edit and Solution menus open: a name being typed in the names row
+// shows in the constraint grid's heading. Nothing is checked.
+void CopyPendingName();
 
 // Edit items 3 to 7.
 void AddConstraints();

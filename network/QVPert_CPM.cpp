@@ -57,17 +57,7 @@ void RebuildActivityWindow() {
     ShowActivityWindow();
 }
 
-void CommitPendingTimes() {
-    if (!pf::isLoaded<FrmPERT_CPM>()) return;
-    FrmPERT_CPM& w = frmPERT_CPM();
-    if (qv::S().pert.intTimeEstimateMode.num() == 1) {
-        w.txtExpectedTime_LostFocus();
-    } else {
-        w.txtOptimistic_LostFocus();
-        w.txtPessimistic_LostFocus();
-        w.txtProbable_LostFocus();
-    }
-}
+bool CommitPendingTimes() { return !pf::isLoaded<FrmPERT_CPM>() || frmPERT_CPM().commitTimes(); }
 
 void SolvePertNetwork() {
     auto& s = qv::S();

@@ -23,8 +23,10 @@ void ShowActivityWindow();
 // run-time failure before anything is shown; otherwise the activity window opens.
 void RebuildActivityWindow();
 
-// Checks and stores a time still being typed in the activity window, when it is loaded.
-void CommitPendingTimes();
+// Checks and stores a time still being typed in the activity window, when it is loaded:
+// the boxes in their order, up to the first that refuses its time (false; that box has
+// shown its message and keeps the keyboard).
+bool CommitPendingTimes();
 
 // Solution Solve: schedules the project, fills and shows the solution window, enables
 // Print and Save As Text File and gives the main window the focus.

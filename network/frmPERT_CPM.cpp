@@ -296,13 +296,13 @@ void FrmPERT_CPM::lstPredecessor_Click() {
     gridDisplayEdit.TextMatrix(c + 1, 1, predecessorText(c));
 }
 
-void FrmPERT_CPM::checkTimeBox(pf::TextBox& box, TimeBox kind) {
+bool FrmPERT_CPM::checkTimeBox(pf::TextBox& box, TimeBox kind) {
     auto& s = qv::S();
     const int c = P().intCurrentActivity;
-    if (c < 1 || box.Text().empty()) return;
+    if (c < 1 || box.Text().empty()) return true;
     const QVPert_CPM::TimeEntry e = QVPert_CPM::EnterTime(P(), kind, c, box.Text(), s.intDecimalPlaces);
     switch (e.verdict) {
-        case QVPert_CPM::TimeVerdict::Empty: return;
+        case QVPert_CPM::TimeVerdict::Empty: return true;
         case QVPert_CPM::TimeVerdict::Invalid:
             pf::MsgBox(QVPert_CPM::InvalidTimeMessage(kind), pf::vbCritical + pf::vbOKOnly, "Data Input Error");
             break;
@@ -312,17 +312,25 @@ void FrmPERT_CPM::checkTimeBox(pf::TextBox& box, TimeBox kind) {
             break;
         case QVPert_CPM::TimeVerdict::Accepted:
             gridDisplayEdit.TextMatrix(c + 1, QVPert_CPM::TimeGridColumn(kind), e.gridText);
-            return;
+            return true;
     }
     // Back to the box with its text selected, also when it kept the focus (Enter).
     if (box.canTakeFocus()) box.SetFocus();
     qv::selectAllText(box);
+    return false;
 }
 
-void FrmPERT_CPM::txtExpectedTime_LostFocus() { checkTimeBox(txtExpectedTime, TimeBox::Expected); }
-void FrmPERT_CPM::txtOptimistic_LostFocus() { checkTimeBox(txtOptimistic, TimeBox::Optimistic); }
-void FrmPERT_CPM::txtProbable_LostFocus() { checkTimeBox(txtProbable, TimeBox::Probable); }
-void FrmPERT_CPM::txtPessimistic_LostFocus() { checkTimeBox(txtPessimistic, TimeBox::Pessimistic); }
+bool FrmPERT_CPM::txtExpectedTime_LostFocus() { return checkTimeBox(txtExpectedTime, TimeBox::Expected); }
+bool FrmPERT_CPM::txtOptimistic_LostFocus() { return checkTimeBox(txtOptimistic, TimeBox::Optimistic); }
+bool FrmPERT_CPM::txtProbable_LostFocus() { return checkTimeBox(txtProbable, TimeBox::Probable); }
+bool FrmPERT_CPM::txtPessimistic_LostFocus() { return checkTimeBox(txtPessimistic, TimeBox::Pessimistic); }
+
+bool FrmPERT_CPM::commitTimes() {
+    if (P().intTimeEstimateMode.num() == 1) return txtExpectedTime_LostFocus();
+    // In this order a pessimistic time is judged against the most probable time stored
+    // before, not the one waiting in its box.
+    return txtOptimistic_LostFocus() && txtPessimistic_LostFocus() && txtProbable_LostFocus();
+}
 
 void FrmPERT_CPM::gridDisplayEdit_Click() {
     // A time box that refused its text as the grid was clicked keeps the focus, so that

@@ -35,11 +35,15 @@ public:
     void gridDisplayEdit_KeyDown(int& keyCode, int shift);
 
     // Check and store the box's text, as when the box loses the focus; callable while
-    // the window is loaded (the File and Solution menus commit a time being typed).
-    void txtExpectedTime_LostFocus();
-    void txtOptimistic_LostFocus();
-    void txtProbable_LostFocus();
-    void txtPessimistic_LostFocus();
+    // the window is loaded (Save, Solve, Print and Save As Text File commit a time
+    // being typed). False when the time was refused: the box has the keyboard again.
+    bool txtExpectedTime_LostFocus();
+    bool txtOptimistic_LostFocus();
+    bool txtProbable_LostFocus();
+    bool txtPessimistic_LostFocus();
+    // Checks and stores the times of the boxes in use, up to the first refusal (false:
+    // that box has said so and keeps the keyboard with its text selected).
+    bool commitTimes();
 
 private:
     void SetupSingleTimeGrid();
@@ -47,7 +51,7 @@ private:
     // The rows, the two heading rows and the widths common to both layouts.
     void layOutGrid(int cols);
     void enableTimeFrame();
-    void checkTimeBox(pf::TextBox& box, QVPert_CPM::TimeBox kind);
+    bool checkTimeBox(pf::TextBox& box, QVPert_CPM::TimeBox kind);
     void showPredecessors(int activity);
     pf::TextBox& timeBox(QVPert_CPM::TimeBox kind);
     // While the stored predecessors are selected for display, nothing is stored.

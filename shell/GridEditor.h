@@ -93,13 +93,14 @@ private:
     pf::Grid& grid_;
     GridEditRules rules_;
     // Set by a hand-back, cleared as an entry starts. The entry before it stays pending
-    // (blnTypingStarted) until it is checked, so a menu that opens can still store it.
+    // (blnTypingStarted) until it is checked, so a command chosen next can still store it.
     bool handedBack_ = false;
 };
 
 // The entry being typed, in whichever grid holds it, committed as GridEditor::
 // commitEntry does; true when there is none. Run before a command lays a grid out
-// again, so that nothing typed is dropped.
+// again, so that nothing typed is dropped, and by the linear-programming commands
+// that read the grids (Save, Solve, Print, Save As Text File).
 bool commitEntryBeingTyped();
 
 }  // namespace qv

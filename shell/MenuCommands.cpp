@@ -129,6 +129,16 @@ void runReports(pf::ReportSink& sink, bool toFile) {
         p.report(sink);
 }
 
+// Save, Solve, Print and Save As Text File read the problem: the entry still being
+// typed that their check pass would not check is checked and stored first, as leaving
+// its field would. A menu's opening checks nothing, so that a refusal can stop the
+// command rather than show its message over a menu that opens anyway. False: refused,
+// the field has said so and keeps the keyboard, and the command does not run.
+bool commitEntryFirst() {
+    const std::function<bool()>& commit = qv::currentModule().commitEntry;
+    return !commit || commit();
+}
+
 bool hasReport() {
     qv::ModuleProcedures& p = qv::currentModule();
     return static_cast<bool>(p.report) || static_cast<bool>(p.reportToFile);
@@ -140,7 +150,7 @@ bool hasReport() {
 
 void FrmMenu::mnuFile_Click() {
     if (qv::loadedWindow("frmModuleSelection")) return;
-    run(qv::currentModule().commitPendingEntry);
+    run(qv::currentModule().copyPendingName);
 }
 
 void FrmMenu::StartNewProblem() {
@@ -233,7 +243,7 @@ void FrmMenu::mnuFileSave_Click() {
     const std::string entryCaption = lblmoduleindicator.Caption();
     BackToInputWindow refocus;
     try {
-        if (!CheckProblemData()) return;
+        if (!commitEntryFirst() || !CheckProblemData()) return;
         if (S.intCurrentModule == 1 || S.intCurrentModule == 4) run(qv::currentModule().storeInputScreen);
         dialogFile.FileName = S.blnNewProblem ? std::string() : S.strProblemFileName;
         dialogFile.DialogTitle = "Save the Current Problem";
@@ -257,10 +267,7 @@ void FrmMenu::mnuFileSave_Click() {
 // (qv::commitEntryBeingTyped), as leaving its cell would: a refused entry keeps the
 // keyboard and the operation does not run.
 
-void FrmMenu::mnudispedit_Click() {
-    const int mod = currentModuleNumber();
-    if (mod == 1 || mod == 4) run(qv::currentModule().commitPendingEntry);
-}
+void FrmMenu::mnudispedit_Click() { run(qv::currentModule().copyPendingName); }
 
 void FrmMenu::mnudispeditsubs_Click(int index) {
     qv::ModuleProcedures& p = qv::currentModule();
@@ -351,7 +358,7 @@ void FrmMenu::mnudispeditsubslower_Click(int index) {
 
 // ---------------------------------------------------------------- Solution
 
-void FrmMenu::mnuSolution_Click() { run(qv::currentModule().commitPendingEntry); }
+void FrmMenu::mnuSolution_Click() { run(qv::currentModule().copyPendingName); }
 
 void FrmMenu::mnuSolutionSolve_Click() {
     qv::SharedState& S = St();
@@ -364,7 +371,7 @@ void FrmMenu::mnuSolutionSolve_Click() {
     const std::string entryCaption = lblmoduleindicator.Caption();
     try {
         qv::tolerateLoaded([] { qv::unloadWindow("frmSolution"); });
-        if (!CheckProblemData()) return;
+        if (!commitEntryFirst() || !CheckProblemData()) return;
         if (linear) {
             pf::SetBusyCursor(true);
             qv::tolerateLoaded([&] { run(p.storeInputScreen); });
@@ -416,7 +423,8 @@ void FrmMenu::mnuSolutionSolve_Click() {
 }
 
 void FrmMenu::mnuSolutionPrinttoPrinter_Click() {
-    if (!qv::solutionShown() || !hasReport()) return;
+    // While a solution is shown no entry can be pending; the commit is a guard.
+    if (!qv::solutionShown() || !hasReport() || !commitEntryFirst()) return;
     pf::Printer& printer = pf::host().printer();
     bool printing = false;
     try {
@@ -446,7 +454,7 @@ void FrmMenu::mnuSolutionPrinttoPrinter_Click() {
 }
 
 void FrmMenu::mnuSolutionPrinttoText_Click() {
-    if (!qv::solutionShown() || !hasReport()) return;
+    if (!qv::solutionShown() || !hasReport() || !commitEntryFirst()) return;
     try {
         DialogPrinter.FileName = "";
         DialogPrinter.DialogTitle = "Print Current Problem to TEXT File";

@@ -28,7 +28,10 @@ void registerLinearProgramming() {
     for (int m : {1, 4}) {
         ModuleProcedures& p = modules(m);
         p.newProblem = [] { QVLP::NewLPProblem(); };
-        p.commitPendingEntry = [] { QVLP::CommitPendingEntry(); };
+        p.copyPendingName = [] { QVLP::CopyPendingName(); };
+        // The check pass looks at names, relations and right-hand sides only as to
+        // whether they are there: the entry being typed is checked as leaving it would.
+        p.commitEntry = [] { return commitEntryBeingTyped(); };
         p.sizeForFile = [] { QVLP::InitLPArrays(); };
         p.rebuildScreen = [] { QVLP::BuildInputScreen(); };
         p.addConstraints = [] { QVLP::AddConstraints(); };
@@ -94,7 +97,8 @@ void registerShortestRouteAndTree() {
 void registerPertCpm() {
     ModuleProcedures& p = modules(7);
     p.newProblem = [] { QVPert_CPM::NewPertProblem(); };
-    p.commitPendingEntry = [] { QVPert_CPM::CommitPendingTimes(); };
+    // No check pass reads the activity window: its time boxes are checked here.
+    p.commitEntry = [] { return QVPert_CPM::CommitPendingTimes(); };
     p.sizeForFile = [] { QVPert_CPM::InitPertArrays(); };
     p.rebuildScreen = [] { QVPert_CPM::RebuildActivityWindow(); };
     p.showInputForm = [] { QVPert_CPM::ShowActivityWindow(); };
@@ -157,7 +161,6 @@ void registerMarkov() {
 void registerForecasting() {
     ModuleProcedures& p = modules(11);
     p.newProblem = [] { QVForecasting::NewForecastingProblem(); };
-    p.commitPendingEntry = [] { commitEntryBeingTyped(); };
     p.sizeForFile = [] { QVForecasting::InitTimeSeriesArray(); };
     p.rebuildScreen = [] { QVForecasting::BuildTimeSeriesGrid(); };
     p.addTimePeriods = [] { QVForecasting::AddTimePeriods(); };

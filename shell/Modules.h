@@ -22,9 +22,14 @@ struct ModuleProcedures {
     // The new-problem procedure: asks the dimensions or the model, leaves
     // blnDialogCancelled true on Cancel, and lays out the input screen on OK.
     std::function<void()> newProblem;
-    // Commits an entry still pending in the module's input window; run as the File
-    // and Solution menus open (and, for linear programs, the Edit menu).
-    std::function<void()> commitPendingEntry;
+    // Linear programs: a name being typed in the names row shows in the constraint
+    // grid's heading. Run as the File, Edit and Solution menus open, which check nothing.
+    std::function<void()> copyPendingName;
+    // Checks and stores the entry still being typed that the check pass of Save and
+    // Solve would not check, before Save, Solve, Print and Save As Text File read the
+    // problem. False when it was refused: the field has said so and keeps the keyboard,
+    // and the command does not run. Empty: nothing to commit (the pass checks it all).
+    std::function<bool()> commitEntry;
 
     // ---- Problem files (the reader's steps around the records) ----
     // Module set-up before the first record (transportation: once m and n are read).

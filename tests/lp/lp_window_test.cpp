@@ -1,5 +1,5 @@
 // The LP window with its grids: the cell check, the checks of a cell left by a click
-// or a menu, the Edit operations' rebuild, the integer-variable dialog and the
+// or committed by a command, the Edit operations' rebuild, the integer-variable dialog and the
 // solver's outcomes.
 #include <gtest/gtest.h>
 
@@ -22,6 +22,7 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/MenuState.h"
+#include "shell/Modules.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmSolution.h"
@@ -157,12 +158,19 @@ TEST_F(LPWindowTest, ATypedValueNeverLeavesItsGridUnchecked) {
     EXPECT_EQ(h().transcript.back(), inputError("Right Hand Sides Must be Positive"));
     EXPECT_EQ(grid(1).TextMatrix(2, 4), "");
 
-    // A relation still being typed as the Solution menu opens.
+    // A relation still being typed as Solve is chosen: the Solution menu opens without
+    // a word, then Solve checks the relation, and stops at its one message.
+    h().transcript.clear();
     typeInto(1, 1, 3, "<=");
-    h().expectMessage(pf::vbOK);
     frmMenu().mnuSolution_Click();
-    EXPECT_EQ(h().transcript.back(), inputError("Relation is Invalid.  Please enter <, >, or =."));
+    EXPECT_TRUE(h().transcript.empty());
+    EXPECT_EQ(grid(1).TextMatrix(1, 3), "<=");
+    h().expectMessage(pf::vbOK);
+    frmMenu().mnuSolutionSolve_Click();
+    EXPECT_EQ(h().transcript, std::vector<std::string>{inputError("Relation is Invalid.  Please enter <, >, or =.")});
     EXPECT_EQ(grid(1).TextMatrix(1, 3), "");
+    EXPECT_EQ(pf::focusedControl(), &grid(1));
+    EXPECT_FALSE(qv::solutionShown());
 }
 
 TEST_F(LPWindowTest, TabFromEachGridsLastCellGoesToTheOther) {
@@ -187,15 +195,23 @@ TEST_F(LPWindowTest, TabFromEachGridsLastCellGoesToTheOther) {
     EXPECT_EQ(h().transcript, (std::vector<std::string>{"BEEP", "BEEP", "BEEP"}));
 }
 
-TEST_F(LPWindowTest, MenuOpeningChecksAPendingNameAndCopiesNamesWhole) {
+// The menus' opening copies a name being typed into the constraint grid's heading and
+// checks nothing; the command chosen then checks it, and a refused name leaves both the
+// cell and its heading empty.
+TEST_F(LPWindowTest, MenuOpeningCopiesAPendingNameAndChecksNothing) {
     layOut(1, 1, 2);
     grid(0).userClickCell(0, 2);
     pf::SendKeys("ABCDEFGHIJ", true);  // judged only when the cell is left
-    h().expectMessage(pf::vbOK);
     frmMenu().mnuFile_Click();
-    EXPECT_EQ(h().transcript.back(), inputError("Variable Names must be less than 8 Characters Long."));
+    EXPECT_TRUE(h().transcript.empty());
+    EXPECT_EQ(grid(0).TextMatrix(0, 2), "ABCDEFGHIJ");
+    EXPECT_EQ(grid(1).TextMatrix(0, 2), "  ABCDEFGHIJ");
+    h().expectMessage(pf::vbOK);
+    frmMenu().mnuFileSave_Click();  // no save dialog: the refusal stops Save
+    EXPECT_EQ(h().transcript, std::vector<std::string>{inputError("Variable Names must be less than 8 Characters Long.")});
     EXPECT_EQ(grid(0).TextMatrix(0, 2), "");
     EXPECT_EQ(grid(1).TextMatrix(0, 2), std::string(12, ' '));
+    EXPECT_EQ(pf::focusedControl(), &grid(0));
     // A long name from a file, on the name row: copied whole, not cut.
     grid(0).TextMatrix(0, 1, "LONGNAMEFROMFILE");
     grid(0).Row(0);

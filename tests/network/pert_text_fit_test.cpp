@@ -175,7 +175,7 @@ TEST_F(PertTextFitTest, ActivityWindowAndSchedule) {
         for (const std::string& line : h().transcript) EXPECT_EQ(line.find("MSGBOX"), std::string::npos) << line;
         expectWhole("pert_typed_" + tag);
 
-        frmMenu().mnuSolution_Click();  // opening the menu commits a time being typed
+        frmMenu().mnuSolution_Click();  // Solve itself commits a time still being typed
         frmMenu().mnuSolutionSolve->Click();
         pf::collectUnloaded();
         ASSERT_TRUE(qv::solutionShown());

@@ -1,6 +1,6 @@
 // The PERT/CPM parameters dialog and activity window, headless with the scripted host:
 // the count box and OK, predecessor selection, the time boxes with their messages and
-// Enter keys, the menus that commit a time being typed, a stored problem on Load, Solve,
+// Enter keys, Save and Solve committing a time being typed, a stored problem on Load, Solve,
 // and a CPM file the module cannot show.
 #include <gtest/gtest.h>
 
@@ -400,10 +400,16 @@ TEST_F(PertWindowTest, EnterInEachBox) {
     EXPECT_EQ(pf::focusedControl(), &w2.txtOptimistic);
 }
 
-TEST_F(PertWindowTest, FileAndSolutionMenusCommitATimeBeingTyped) {
+// The menus open without a check; Save and Solve check and store a time still being
+// typed first. A refused time is its box's one message, the box keeps the keyboard with
+// its text selected, and the command stops there.
+TEST_F(PertWindowTest, SaveAndSolveCommitATimeBeingTyped) {
     FrmPERT_CPM& w = layOut(1, 1);
     typeInto(w.txtExpectedTime, "7");
     frmMenu().mnuFile_Click();
+    EXPECT_EQ(grid().TextMatrix(2, 2), "");  // opening the menu stored nothing
+    h().expectFileCancel();
+    frmMenu().mnuFileSave_Click();
     EXPECT_EQ(P().dblExpectedTimes(1).num(), 7);
     EXPECT_EQ(grid().TextMatrix(2, 2), "7");
 
@@ -414,15 +420,42 @@ TEST_F(PertWindowTest, FileAndSolutionMenusCommitATimeBeingTyped) {
     w2.txtProbable.Text("3");
     w2.txtPessimistic.Text("2");
     frmMenu().mnuSolution_Click();
-    EXPECT_EQ(h().transcript.size(), 0u);
+    EXPECT_EQ(P().dblOptimisticTimes(1).num(), 0);
+    frmMenu().mnuSolutionSolve_Click();
+    pf::collectUnloaded();
+    for (const std::string& line : h().transcript) EXPECT_EQ(line.find("MSGBOX"), std::string::npos) << line;
     EXPECT_EQ(P().dblOptimisticTimes(1).num(), 1);
     EXPECT_EQ(P().dblPessimisticTimes(1).num(), 2);
     EXPECT_EQ(P().dblMostProbableTimes(1).num(), 3);
-    // Opened again, the pessimistic time is now below the most probable one.
+    ASSERT_TRUE(qv::solutionShown());
+    // Back to the problem: the pessimistic time is now below the most probable one.
+    frmMenu().mnudispeditsubs_Click(0);
+    pf::collectUnloaded();
+    h().transcript.clear();
     h().expectMessage(pf::vbOK);
-    frmMenu().mnuFile_Click();
-    EXPECT_EQ(h().transcript.back(), inputError(kPessimistic + kReenter));
-    EXPECT_EQ(pf::focusedControl(), &w2.txtPessimistic);
+    frmMenu().mnuSolutionSolve_Click();
+    pf::collectUnloaded();
+    EXPECT_EQ(h().transcript, std::vector<std::string>{inputError(kPessimistic + kReenter)});
+    EXPECT_FALSE(qv::solutionShown());
+    ASSERT_TRUE(pf::isLoaded<FrmPERT_CPM>());
+    FrmPERT_CPM& w3 = frmPERT_CPM();
+    EXPECT_EQ(pf::focusedControl(), &w3.txtPessimistic);
+    EXPECT_EQ(w3.txtPessimistic.SelLength(), 1);
+
+    // The first refusal ends the commit: the most probable time, below the optimistic
+    // time stored after it, is not judged, and the typed box speaks once.
+    FrmPERT_CPM& w4 = layOut(1, 2);
+    typeInto(w4.txtOptimistic, "1{ENTER}3{ENTER}5{ENTER}4");
+    grid().userClickCell(2, 1);
+    ASSERT_EQ(P().dblOptimisticTimes(1).num(), 4);
+    typeInto(w4.txtOptimistic, "-1");
+    h().transcript.clear();
+    h().expectMessage(pf::vbOK);
+    frmMenu().mnuSolutionSolve_Click();
+    EXPECT_EQ(h().transcript, std::vector<std::string>{inputError(kOptimistic)});
+    EXPECT_EQ(pf::focusedControl(), &w4.txtOptimistic);
+    EXPECT_EQ(w4.txtOptimistic.SelLength(), 2);
+    EXPECT_FALSE(qv::solutionShown());
 }
 
 TEST_F(PertWindowTest, GridHandsTheFocusToTheMainWindow) {
@@ -484,7 +517,7 @@ TEST_F(PertWindowTest, SolveClosesTheWindowAndShowsTheSchedule) {
     typeInto(w.txtExpectedTime, "3{ENTER}");
     w.lstActivityName.userSelect(1);
     w.lstPredecessor.userSelect(0);
-    typeInto(w.txtExpectedTime, "4");  // still being typed
+    typeInto(w.txtExpectedTime, "4");  // still being typed: Solve stores it first
     frmMenu().mnuSolution_Click();
     frmMenu().mnuSolutionSolve_Click();
     pf::collectUnloaded();

@@ -42,11 +42,13 @@ std::function<void()> lowerItem(int index) {
     return [index] { frmMenu().mnudispeditsubslower_Click(index); };
 }
 
-// Typed into (row, col) without leaving it, then the item chosen.
+// Typed into (row, col) without leaving it, then the item chosen from the Edit menu,
+// which opens first as it does for a user.
 void typeThenChoose(pf::Grid& g, int row, int col, const std::string& keys, const std::function<void()>& choose) {
     g.userClickCell(row, col);
     pf::SendKeys(keys, true);
     h().transcript.clear();
+    frmMenu().mnudispedit_Click();
     choose();
 }
 

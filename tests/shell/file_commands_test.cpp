@@ -222,18 +222,91 @@ TEST_F(CommandTest, ChangeModulesAsksOverAProblemAndReturnsToTheChooser) {
     EXPECT_EQ(pf::focusedControl(), frmModuleSelection().optProblemType[1].get());
 }
 
-TEST_F(CommandTest, FileMenuOpeningCommitsOnlyWithoutTheChooser) {
-    int commits = 0;
-    qv::modules(12).commitPendingEntry = [&] { ++commits; };
+// A menu's opening only copies a pending name (and not over the chooser); it commits
+// nothing, so that a refusal can stop the command instead of a menu that opens anyway.
+TEST_F(CommandTest, MenusOpenWithoutCommittingAndNeitherDoFileNewOpenOrChange) {
+    int copies = 0, commits = 0;
+    qv::modules(12).copyPendingName = [&] { ++copies; };
+    qv::modules(12).commitEntry = [&] { return ++commits, true; };
     frmModuleSelection().Show();
     frmMenu().mnuFile_Click();
-    EXPECT_EQ(commits, 0);
+    EXPECT_EQ(copies, 0);
     pf::Unload<FrmModuleSelection>();
-    qv::S().intCurrentModule = 12;
+    qv::S().intCurrentModule = 12;  // the chooser's load cleared it
+    laidOut(1, {"1"});
     frmMenu().mnuFile_Click();
     frmMenu().mnuSolution_Click();
-    frmMenu().mnudispedit_Click();  // the Edit menu commits for linear programs only
-    EXPECT_EQ(commits, 2);
+    frmMenu().mnudispedit_Click();
+    EXPECT_EQ(copies, 3);
+    // The commands that give the problem up ask and discard; they check nothing.
+    h().expectMessage(pf::vbNo);
+    frmMenu().mnuFileNew_Click();
+    h().expectMessage(pf::vbNo);
+    frmMenu().mnuFileOpen_Click();
+    h().expectMessage(pf::vbNo);
+    frmMenu().mnuFileChangeModules_Click();
+    EXPECT_EQ(commits, 0);
+    EXPECT_TRUE(h().allAnswersUsed());
+}
+
+// Save and Solve commit the entry being typed before their check pass, Solve after it
+// has closed the solution window; Print and Save As Text File before their dialog. A
+// refusal (its message is the field's) stops the command before anything else.
+TEST_F(CommandTest, CommandsThatReadTheProblemCommitFirstAndARefusalStopsThem) {
+    laidOut(1, {""});  // an empty cell: the pass asks the zero-fill question
+    bool accept = false, solutionOpenAtCommit = false;
+    qv::modules(12).commitEntry = [&] {
+        h().note("COMMIT");
+        solutionOpenAtCommit = qv::loadedWindow("frmSolution") != nullptr;
+        return accept;
+    };
+    const std::vector<std::string> refused = {"COMMIT"};
+    const std::string zeroFill =
+        "MSGBOX \"Problem Incomplete\" exclamation OK/Cancel \"Problem is incomplete.  Zeroes will be entered for "
+        "empty cells\" -> Cancel";
+    const struct {
+        const char* name;
+        void (FrmMenu::*command)();
+        bool overSolution;
+        std::function<void()> expectAfterCommit;  // what an accepted commit leads to
+        std::string firstAfterCommit;
+    } commands[] = {
+        {"Save Problem", &FrmMenu::mnuFileSave_Click, false, [] { pf::scriptedHost().expectMessage(pf::vbCancel); },
+         zeroFill},
+        {"Solve", &FrmMenu::mnuSolutionSolve_Click, true, [] { pf::scriptedHost().expectMessage(pf::vbCancel); },
+         zeroFill},
+        {"Print", &FrmMenu::mnuSolutionPrinttoPrinter_Click, true, [] { pf::scriptedHost().expectPrinter(false); },
+         "PRINTER DIALOG -> Cancel"},
+        {"Save As Text File", &FrmMenu::mnuSolutionPrinttoText_Click, true,
+         [] { pf::scriptedHost().expectFileCancel(); }, ""},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.name);
+        for (bool accepted : {false, true}) {
+            SCOPED_TRACE(accepted);
+            pf::collectUnloaded();
+            if (c.overSolution) fake::solution().Show();
+            accept = accepted;
+            solutionOpenAtCommit = true;
+            if (accepted) c.expectAfterCommit();
+            h().transcript.clear();
+            (frmMenu().*c.command)();
+            ASSERT_FALSE(h().transcript.empty());
+            EXPECT_EQ(h().transcript[0], "COMMIT");
+            if (!accepted) {
+                EXPECT_EQ(h().transcript, refused);
+            } else if (!c.firstAfterCommit.empty()) {
+                ASSERT_GE(h().transcript.size(), 2u);
+                EXPECT_EQ(h().transcript[1], c.firstAfterCommit);
+            }
+            if (c.command == &FrmMenu::mnuSolutionSolve_Click) {
+                EXPECT_FALSE(solutionOpenAtCommit);
+            }
+            EXPECT_EQ(module.solves, 0);
+            EXPECT_TRUE(h().allAnswersUsed());
+            EXPECT_TRUE(std::filesystem::is_empty(dir_));
+        }
+    }
 }
 
 TEST_F(CommandTest, ModuleWithoutProceduresDoesNothingVisible) {
