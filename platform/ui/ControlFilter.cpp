@@ -81,10 +81,8 @@ TranslatedKey translateKey(int qtKey, int qtModifiers, const QString& text) {
         k.keyCode = inertKeyCode(qtKey);
         return k;
     }
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) k.keyCode = 'A' + (qtKey - Qt::Key_A);
-    else if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) k.keyCode = '0' + (qtKey - Qt::Key_0);
-    else if (qtKey == Qt::Key_Space) k.keyCode = vbKeySpace;
-    else k.keyCode = qtKey & 0xFF;
+    // Below the keys, Qt's code is the character itself: "%" is no Left, nor "$" Home.
+    k.keyCode = keyCodeForCharacter(static_cast<unsigned>(qtKey));
     if (!text.isEmpty() && !(k.shift & (vbCtrlMask | vbAltMask))) {
         ushort u = text.at(0).unicode();
         k.ascii = u < 256 ? u : '?';

@@ -4,11 +4,37 @@
 #include <cstdlib>
 #include <deque>
 #include <map>
+#include <string_view>
 
 #include "platform/core/Errors.h"
 #include "platform/ui/Form.h"
 
 namespace pf {
+
+int keyCodeForCharacter(unsigned ch) {
+    if (ch >= 'a' && ch <= 'z') return static_cast<int>(ch - 'a' + 'A');
+    if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) return static_cast<int>(ch);
+    if (ch == ' ') return vbKeySpace;
+    static const std::string_view shiftedDigits = ")!@#$%^&*(";
+    if (ch < 128) {
+        if (auto at = shiftedDigits.find(static_cast<char>(ch)); at != std::string_view::npos)
+            return '0' + static_cast<int>(at);
+    }
+    switch (ch) {
+        case ';': case ':': return 186;
+        case '=': case '+': return 187;
+        case ',': case '<': return 188;
+        case '-': case '_': return 189;
+        case '.': case '>': return 190;
+        case '/': case '?': return 191;
+        case '`': case '~': return 192;
+        case '[': case '{': return 219;
+        case '\\': case '|': return 220;
+        case ']': case '}': return 221;
+        case '\'': case '"': return 222;
+        default: return vbKeyPacket;
+    }
+}
 
 std::vector<KeyStroke> parseKeys(const std::string& text) {
     static const std::map<std::string, KeyStroke> named = {
@@ -58,15 +84,8 @@ std::vector<KeyStroke> parseKeys(const std::string& text) {
         KeyStroke k;
         unsigned char u = static_cast<unsigned char>(c);
         k.ascii = u;
-        if (c >= 'a' && c <= 'z') k.keyCode = c - 'a' + 'A';
-        else if (c >= 'A' && c <= 'Z') { k.keyCode = c; k.shift = vbShiftMask; }
-        else if (c >= '0' && c <= '9') k.keyCode = c;
-        else if (c == ' ') k.keyCode = vbKeySpace;
-        else if (c == '-') k.keyCode = 189;
-        else if (c == '.') k.keyCode = 190;
-        else if (c == ',') k.keyCode = 188;
-        else if (c == '+') { k.keyCode = 187; k.shift = vbShiftMask; }
-        else k.keyCode = 0xBA;
+        k.keyCode = keyCodeForCharacter(u);
+        if ((c >= 'A' && c <= 'Z') || c == '+') k.shift = vbShiftMask;
         out.push_back(k);
     }
     return out;

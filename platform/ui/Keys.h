@@ -30,6 +30,7 @@ enum KeyCode : int {
     vbKeyF1 = 112,  // to F24 at 135
     vbKeyNumlock = 144,
     vbKeyScrollLock = 145,
+    vbKeyPacket = 231,  // a character with no key of its own
 };
 enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 
@@ -39,6 +40,12 @@ struct KeyStroke {
     int shift = 0;
     int ascii = 0;
 };
+
+// The key code a character is typed with on the keyboard the program was made for: a
+// letter's or digit's own, Space, the digit a shifted digit shares its key with, the
+// punctuation keys' codes from 186; any other character comes as a packet. None of them
+// is a key that moves.
+int keyCodeForCharacter(unsigned ch);
 
 // Parses "12{ENTER}{TAB}" style text into keystrokes. Braced names: ENTER, TAB,
 // S-TAB (Shift+Tab), BKSP (BACKSPACE, BS), DEL (DELETE), INS (INSERT), UP, DOWN,

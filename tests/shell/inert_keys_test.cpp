@@ -23,6 +23,8 @@
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
+#include "shell/frmModuleSelection.h"
+#include "shell/frmStartup.h"
 #include "shell/frmUserInput.h"
 #include "tests/lp/lp_test_support.h"
 #include "tests/ui_mouse.h"
@@ -109,6 +111,63 @@ TEST_F(InertKeysTest, AKeyThatIsNoCharacterMovesNoCell) {
         EXPECT_EQ(cellsOf(*w.Grid[0]), objective);
         EXPECT_EQ(pf::focusedControl(), &g);
         EXPECT_TRUE(pf::scriptedHost().transcript.empty()) << ::testing::PrintToString(pf::scriptedHost().transcript);
+    }
+}
+
+// A character is no key that moves: a number cell refuses it where it is typed, a name's
+// cell keeps the keyboard, and the chooser's options stay as they are. Qt knows such a key
+// by its character, which is no key's code: "%" is not Left, "(" not Down.
+TEST_F(InertKeysTest, ACharacterKeyMovesNoCell) {
+    const struct {
+        int key;
+        Qt::KeyboardModifiers mods;
+        const char* text;
+    } characters[] = {
+        {Qt::Key_Exclam, Qt::ShiftModifier, "!"},     {Qt::Key_QuoteDbl, Qt::ShiftModifier, "\""},
+        {Qt::Key_NumberSign, Qt::ShiftModifier, "#"}, {Qt::Key_Dollar, Qt::ShiftModifier, "$"},
+        {Qt::Key_Percent, Qt::ShiftModifier, "%"},    {Qt::Key_Ampersand, Qt::ShiftModifier, "&"},
+        {Qt::Key_Apostrophe, Qt::NoModifier, "'"},    {Qt::Key_ParenLeft, Qt::ShiftModifier, "("},
+        {0x425, Qt::ShiftModifier, "\u0425"}, {0x426, Qt::NoModifier, "\u0446"},  // Cyrillic Ha, tse
+    };
+    for (const auto& ch : characters) {
+        SCOPED_TRACE(ch.text);
+        qvtest::resetProgram();
+        FrmLPproblem& w = qvtest::newLPLaidOut(1, 3, 3);
+        pf::Grid& g = *w.Grid[1];
+        qvtest::activeOnScreen(frmMenu());
+        qvtest::clickCell(g, 2, 2);
+        const Cells objective = cellsOf(*w.Grid[0]);
+        Cells expected = cellsOf(g);
+        qvtest::typeAtFocus("5");
+        qvtest::pressKey(keyTarget(), ch.key, ch.mods, QString::fromUtf8(ch.text));
+        settle();
+        qvtest::typeAtFocus("7");
+        expected[2][2] = "57";
+        EXPECT_EQ(cellsOf(g), expected);
+        EXPECT_EQ(cellsOf(*w.Grid[0]), objective);
+        EXPECT_EQ(pf::focusedControl(), &g);
+        // A name takes more characters than a number does.
+        pf::Grid& names = *w.Grid[0];
+        qvtest::clickCell(names, 0, 2);
+        qvtest::typeAtFocus("P");
+        qvtest::pressKey(keyTarget(), ch.key, ch.mods, QString::fromUtf8(ch.text));
+        settle();
+        qvtest::typeAtFocus("Q");
+        EXPECT_EQ(names.Row(), 0);
+        EXPECT_EQ(names.Col(), 2);
+        EXPECT_EQ(names.TextMatrix(0, 1), objective[0][1]);
+        EXPECT_EQ(names.TextMatrix(0, 3), objective[0][3]);
+        // Nor does it choose another option.
+        qvtest::resetProgram();
+        qv::startProgram();
+        frmStartup().cmdOK.userClick();
+        pf::collectUnloaded();
+        qvtest::activeOnScreen(frmMenu());
+        ASSERT_EQ(QApplication::focusWidget(), frmModuleSelection().optProblemType[1]->widget());
+        qvtest::pressKey(keyTarget(), ch.key, ch.mods, QString::fromUtf8(ch.text));
+        settle();
+        for (int m = 1; m <= 12; ++m) EXPECT_FALSE(frmModuleSelection().optProblemType[static_cast<std::size_t>(m)]->Value()) << m;
+        EXPECT_EQ(pf::focusedControl(), frmModuleSelection().optProblemType[1].get());
     }
 }
 
