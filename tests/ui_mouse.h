@@ -55,6 +55,14 @@ inline QWidget* keyTarget() {
     return QApplication::activeWindow();
 }
 
+// Alt held with a letter, as the keyboard sends it: Alt down, the letter with Alt, Alt up.
+inline void altWith(Qt::Key letter) {
+    QTest::keyPress(keyTarget(), Qt::Key_Alt);
+    QTest::keyClick(keyTarget(), letter, Qt::AltModifier);
+    QTest::keyRelease(keyTarget(), Qt::Key_Alt, Qt::AltModifier);
+    settle();
+}
+
 // Typed as the keyboard types, where keyTarget() says.
 inline void typeAtFocus(const std::string& text) {
     for (char ch : text) {

@@ -156,11 +156,15 @@ void MenuItem::forgetQtTree() {
 void MenuItem::attachToBar(QMenuBar* bar) {
     bar_ = bar;
     menu_ = bar->addMenu(qs(caption_));
+    prepareQMenu();
+    rebuild();
+}
+
+void MenuItem::prepareQMenu() {
     useMenuStyle(menu_);
     QObject::connect(menu_, &QMenu::aboutToShow, menu_, [this] {
         if (Opening) Opening();
     });
-    rebuild();
 }
 
 void MenuItem::rebuild() {
@@ -177,11 +181,8 @@ void MenuItem::rebuild() {
             item->action_ = menu_->addSeparator();
         } else if (item->hasSubmenu()) {
             item->menu_ = menu_->addMenu(qs(item->caption_));
-            useMenuStyle(item->menu_);
+            item->prepareQMenu();
             item->menu_->installEventFilter(new SubmenuCloseKeys(item->menu_));
-            QObject::connect(item->menu_, &QMenu::aboutToShow, item->menu_, [item] {
-                if (item->Opening) item->Opening();
-            });
             item->rebuild();
         } else {
             item->action_ = menu_->addAction(qs(item->caption_));

@@ -56,6 +56,7 @@ public:
 
 private:
     friend class MenuArray;
+    void prepareQMenu();  // the program's look, and Opening run as the Qt menu opens
     void rebuild();       // recreate the Qt objects after a structural change
     void dropQt();        // delete this item's Qt objects (a submenu takes its items along)
     void forgetQtTree();  // the Qt objects are gone already

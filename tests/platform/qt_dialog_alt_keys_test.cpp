@@ -48,14 +48,9 @@ void waitFor(const std::function<bool()>& done) {
     settle();
 }
 
-// Alt held with a letter, as a keyboard sends it: Alt down, the letter with Alt, Alt up.
+// Alt held with each letter in turn.
 void altWith(const QString& letters) {
-    for (QChar l : letters) {
-        QTest::keyPress(keyTarget(), Qt::Key_Alt);
-        QTest::keyClick(keyTarget(), static_cast<Qt::Key>(l.toUpper().unicode()), Qt::AltModifier);
-        QTest::keyRelease(keyTarget(), Qt::Key_Alt, Qt::AltModifier);
-        settle();
-    }
+    for (QChar l : letters) qvtest::altWith(static_cast<Qt::Key>(l.toUpper().unicode()));
 }
 
 void typeText(const QString& text) {

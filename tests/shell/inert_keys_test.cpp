@@ -1,21 +1,18 @@
 // Keys that are no characters (lock keys, Pause, Print Screen, Meta, Super, the Menu key)
 // type and move nothing: pressed between two digits, the digits land together in the one
-// cell or box. And a box whose text is selected keeps it selected while the menu bar holds
-// the keyboard, so the next digit replaces the text. Keys are sent where the keyboard
-// sends them.
+// cell or box; a typed character is no key that moves either. Keys are sent where the
+// keyboard sends them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 
-#include <filesystem>
-#include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "lp/frmLPproblem.h"
-#include "network/frmPERT_CPM.h"
 #include "platform/ui/ControlFilter.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Grid.h"
@@ -92,24 +89,31 @@ TEST(InertKeys, KeysThatAreNoCharactersAreToldApartFromKeysThatAct) {
         EXPECT_FALSE(pf::isInertKey(key)) << std::hex << key;
 }
 
+// A new LP's constraint cell (2,2) typed 5, then `press`, then 7: the one cell holds 57,
+// no other cell of either grid changed, and the grid keeps the keyboard.
+FrmLPproblem& pressedBetweenDigits(const std::function<void()>& press) {
+    qvtest::resetProgram();
+    FrmLPproblem& w = qvtest::newLPLaidOut(1, 3, 3);
+    pf::Grid& g = *w.Grid[1];
+    qvtest::activeOnScreen(frmMenu());
+    qvtest::clickCell(g, 2, 2);
+    pf::scriptedHost().transcript.clear();
+    const Cells objective = cellsOf(*w.Grid[0]);
+    Cells expected = cellsOf(g);
+    qvtest::typeAtFocus("5");
+    press();
+    qvtest::typeAtFocus("7");
+    expected[2][2] = "57";
+    EXPECT_EQ(cellsOf(g), expected);
+    EXPECT_EQ(cellsOf(*w.Grid[0]), objective);
+    EXPECT_EQ(pf::focusedControl(), &g);
+    return w;
+}
+
 TEST_F(InertKeysTest, AKeyThatIsNoCharacterMovesNoCell) {
     for (const InertKey& k : kInertKeys) {
         SCOPED_TRACE(k.name);
-        qvtest::resetProgram();
-        FrmLPproblem& w = qvtest::newLPLaidOut(1, 3, 3);
-        pf::Grid& g = *w.Grid[1];
-        qvtest::activeOnScreen(frmMenu());
-        qvtest::clickCell(g, 2, 2);
-        pf::scriptedHost().transcript.clear();
-        const Cells objective = cellsOf(*w.Grid[0]);
-        Cells expected = cellsOf(g);
-        qvtest::typeAtFocus("5");
-        pressInert(k);
-        qvtest::typeAtFocus("7");
-        expected[2][2] = "57";
-        EXPECT_EQ(cellsOf(g), expected);
-        EXPECT_EQ(cellsOf(*w.Grid[0]), objective);
-        EXPECT_EQ(pf::focusedControl(), &g);
+        pressedBetweenDigits([&k] { pressInert(k); });
         EXPECT_TRUE(pf::scriptedHost().transcript.empty()) << ::testing::PrintToString(pf::scriptedHost().transcript);
     }
 }
@@ -131,27 +135,17 @@ TEST_F(InertKeysTest, ACharacterKeyMovesNoCell) {
     };
     for (const auto& ch : characters) {
         SCOPED_TRACE(ch.text);
-        qvtest::resetProgram();
-        FrmLPproblem& w = qvtest::newLPLaidOut(1, 3, 3);
-        pf::Grid& g = *w.Grid[1];
-        qvtest::activeOnScreen(frmMenu());
-        qvtest::clickCell(g, 2, 2);
-        const Cells objective = cellsOf(*w.Grid[0]);
-        Cells expected = cellsOf(g);
-        qvtest::typeAtFocus("5");
-        qvtest::pressKey(keyTarget(), ch.key, ch.mods, QString::fromUtf8(ch.text));
-        settle();
-        qvtest::typeAtFocus("7");
-        expected[2][2] = "57";
-        EXPECT_EQ(cellsOf(g), expected);
-        EXPECT_EQ(cellsOf(*w.Grid[0]), objective);
-        EXPECT_EQ(pf::focusedControl(), &g);
+        const auto press = [&ch] {
+            qvtest::pressKey(keyTarget(), ch.key, ch.mods, QString::fromUtf8(ch.text));
+            settle();
+        };
+        FrmLPproblem& w = pressedBetweenDigits(press);
         // A name takes more characters than a number does.
         pf::Grid& names = *w.Grid[0];
+        const Cells objective = cellsOf(names);
         qvtest::clickCell(names, 0, 2);
         qvtest::typeAtFocus("P");
-        qvtest::pressKey(keyTarget(), ch.key, ch.mods, QString::fromUtf8(ch.text));
-        settle();
+        press();
         qvtest::typeAtFocus("Q");
         EXPECT_EQ(names.Row(), 0);
         EXPECT_EQ(names.Col(), 2);
@@ -164,8 +158,7 @@ TEST_F(InertKeysTest, ACharacterKeyMovesNoCell) {
         pf::collectUnloaded();
         qvtest::activeOnScreen(frmMenu());
         ASSERT_EQ(QApplication::focusWidget(), frmModuleSelection().optProblemType[1]->widget());
-        qvtest::pressKey(keyTarget(), ch.key, ch.mods, QString::fromUtf8(ch.text));
-        settle();
+        press();
         for (int m = 1; m <= 12; ++m) EXPECT_FALSE(frmModuleSelection().optProblemType[static_cast<std::size_t>(m)]->Value()) << m;
         EXPECT_EQ(pf::focusedControl(), frmModuleSelection().optProblemType[1].get());
     }
@@ -192,68 +185,5 @@ TEST_F(InertKeysTest, AKeyThatIsNoCharacterTypesNothingInABox) {
 }
 
 // ---------------------------------------------------------------- a selection through the bar
-
-// PERT/CPM, one time per activity, opened from a file: the window with its time boxes.
-FrmPERT_CPM& pertOpened() {
-    const std::filesystem::path dir = qvtest::emptyTestDir("qv_inertkeys_");
-    const std::filesystem::path file = dir / "chain.CPM";
-    std::ofstream(file, std::ios::binary) << "0,0,3,1\r\n3,0\r\n4,1\r\n2,1\r\n1\r\n2\r\n";
-    frmMenu();
-    qvtest::chooseModule(7);
-    pf::scriptedHost().expectFile(file.string());
-    frmMenu().mnuFileOpen_Click();
-    pf::collectUnloaded();
-    std::filesystem::remove_all(dir);
-    return frmPERT_CPM();
-}
-
-enum class Stroke { Alt, AltF, Esc };
-
-void strike(Stroke s) {
-    switch (s) {
-        case Stroke::Alt: QTest::keyClick(keyTarget(), Qt::Key_Alt); break;
-        case Stroke::AltF:
-            QTest::keyPress(keyTarget(), Qt::Key_Alt);
-            QTest::keyClick(keyTarget(), Qt::Key_F, Qt::AltModifier);
-            QTest::keyRelease(keyTarget(), Qt::Key_Alt, Qt::AltModifier);
-            break;
-        case Stroke::Esc: QTest::keyClick(keyTarget(), Qt::Key_Escape); break;
-    }
-    settle();
-}
-
-TEST_F(InertKeysTest, ASelectedTextStaysSelectedWhileTheMenuBarHoldsTheKeyboard) {
-    struct Road {
-        const char* name;
-        std::vector<Stroke> strokes;
-    };
-    const Road roads[] = {
-        {"no menu", {}},
-        {"Alt, Esc", {Stroke::Alt, Stroke::Esc}},
-        {"Alt, Alt", {Stroke::Alt, Stroke::Alt}},
-        {"Alt+F, Esc, Esc", {Stroke::AltF, Stroke::Esc, Stroke::Esc}},
-    };
-    for (const Road& r : roads) {
-        SCOPED_TRACE(r.name);
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
-        qvtest::resetProgram();
-        FrmPERT_CPM& w = pertOpened();
-        qvtest::activeOnScreen(frmMenu());
-        pf::setHost(pf::makeQtHost());
-        pf::TextBox& box = w.txtExpectedTime;
-        qvtest::clickControl(box);
-        ASSERT_EQ(pf::focusedControl(), &box);
-        QTest::keyClick(keyTarget(), Qt::Key_A, Qt::ControlModifier);
-        qvtest::typeAtFocus("13");
-        QTest::keyClick(keyTarget(), Qt::Key_A, Qt::ControlModifier);
-        settle();
-        ASSERT_EQ(box.SelLength(), 2);
-        for (Stroke s : r.strokes) strike(s);
-        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-        EXPECT_EQ(QApplication::focusWidget(), box.widget());
-        qvtest::typeAtFocus("4");
-        EXPECT_EQ(box.Text(), "4");
-    }
-}
 
 }  // namespace

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <memory>
@@ -25,6 +27,7 @@
 
 #include "inventory/InventoryForms.h"
 #include "lp/frmLPproblem.h"
+#include "network/frmPERT_CPM.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Grid.h"
 #include "platform/ui/QtHost.h"
@@ -55,16 +58,11 @@ QMenuBar* menuBar() { return static_cast<QMainWindow*>(frmMenu().window())->menu
 enum class Stroke { Alt, AltF, AltE, AltS, Esc, Right, Down };
 
 void strike(Stroke s) {
-    auto withAlt = [](Qt::Key letter) {
-        QTest::keyPress(keyTarget(), Qt::Key_Alt);
-        QTest::keyClick(keyTarget(), letter, Qt::AltModifier);
-        QTest::keyRelease(keyTarget(), Qt::Key_Alt);
-    };
     switch (s) {
         case Stroke::Alt: QTest::keyClick(keyTarget(), Qt::Key_Alt); break;
-        case Stroke::AltF: withAlt(Qt::Key_F); break;
-        case Stroke::AltE: withAlt(Qt::Key_E); break;
-        case Stroke::AltS: withAlt(Qt::Key_S); break;
+        case Stroke::AltF: qvtest::altWith(Qt::Key_F); break;
+        case Stroke::AltE: qvtest::altWith(Qt::Key_E); break;
+        case Stroke::AltS: qvtest::altWith(Qt::Key_S); break;
         case Stroke::Esc: QTest::keyClick(keyTarget(), Qt::Key_Escape); break;
         case Stroke::Right: QTest::keyClick(keyTarget(), Qt::Key_Right); break;
         case Stroke::Down: QTest::keyClick(keyTarget(), Qt::Key_Down); break;
@@ -579,6 +577,56 @@ TEST_F(MenuBarKeysTest, AClickElsewhereEndsTheBarsKeyboardMode) {
     qvtest::typeAtFocus("5");
     EXPECT_EQ(g.TextMatrix(1, 1), "94");
     EXPECT_EQ(g.TextMatrix(2, 1), "5");
+}
+
+// PERT/CPM, one time per activity, opened from a file: the window with its time boxes.
+FrmPERT_CPM& pertOpened() {
+    const std::filesystem::path dir = qvtest::emptyTestDir("qv_menubarkeys_");
+    const std::filesystem::path file = dir / "chain.CPM";
+    std::ofstream(file, std::ios::binary) << "0,0,3,1\r\n3,0\r\n4,1\r\n2,1\r\n1\r\n2\r\n";
+    frmMenu();
+    qvtest::chooseModule(7);
+    pf::scriptedHost().expectFile(file.string());
+    frmMenu().mnuFileOpen_Click();
+    pf::collectUnloaded();
+    std::filesystem::remove_all(dir);
+    return frmPERT_CPM();
+}
+
+// The bar holding the keyboard is a popup to the box it came from: a selected text stays
+// selected, so the digit typed once the keyboard is back replaces it.
+TEST_F(MenuBarKeysTest, ASelectedTextStaysSelectedWhileTheMenuBarHoldsTheKeyboard) {
+    struct Road {
+        const char* name;
+        std::vector<Stroke> strokes;
+    };
+    const Road roads[] = {
+        {"no menu", {}},
+        {"Alt, Esc", {Stroke::Alt, Stroke::Esc}},
+        {"Alt, Alt", {Stroke::Alt, Stroke::Alt}},
+        {"Alt+F, Esc, Esc", {Stroke::AltF, Stroke::Esc, Stroke::Esc}},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        qvtest::resetProgram();
+        FrmPERT_CPM& w = pertOpened();
+        qvtest::activeOnScreen(frmMenu());
+        pf::setHost(pf::makeQtHost());
+        pf::TextBox& box = w.txtExpectedTime;
+        qvtest::clickControl(box);
+        ASSERT_EQ(pf::focusedControl(), &box);
+        QTest::keyClick(keyTarget(), Qt::Key_A, Qt::ControlModifier);
+        qvtest::typeAtFocus("13");
+        QTest::keyClick(keyTarget(), Qt::Key_A, Qt::ControlModifier);
+        settle();
+        ASSERT_EQ(box.SelLength(), 2);
+        for (Stroke s : r.strokes) strike(s);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), box.widget());
+        qvtest::typeAtFocus("4");
+        EXPECT_EQ(box.Text(), "4");
+    }
 }
 
 // ---------------------------------------------------------------- Alt with a letter in a box

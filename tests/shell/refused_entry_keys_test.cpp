@@ -31,16 +31,9 @@
 
 namespace {
 
+using qvtest::altWith;
 using qvtest::keyTarget;
 using qvtest::settle;
-
-// Alt held with a title's letter, as the keyboard sends it.
-void altWith(Qt::Key letter) {
-    QTest::keyPress(keyTarget(), Qt::Key_Alt);
-    QTest::keyClick(keyTarget(), letter, Qt::AltModifier);
-    QTest::keyRelease(keyTarget(), Qt::Key_Alt);
-    settle();
-}
 
 // A click on an item of the open menu.
 void clickItem(pf::MenuItem& item) {
