@@ -64,9 +64,21 @@ bool GridEditor::holdsEntry() const {
     return s.blnCellEdited && s.editGridLayout == grid_.Layout();
 }
 
+void GridEditor::recordCurrentCell() {
+    auto& s = S();
+    s.intEditRow = grid_.Row();
+    s.intEditCol = grid_.Col();
+    s.blnCellEdited = true;
+    s.editGridLayout = grid_.Layout();
+    if (rules_.gridIndex >= 0) s.intEditGridIndex = rules_.gridIndex;
+}
+
 bool GridEditor::commitEntry() {
     const auto& s = S();
-    if (!holdsEntry() || !s.blnTypingStarted) return true;
+    if (!holdsEntry()) return true;
+    // A recorded cell no longer current has been checked as it was left. The one still
+    // current is checked for the text it shows, whether a character or Backspace
+    // changed it last.
     if (grid_.Row() != static_cast<int>(s.intEditRow.num()) || grid_.Col() != s.intEditCol) return true;
     // The value-too-large window is up: it has refused the cell already.
     if (s.blnErrorWindowOpen) return false;
@@ -147,15 +159,13 @@ void GridEditor::KeyPress(int& keyAscii) {
     }
     if (startsNewEntry()) {
         handedBack_ = false;
-        s.intEditRow = grid_.Row();
-        s.intEditCol = grid_.Col();
-        s.blnCellEdited = true;
-        s.editGridLayout = grid_.Layout();
-        if (rules_.gridIndex >= 0) s.intEditGridIndex = rules_.gridIndex;
         grid_.Text("");
         s.strCellBuffer.clear();
         s.blnTypingStarted = true;
     }
+    // Every character makes the cell the record, also one that goes on with an entry
+    // after a click on its own cell or a check that kept it current.
+    recordCurrentCell();
     s.strCellBuffer += c;
     grid_.Text(s.strCellBuffer);
 }
@@ -175,15 +185,31 @@ void GridEditor::KeyDown(int& keyCode, int shift) {
         case pf::vbKeyReturn: case pf::vbKeyTab:
             break;
         case pf::vbKeyBack:
+        case pf::vbKeyDelete:
+            // Only a data cell's text changes. The locked cell beeps, for Backspace as
+            // its key-press does for any character.
+            switch (rules_.role(grid_)) {
+                case CellRole::Heading: return;
+                case CellRole::Locked:
+                    if (keyCode == pf::vbKeyDelete) pf::Beep();
+                    return;
+                case CellRole::Data: break;
+            }
+            if (keyCode == pf::vbKeyDelete) {
+                // Delete only empties the cell, which needs no check: no record.
+                if (startsNewEntry()) grid_.Text("");
+                return;
+            }
             if (!grid_.Text().empty()) {
                 s.strCellBuffer.pop_back();
                 grid_.Text(s.strCellBuffer);
+                // The cell's text has changed: it is the record, to be checked as it
+                // is left or read. Typing is not started, so the next character still
+                // replaces the whole text when it would have before.
+                recordCurrentCell();
             } else {
                 pf::Beep();
             }
-            return;
-        case pf::vbKeyDelete:
-            if (startsNewEntry()) grid_.Text("");
             return;
         default:
             return;
@@ -239,19 +265,24 @@ void GridEditor::Click() {
     auto& s = S();
     if (!holdsEntry()) return;
     const int row = static_cast<int>(s.intEditRow.num()), col = s.intEditCol;
-    // An emptied cell is checked by Enter, Save and Solve only: the click just ends
-    // the record and stays where it landed, so a refused cell, once empty, can be left.
+    const int clickedRow = grid_.Row(), clickedCol = grid_.Col();
+    // A click on the recorded cell itself (or on a heading, which leaves it current)
+    // lets the entry go on: the cell is checked, but only a click that another cell
+    // takes confirms it and ends the record.
+    const bool stays = clickedRow == row && clickedCol == col;
+    // An emptied cell is checked by Enter, Save and Solve only: a click elsewhere just
+    // ends the record and stays where it landed, so a refused cell, once empty, can be
+    // left.
     if (grid_.TextMatrix(row, col).empty()) {
-        s.blnCellEdited = false;
+        if (!stays) s.blnCellEdited = false;
         return;
     }
-    const int clickedRow = grid_.Row(), clickedCol = grid_.Col();
     grid_.Row(row);
     grid_.Col(col);
     if (!refused(rules_.check())) {
         grid_.Row(clickedRow);
         grid_.Col(clickedCol);
-        s.blnCellEdited = false;
+        if (!stays) s.blnCellEdited = false;
         return;
     }
     grid_.Text("");

@@ -69,12 +69,14 @@ public:
 
     // Checks the current cell and erases it when refused; true when accepted.
     bool checkCurrentCell();
-    // The last cell typed into (blnCellEdited, intEditRow, intEditCol) lies in this
-    // grid as it is laid out now.
+    // The record (blnCellEdited, intEditRow, intEditCol): the last cell whose text a
+    // character or Backspace changed, until a click on another cell that accepts it
+    // confirms it. True when it lies in this grid as it is laid out now.
     bool holdsEntry() const;
-    // Checks and stores an entry still being typed into the current cell, as leaving
-    // the cell would; the record stays, so the typing can go on. False when refused:
-    // the cell is erased and keeps the keyboard.
+    // Checks and stores the recorded cell while it is current and holds text, as
+    // leaving it would, whether its text was typed or shortened by Backspace; the
+    // record stays, so the typing can go on. False when refused: the cell is erased
+    // and keeps the keyboard.
     bool commitEntry();
     // Makes (row, col) current and the start of the selection; the next character
     // typed replaces the cell, even when it was current already.
@@ -86,6 +88,8 @@ public:
 
 private:
     bool refused(int result) const;
+    // Makes the current cell the record.
+    void recordCurrentCell();
     void tab(int step);
     // The next character replaces the cell: nothing typed into it since it became
     // current, or the main window has handed the keyboard back since.
@@ -99,8 +103,9 @@ private:
 
 // The entry being typed, in whichever grid holds it, committed as GridEditor::
 // commitEntry does; true when there is none. Run before a command lays a grid out
-// again, so that nothing typed is dropped, and by the linear-programming commands
-// that read the grids (Save, Solve, Print, Save As Text File).
+// again, so that nothing typed is dropped, and, as the commit of every module with
+// a grid editor, before the commands that read the grids (Save, Solve, Print, Save
+// As Text File).
 bool commitEntryBeingTyped();
 
 }  // namespace qv

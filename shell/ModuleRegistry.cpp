@@ -29,9 +29,6 @@ void registerLinearProgramming() {
         ModuleProcedures& p = modules(m);
         p.newProblem = [] { QVLP::NewLPProblem(); };
         p.copyPendingName = [] { QVLP::CopyPendingName(); };
-        // The check pass looks at names, relations and right-hand sides only as to
-        // whether they are there: the entry being typed is checked as leaving it would.
-        p.commitEntry = [] { return commitEntryBeingTyped(); };
         p.sizeForFile = [] { QVLP::InitLPArrays(); };
         p.rebuildScreen = [] { QVLP::BuildInputScreen(); };
         p.addConstraints = [] { QVLP::AddConstraints(); };
@@ -175,6 +172,20 @@ void registerForecastingAndMarkov() {
     registerMarkov();
 }
 
+// Every module whose problem is typed into a grid commits the entry being typed as
+// leaving its cell would, before Save, Solve, Print and Save As Text File read the
+// problem: a refused entry is emptied and keeps the keyboard, and the command stops
+// before the check pass (whose zero-fill question or first cell would otherwise come
+// first, and which in linear programs looks at names, relations and right-hand sides
+// only as to whether they are there). A module with a commit of its own (PERT/CPM's
+// time boxes) keeps it.
+void registerGridEntryCommit() {
+    for (int m : {1, 2, 3, 4, 5, 6, 10, 11, 12}) {
+        ModuleProcedures& p = modules(m);
+        if (!p.commitEntry) p.commitEntry = [] { return commitEntryBeingTyped(); };
+    }
+}
+
 // The shell's cell validators of the check pass.
 void registerCellValidators() {
     cellValidators().problemCell = [](int row, int col, std::string& text, int& result) {
@@ -194,6 +205,7 @@ void registerModules() {
     registerInventoryAndWaitingLines();
     registerDecisionAnalysis();
     registerForecastingAndMarkov();
+    registerGridEntryCommit();
     registerCellValidators();
 }
 

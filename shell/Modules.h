@@ -25,10 +25,13 @@ struct ModuleProcedures {
     // Linear programs: a name being typed in the names row shows in the constraint
     // grid's heading. Run as the File, Edit and Solution menus open, which check nothing.
     std::function<void()> copyPendingName;
-    // Checks and stores the entry still being typed that the check pass of Save and
-    // Solve would not check, before Save, Solve, Print and Save As Text File read the
-    // problem. False when it was refused: the field has said so and keeps the keyboard,
-    // and the command does not run. Empty: nothing to commit (the pass checks it all).
+    // Checks and stores the entry still being typed, before Save, Solve, Print and Save
+    // As Text File read the problem (and before their check pass). False when it was
+    // refused: the field has said so (a grid cell is emptied, as leaving it would empty
+    // it) and keeps the keyboard, and the command does not run. Every module with a
+    // grid editor has the registry's one default (qv::commitEntryBeingTyped); PERT/CPM
+    // commits its time boxes. Empty (inventory, waiting lines, whose forms are modal):
+    // nothing to commit.
     std::function<bool()> commitEntry;
 
     // ---- Problem files (the reader's steps around the records) ----

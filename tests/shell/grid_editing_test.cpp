@@ -10,6 +10,7 @@
 
 #include "platform/ui/Keys.h"
 #include "platform/ui/ScriptedHost.h"
+#include "shell/GridEditor.h"
 #include "shell/core/State.h"
 #include "shell/frmMenu.h"
 #include "shell/frmProblem.h"
@@ -92,6 +93,10 @@ const std::vector<KeyCase> kKeyCases = {
     {"tab in the last cell wraps to row 1 column 1", 12, 3, 3, "0.4", "{TAB}", 1, 1, "0.4", {}},
     {"transportation corner only beeps", 2, 3, 3, "***********", "5", 3, 3, "***********", {"BEEP"}},
     {"transportation demand cell takes digits", 2, 3, 2, "", "25", 3, 2, "25", {}},
+    {"transportation corner keeps its text on backspace", 2, 3, 3, "***********", "{BKSP}", 3, 3, "***********",
+     {"BEEP"}},
+    {"transportation corner keeps its text on delete", 2, 3, 3, "***********", "{DEL}", 3, 3, "***********",
+     {"BEEP"}},
 };
 
 TEST_F(GridEditingTest, KeySequences) {
@@ -160,6 +165,93 @@ TEST_F(GridEditingTest, ClickOnRefusedCellErasesItAndStaysThere) {
     EXPECT_EQ(pf::focusedControl(), &g);
     EXPECT_EQ(qv::S().mk.strTransitionTexts(2, 1), "1.5");
     EXPECT_DOUBLE_EQ(qv::S().mk.dblTransitionMatrix(2, 1).num(), 0);
+}
+
+// A click on the cell being typed into checks it and lets the entry go on: the cell
+// stays the record, so what is typed on is checked as the cell shows it, by a click on
+// another cell or by the commit that Save and Solve run first.
+TEST_F(GridEditingTest, ClickOnTheCellBeingTypedIntoKeepsItsRecord) {
+    pf::Grid& g = layOut(12, 4, 4);
+    pf::SendKeys("0.2", true);
+    g.userClickCell(1, 1);
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+    EXPECT_DOUBLE_EQ(qv::S().mk.dblTransitionMatrix(1, 1).num(), 0.2);
+    EXPECT_TRUE(qv::S().blnCellEdited);
+    pf::SendKeys("5", true);
+    EXPECT_EQ(g.Text(), "0.25");
+    g.userClickCell(2, 3);
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+    EXPECT_DOUBLE_EQ(qv::S().mk.dblTransitionMatrix(1, 1).num(), 0.25);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_FALSE(qv::S().blnCellEdited);
+
+    // Typed on into a value refused: the click on another cell says so, empties the
+    // cell and leaves it current.
+    pf::SendKeys("0.5", true);
+    g.userClickCell(2, 3);
+    pf::SendKeys("-1", true);
+    EXPECT_EQ(g.Text(), "0.5-1");
+    pf::scriptedHost().expectMessage(pf::vbOK);
+    g.userClickCell(3, 1);
+    EXPECT_EQ(pf::scriptedHost().transcript, std::vector<std::string>{kMarkovMessage});
+    EXPECT_EQ(g.TextMatrix(2, 3), "");
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_EQ(pf::focusedControl(), &g);
+
+    // The commit that Save and Solve run first: the same message, the cell emptied.
+    pf::scriptedHost().transcript.clear();
+    pf::SendKeys("0.7", true);
+    g.userClickCell(2, 3);
+    pf::SendKeys("-", true);
+    pf::scriptedHost().expectMessage(pf::vbOK);
+    EXPECT_FALSE(qv::commitEntryBeingTyped());
+    EXPECT_EQ(pf::scriptedHost().transcript, std::vector<std::string>{kMarkovMessage});
+    EXPECT_EQ(g.TextMatrix(2, 3), "");
+    EXPECT_EQ(pf::focusedControl(), &g);
+}
+
+// Backspace that shortens a cell's text makes it the record, as a character does,
+// without starting the typing: the next character still replaces the whole text. The
+// commit and a click on another cell check what it shows. Backspace in an empty cell
+// and Delete make no record.
+TEST_F(GridEditingTest, BackspaceThatChangesTheTextMakesTheRecord) {
+    pf::Grid& g = layOut(11, 4, 2);
+    g.TextMatrix(2, 1, "12");
+    g.userClickCell(2, 1);
+    pf::SendKeys("{BKSP}", true);
+    EXPECT_EQ(g.Text(), "1");
+    EXPECT_TRUE(qv::S().blnCellEdited);
+    EXPECT_EQ(qv::S().intEditRow.num(), 2);
+    EXPECT_EQ(qv::S().intEditCol, 1);
+    EXPECT_FALSE(qv::S().blnTypingStarted);
+    EXPECT_TRUE(qv::commitEntryBeingTyped());
+    EXPECT_EQ(qv::S().fc.dblTimeSeries(2, 1).num(), 1);
+    qv::S().fc.dblTimeSeries(2, 1) = 12;
+    g.userClickCell(1, 1);
+    EXPECT_EQ(qv::S().fc.dblTimeSeries(2, 1).num(), 1);
+    EXPECT_FALSE(qv::S().blnCellEdited);
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+
+    // The next character replaces the shortened text.
+    g.userClickCell(2, 1);
+    pf::SendKeys("{BKSP}", true);
+    EXPECT_EQ(g.Text(), "");
+    pf::SendKeys("7", true);
+    EXPECT_EQ(g.Text(), "7");
+
+    // Backspace in an empty cell beeps and makes no record; Delete makes none either.
+    g.userClickCell(3, 1);
+    ASSERT_FALSE(qv::S().blnCellEdited);
+    pf::SendKeys("{BKSP}", true);
+    EXPECT_EQ(pf::scriptedHost().transcript, std::vector<std::string>{"BEEP"});
+    EXPECT_FALSE(qv::S().blnCellEdited);
+    g.TextMatrix(1, 1, "4");
+    g.userClickCell(1, 1);
+    pf::SendKeys("{DEL}", true);
+    EXPECT_EQ(g.Text(), "");
+    EXPECT_FALSE(qv::S().blnCellEdited);
 }
 
 // A click checks the last cell typed into only while it holds text. An emptied cell,

@@ -1,7 +1,8 @@
 // A value left in its field that the field refuses, with real keys and clicks: the menu
 // opens without a word and takes the keys meant for it; the command chosen checks the
 // value, shows the field's message once and does not run, and the keys typed next go
-// back into the field.
+// back into the field. A grid entry typed on after a click on its own cell is checked
+// as the cell shows it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -111,6 +112,54 @@ TEST_F(RefusedEntryKeysTest, AnLPEditItemStopsAtTheCellsMessage) {
         qvtest::typeAtFocus("5");
         EXPECT_EQ(g.TextMatrix(1, 1), "5");
     }
+}
+
+// LP, the right-hand side of constraint 1 clicked, 6 typed, the same cell clicked
+// again and -1 typed on (the cell shows 6-1): Save checks what the cell shows, says
+// so once and writes nothing; the cell is empty and takes the next digit.
+TEST_F(RefusedEntryKeysTest, AnLPEntryTypedOnAfterAClickOnItsCellStopsSave) {
+    pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
+    onScreenWithQtHost();
+    shown_.clear();
+    qvtest::clickCell(g, 1, 4);
+    qvtest::typeAtFocus("6");
+    qvtest::clickCell(g, 1, 4);
+    qvtest::typeAtFocus("-1");
+    ASSERT_EQ(g.TextMatrix(1, 4), "6-1");
+    EXPECT_TRUE(shown_.empty()) << shown_.front();
+    altWith(Qt::Key_F);
+    clickItem(*frmMenu().mnuFileSave);
+    backFromTheMessage();
+    EXPECT_EQ(shown_, std::vector<std::string>{"Constraint Values Must Be Numeric."});
+    EXPECT_EQ(g.TextMatrix(1, 4), "");
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 4);
+    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+    qvtest::typeAtFocus("5");
+    EXPECT_EQ(g.TextMatrix(1, 4), "5");
+}
+
+// The same entry, then a click on constraint 1 / X1: the message, and the first cell
+// emptied, current and holding the keyboard.
+TEST_F(RefusedEntryKeysTest, AClickOnAnotherCellChecksAnEntryTypedOnAfterAClickOnItsCell) {
+    pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
+    onScreenWithQtHost();
+    shown_.clear();
+    qvtest::clickCell(g, 1, 4);
+    qvtest::typeAtFocus("7");
+    qvtest::clickCell(g, 1, 4);
+    qvtest::typeAtFocus("-2");
+    ASSERT_EQ(g.TextMatrix(1, 4), "7-2");
+    qvtest::clickCell(g, 1, 1);
+    backFromTheMessage();
+    EXPECT_EQ(shown_, std::vector<std::string>{"Constraint Values Must Be Numeric."});
+    EXPECT_EQ(g.TextMatrix(1, 4), "");
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 4);
+    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+    qvtest::typeAtFocus("3");
+    EXPECT_EQ(g.TextMatrix(1, 4), "3");
+    EXPECT_EQ(g.TextMatrix(1, 1), "");
 }
 
 // PERT/CPM, one time per activity: A's time typed -1 and left in its box. Alt+S opens
