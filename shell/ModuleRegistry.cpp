@@ -172,15 +172,15 @@ void registerForecastingAndMarkov() {
     registerMarkov();
 }
 
-// Every module whose problem is typed into a grid commits the entry being typed as
-// leaving its cell would, before Save, Solve, Print and Save As Text File read the
-// problem: a refused entry is emptied and keeps the keyboard, and the command stops
-// before the check pass (whose zero-fill question or first cell would otherwise come
-// first, and which in linear programs looks at names, relations and right-hand sides
-// only as to whether they are there). A module with a commit of its own (PERT/CPM's
-// time boxes) keeps it.
+// Every module commits the entry being typed in a grid as leaving its cell would,
+// before Save, Solve, Print and Save As Text File read the problem: a refused entry is
+// emptied and keeps the keyboard, and the command stops before the check pass (whose
+// zero-fill question or first cell would otherwise come first, and which in linear
+// programs looks at names, relations and right-hand sides only as to whether they are
+// there). Where no grid holds an entry there is nothing to commit. A module with a
+// commit of its own (PERT/CPM's time boxes) keeps it.
 void registerGridEntryCommit() {
-    for (int m : {1, 2, 3, 4, 5, 6, 10, 11, 12}) {
+    for (int m = 1; m <= 12; ++m) {
         ModuleProcedures& p = modules(m);
         if (!p.commitEntry) p.commitEntry = [] { return commitEntryBeingTyped(); };
     }

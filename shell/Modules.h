@@ -28,10 +28,9 @@ struct ModuleProcedures {
     // Checks and stores the entry still being typed, before Save, Solve, Print and Save
     // As Text File read the problem (and before their check pass). False when it was
     // refused: the field has said so (a grid cell is emptied, as leaving it would empty
-    // it) and keeps the keyboard, and the command does not run. Every module with a
-    // grid editor has the registry's one default (qv::commitEntryBeingTyped); PERT/CPM
-    // commits its time boxes. Empty (inventory, waiting lines, whose forms are modal):
-    // nothing to commit.
+    // it) and keeps the keyboard, and the command does not run. The registry's one
+    // default (qv::commitEntryBeingTyped) serves every module but PERT/CPM, which
+    // commits its time boxes. Empty: nothing to commit.
     std::function<bool()> commitEntry;
 
     // ---- Problem files (the reader's steps around the records) ----
