@@ -50,15 +50,43 @@ bool dataInputError(pf::Grid& g, int row, int col, const char* text, const std::
     return stopAt(g, row, col, saved);
 }
 
+// The validators read the cell being checked as the grid's current one, so the pass
+// walks the current cell over the grid; the place the user had is put back when the
+// pass is done with the grid, so that the next key goes to the cell the user sees.
+class UserPlace {
+public:
+    explicit UserPlace(pf::Grid& g)
+        : g_(g),
+          row_(g.Row()),
+          col_(g.Col()),
+          selStartRow_(g.SelStartRow()),
+          selEndRow_(g.SelEndRow()),
+          selStartCol_(g.SelStartCol()),
+          selEndCol_(g.SelEndCol()),
+          topRow_(g.TopRow()),
+          leftCol_(g.LeftCol()) {}
+
+    void restore() {
+        g_.SelStartRow(selStartRow_);
+        g_.SelEndRow(selEndRow_);
+        g_.SelStartCol(selStartCol_);
+        g_.SelEndCol(selEndCol_);
+        g_.Row(row_);
+        g_.Col(col_);
+        // Only a view the pass scrolled is set back: a grid of one scrolling column
+        // scrolls by pixels, which the first column shown does not tell.
+        if (g_.TopRow() != topRow_) g_.TopRow(topRow_);
+        if (g_.LeftCol() != leftCol_) g_.LeftCol(leftCol_);
+    }
+
+private:
+    pf::Grid& g_;
+    int row_, col_, selStartRow_, selEndRow_, selStartCol_, selEndCol_, topRow_, leftCol_;
+};
+
 void makeCurrent(pf::Grid& g, int row, int col) {
     g.Row(row);
     g.Col(col);
-}
-
-// A pass that walked to the last cell leaves the grid shown from its first again.
-void showFromStart(pf::Grid& g) {
-    g.TopRow(g.FixedRows());
-    g.LeftCol(g.FixedCols());
 }
 
 // What the pass does after a validator's result: go on, or end it (pass failed).
@@ -80,6 +108,7 @@ bool checkLinearProgram(const std::string& saved) {
     pf::Grid* objective = gridOf("frmLPproblem", "Grid(0)");
     pf::Grid* constraints = gridOf("frmLPproblem", "Grid(1)");
     if (objective) {
+        UserPlace place(*objective);
         objective->Row(0);
         for (int c = 1; c < objective->Cols(); ++c) {
             objective->Col(c);
@@ -93,8 +122,10 @@ bool checkLinearProgram(const std::string& saved) {
                     return dataInputError(*objective, 0, c, text.c_str(), saved);
                 }
         }
+        place.restore();
     }
     if (constraints) {
+        UserPlace place(*constraints);
         const int relation = constraints->Cols() - 2, rhs = constraints->Cols() - 1;
         for (int r = 1; r < constraints->Rows(); ++r) {
             constraints->Row(r);
@@ -110,7 +141,7 @@ bool checkLinearProgram(const std::string& saved) {
             if (constraints->Text().empty())
                 return dataInputError(*constraints, r, rhs, "RHS Value Not Entered.", saved);
         }
-        showFromStart(*constraints);  // the objective grid's columns follow
+        place.restore();
     }
     qv::showStatusCaption(saved);
     return true;
@@ -122,6 +153,7 @@ bool checkProblemGrid(const std::string& saved) {
     pf::Grid* g = gridOf(qv::homeScreenName(S.intCurrentModule), "gridDisplayEdit");
     auto& validate = qv::cellValidators().problemCell;
     if (g) {
+        UserPlace place(*g);
         for (int r = 1; r < g->Rows(); ++r) {
             if (markov) S.dblProbabilitySum = 0;
             for (int c = 1; c < g->Cols(); ++c) {
@@ -130,6 +162,7 @@ bool checkProblemGrid(const std::string& saved) {
                 int result = 0;
                 if (validate) validate(r, c, text, result);
                 switch (afterValidation(result)) {
+                    // The empty cell asked about stays current, in view, for the next key.
                     case Verdict::Cancelled: qv::showStatusCaption(saved); return false;
                     case Verdict::Stop: return stopAt(*g, r, c, saved);
                     case Verdict::Next: break;
@@ -142,7 +175,7 @@ bool checkProblemGrid(const std::string& saved) {
                 return stopAt(*g, r, g->Cols() - 1, saved);
             }
         }
-        showFromStart(*g);
+        place.restore();
     }
     qv::showStatusCaption(saved);
     return true;
@@ -156,6 +189,7 @@ bool checkDecision(const std::string& saved) {
         if (gi == 2 && S.dec.strStrategyRequested != "YES") continue;
         pf::Grid* g = gridOf("frmDecisionProblem", "Grid(" + std::to_string(gi) + ")");
         if (!g) continue;
+        UserPlace place(*g);
         // The state probabilities are one row of values in grid row 0, row 1 to the validator.
         const int first = 1, last = gi == 1 ? 1 : g->Rows() - 1;
         for (int r = first; r <= last; ++r) {
@@ -181,6 +215,7 @@ bool checkDecision(const std::string& saved) {
                 return stopAt(*g, gridRow, g->Cols() - 1, saved);
             }
         }
+        place.restore();
     }
     qv::showStatusCaption(saved);
     return true;

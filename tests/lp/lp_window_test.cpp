@@ -516,18 +516,42 @@ TEST_F(LPWindowTest, GridsScrollTheirVariableColumnsTogether) {
     EXPECT_EQ(grid(0).LeftCol(), grid(1).LeftCol()) << "the objective grid scrolls into blank space";
 }
 
-// Solve's check walks every relation and right-hand side; once it passes, both grids
-// are shown from their first variable and constraint 1 again.
-TEST_F(LPWindowTest, CheckPassLeavesTheGridsShownFromTheirStart) {
-    layOut(1, 50, 100);
-    frmMenu().Show();
-    for (int r = 1; r <= 50; ++r) {
-        grid(1).TextMatrix(r, 101, "<");
-        grid(1).TextMatrix(r, 102, "1");
+// Solve's check walks every name, relation and right-hand side; once it passes, both
+// grids are as the user had them: the current cells, the selection and the first row
+// and column in view.
+TEST_F(LPWindowTest, CheckPassLeavesBothGridsAsTheUserHadThem) {
+    struct Case {
+        const char* what;
+        int objectiveCol, row, col;  // the user's cells: the objective row, the constraint grid
+    } cases[] = {
+        {"at the start", 1, 1, 1},
+        {"scrolled down and across", 70, 48, 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        pf::unloadAll();
+        layOut(1, 50, 100);
+        frmMenu().Show();
+        for (int r = 1; r <= 50; ++r) {
+            grid(1).TextMatrix(r, 101, "<");
+            grid(1).TextMatrix(r, 102, "1");
+        }
+        grid(0).userClickCell(1, c.objectiveCol);
+        grid(1).userClickCell(c.row, c.col);
+        QApplication::processEvents();
+        const int top = grid(1).TopRow(), left = grid(1).LeftCol();
+        if (c.row > 1) ASSERT_GT(top, 1) << "the grid shows all its rows";
+        if (c.col > 1) ASSERT_GT(left, 1) << "the grid shows all its columns";
+        ASSERT_TRUE(frmMenu().CheckProblemData());
+        QApplication::processEvents();
+        EXPECT_EQ(grid(0).Row(), 1);
+        EXPECT_EQ(grid(0).Col(), c.objectiveCol);
+        EXPECT_EQ(grid(1).Row(), c.row);
+        EXPECT_EQ(grid(1).Col(), c.col);
+        EXPECT_EQ(grid(1).SelStartRow(), c.row);
+        EXPECT_EQ(grid(1).SelEndCol(), c.col);
+        EXPECT_EQ(grid(1).TopRow(), top);
+        EXPECT_EQ(grid(1).LeftCol(), left);
+        EXPECT_EQ(grid(0).LeftCol(), left);
     }
-    ASSERT_TRUE(frmMenu().CheckProblemData());
-    QApplication::processEvents();
-    EXPECT_EQ(grid(1).TopRow(), 1);
-    EXPECT_EQ(grid(1).LeftCol(), 1);
-    EXPECT_EQ(grid(0).LeftCol(), 1);
 }
