@@ -222,6 +222,14 @@ void handBackKeyboard() {
     if (Control* c = reg().focused; c && c->KeyboardHandedBack) c->KeyboardHandedBack();
 }
 
+void handBackKeyboardAfterCommand() {
+    if (auto* box = dynamic_cast<TextBox*>(reg().focused)) {
+        box->SelStart(0);
+        box->SelLength(static_cast<int>(box->Text().size()));
+    }
+    handBackKeyboard();
+}
+
 void schedulePendingKeys() {
     QTimer::singleShot(0, [] { flushPendingKeys(); });
 }

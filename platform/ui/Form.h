@@ -303,6 +303,10 @@ void schedulePendingKeys();
 // The main window hands the keyboard back to the control that holds it, once it has
 // acted for the user (a menu command ran, a label's click): KeyboardHandedBack runs.
 void handBackKeyboard();
+// A menu command ran: the keyboard goes back as above, and what is typed next starts a
+// new entry, as in a grid's cell: a text box holding the keyboard has its text selected.
+// Alt alone and a menu closed with no command hand nothing back: the entry goes on.
+void handBackKeyboardAfterCommand();
 
 // The design's twips at the screen's logical DPI.
 int twipsToPixels(int twips);
