@@ -184,6 +184,4 @@ TEST_F(InertKeysTest, AKeyThatIsNoCharacterTypesNothingInABox) {
     }
 }
 
-// ---------------------------------------------------------------- a selection through the bar
-
 }  // namespace

@@ -214,7 +214,9 @@ TEST_F(MenuBarKeysTest, BackFromAnotherWindowTheKeyboardIsInTheCell) {
     frmMenu().window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frmMenu().window()));
     settle();
-    EXPECT_EQ(QApplication::focusWidget(), g.widget()) << QApplication::focusWidget()->metaObject()->className() << " " << (menuBar()->activeAction() ? "marked" : "unmarked");
+    QWidget* focused = QApplication::focusWidget();
+    EXPECT_EQ(focused, g.widget()) << (focused ? focused->metaObject()->className() : "no widget has the focus") << ", "
+                                   << (menuBar()->activeAction() ? "a title marked" : "no title marked");
     qvtest::typeAtFocus("2");
     EXPECT_EQ(g.TextMatrix(1, 1), "12");
 }
