@@ -29,7 +29,7 @@ FrmSolution::FrmSolution() : pf::Form("frmSolution", pf::FormKind::Child) {
     gridSolution.ColWidth(0, kGridWidth);
     // The solution is read, never typed into: the main window keeps the keyboard and
     // its scrolling keys move the lines.
-    ScrolledFromMainWindow = &gridSolution;
+    ScrolledFromMainWindow(gridSolution);
     KeyDown = [this](int& k, int s) { Form_KeyDown(k, s); };
     gridSolution.KeyDown = [this](int& k, int s) { gridSolution_KeyDown(k, s); };
     gridSolution.Click = [this] { gridSolution_Click(); };

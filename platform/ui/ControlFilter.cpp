@@ -276,17 +276,12 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             if (passingOn) return false;
             auto* ke = static_cast<QKeyEvent*>(event);
-            if (Form* front = frontChildWindow(); front && front->ScrolledFromMainWindow) {
-                // A control under a window that never keeps the focus is out of sight: the
-                // key is the main window's.
-                if (&ctl->owner() != front && ctl->owner().kind() == FormKind::Child) {
-                    keyToMainWindow(*ke);
-                    return true;
-                }
-                // Its reader grid, given Qt's focus by a click on its scroll bar, reads
-                // keys as the main window does; what the main window declines (Alt, keys
-                // held with it, lone modifiers) is the grid's own.
-                if (ctl == front->ScrolledFromMainWindow && keyToMainWindow(*ke)) return true;
+            // A control under a window that never keeps the focus is out of sight: the
+            // key is the main window's.
+            if (Form* front = frontChildWindow(); front && front->ScrolledFromMainWindow() &&
+                &ctl->owner() != front && ctl->owner().kind() == FormKind::Child) {
+                keyToMainWindow(*ke);
+                return true;
             }
             TranslatedKey k = translateKey(ke->key(), ke->modifiers(), ke->text());
             ctl->deliverKey(k.keyCode, k.shift, k.ascii, ke);

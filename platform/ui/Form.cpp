@@ -222,6 +222,14 @@ void handBackKeyboard() {
     if (Control* c = reg().focused; c && c->KeyboardHandedBack) c->KeyboardHandedBack();
 }
 
+void handBackKeyboardAfterCommand() {
+    if (auto* box = dynamic_cast<TextBox*>(reg().focused)) {
+        box->SelStart(0);
+        box->SelLength(static_cast<int>(box->Text().size()));
+    }
+    handBackKeyboard();
+}
+
 void schedulePendingKeys() {
     QTimer::singleShot(0, [] { flushPendingKeys(); });
 }
@@ -761,7 +769,7 @@ void focusFromMainWindow(Form& main, Control* field) {
 void Form::SetFocus() {
     if (kind_ == FormKind::Main) {
         Form* front = frontChildWindow();
-        if (front && !front->ScrolledFromMainWindow) {
+        if (front && !front->ScrolledFromMainWindow()) {
             if (Control* field = fieldToFocus(*front, true)) {
                 focusFromMainWindow(*this, field);
                 return;
@@ -779,7 +787,7 @@ bool Form::keyWithoutControl(const QKeyEvent& e) {
     if ((k.shift & vbAltMask) || isModifierKey(e.key())) return false;
     Form* front = frontChildWindow();
     if (!front) return true;
-    if (Grid* reader = front->ScrolledFromMainWindow) {
+    if (Grid* reader = front->ScrolledFromMainWindow()) {
         reader->scrollView(k.keyCode, k.shift);
         return true;
     }
@@ -789,6 +797,11 @@ bool Form::keyWithoutControl(const QKeyEvent& e) {
         if (Control* field = fieldToFocus(*front, false)) focusFromMainWindow(*this, field);
     }
     return true;
+}
+
+void Form::ScrolledFromMainWindow(Grid& reader) {
+    reader_ = &reader;
+    reader.TakesNoFocus();
 }
 
 void Form::closeCommand(Control* focused) {

@@ -160,8 +160,10 @@ public:
     bool EscClosesDialog = true;
     // A child window that never keeps the keyboard focus (the solution window): while
     // it is in front the main window keeps the keys, Tab reaches no window behind it,
-    // and the scrolling keys move this grid's view.
-    Grid* ScrolledFromMainWindow = nullptr;
+    // and the scrolling keys move this grid's view. The grid takes no keyboard focus, so
+    // that a click on it or its scroll bars leaves every key, Alt too, the main window's.
+    void ScrolledFromMainWindow(Grid& reader);
+    Grid* ScrolledFromMainWindow() const { return reader_; }
 
     // The controls Tab visits, in tab order: TabStop, visible and enabled ones
     // that can hold the focus.
@@ -246,6 +248,7 @@ private:
     bool placing_ = false;  // Move is placing the window: its own values stand
     std::vector<Control*> controls_;
     FocusMark openedFrom_;  // where the focus was when the window was created
+    Grid* reader_ = nullptr;
 };
 
 // ---- the one instance of each window ----
@@ -303,6 +306,10 @@ void schedulePendingKeys();
 // The main window hands the keyboard back to the control that holds it, once it has
 // acted for the user (a menu command ran, a label's click): KeyboardHandedBack runs.
 void handBackKeyboard();
+// A menu command ran: the keyboard goes back as above, and what is typed next starts a
+// new entry, as in a grid's cell: a text box holding the keyboard has its text selected.
+// Alt alone and a menu closed with no command hand nothing back: the entry goes on.
+void handBackKeyboardAfterCommand();
 
 // The design's twips at the screen's logical DPI.
 int twipsToPixels(int twips);

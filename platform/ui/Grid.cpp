@@ -501,6 +501,11 @@ void Grid::DisplayOnly(bool d) {
     if (w_) gw(w_)->viewport()->update();
 }
 
+void Grid::TakesNoFocus() {
+    takesNoFocus_ = true;
+    if (w_) w_->setFocusPolicy(Qt::NoFocus);
+}
+
 int Grid::TopRow() const {
     if (!w_) return fixedRows_;
     gw(w_)->layout();

@@ -70,6 +70,10 @@ public:
     // A display-only grid takes no input and shows no current cell.
     bool DisplayOnly() const { return displayOnly_; }
     void DisplayOnly(bool d);
+    // A grid whose keys the main window reads (Form::ScrolledFromMainWindow): neither a
+    // click on it or its scroll bars nor code gives it the keyboard focus.
+    void TakesNoFocus();
+    bool canTakeFocus() const override { return !takesNoFocus_ && Control::canTakeFocus(); }
 
     // The first scrolling row and column in view (grid row and column numbers).
     int TopRow() const;
@@ -122,6 +126,7 @@ private:
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 1, selEndCol_ = 1;
     bool highlight_ = true;
     bool displayOnly_ = false;
+    bool takesNoFocus_ = false;
     int rowHeight_ = 240;
     std::vector<std::vector<std::string>> cells_;
     std::vector<int> colWidths_;

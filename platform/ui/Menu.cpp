@@ -112,7 +112,7 @@ void MenuItem::Visible(bool v) {
 
 void MenuItem::userChoose() {
     if (Click) Click();
-    handBackKeyboard();
+    handBackKeyboardAfterCommand();
 }
 
 void MenuItem::applyState() {

@@ -39,7 +39,7 @@ public:
     std::function<void()> Click;
     std::function<void()> Opening;  // top menus and submenus: before they open
     // The item chosen as the user chooses it: Click, then the keyboard goes back from
-    // the main window to the control that holds it.
+    // the main window to the control that holds it, and the next key starts afresh.
     void userChoose();
 
     // Children (items of a top menu or a submenu), in display order.

@@ -36,7 +36,7 @@ inline Home& home() { return pf::instance<Home>(); }
 
 class Solution : public pf::Form {
 public:
-    Solution() : pf::Form("frmSolution", pf::FormKind::Child) { ScrolledFromMainWindow = &gridSolution; }
+    Solution() : pf::Form("frmSolution", pf::FormKind::Child) { ScrolledFromMainWindow(gridSolution); }
     void Form_Unload(int&) override { qv::menuEvent(qv::MenuEvent::SolutionWindowClosed); }
     pf::Grid gridSolution{this, "gridSolution"};
 };

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 
 #include <functional>
@@ -184,6 +186,45 @@ TEST_F(InertKeysTest, AKeyThatIsNoCharacterTypesNothingInABox) {
     }
 }
 
-// ---------------------------------------------------------------- a selection through the bar
+// The Menu key as a window system sends it: the key, and a request for the context menu of
+// the widget with the keyboard, made to the window (X11 makes it as the key goes down).
+void pressMenuKey() {
+    pressInert({"Menu", Qt::Key_Menu, Qt::NoModifier, 0});
+    QWidget* w = QApplication::focusWidget();
+    ASSERT_NE(w, nullptr);
+    const QPoint at = w->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, w->mapTo(w->window(), at), w->mapToGlobal(at));
+    QGuiApplication::sendEvent(w->window()->windowHandle(), &request);
+    settle();
+}
+
+// The Menu key opens a box's edit menu, the one a right click opens, as in any program;
+// Esc closes it and the entry goes on. A grid has no such menu: nothing opens.
+TEST_F(InertKeysTest, TheMenuKeyOpensABoxsEditMenuAndNothingInAGrid) {
+    pressedBetweenDigits([] {
+        pressMenuKey();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    });
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty()) << ::testing::PrintToString(pf::scriptedHost().transcript);
+
+    qvtest::resetProgram();
+    qvtest::mainWindowAlone(11);
+    frmUserInput().fillTextsFor(11);
+    qvtest::activeOnScreen(frmUserInput());
+    auto& box = dynamic_cast<pf::TextBox&>(*frmUserInput().control("txtAnswer(0)"));
+    qvtest::clickControl(box);
+    ASSERT_EQ(pf::focusedControl(), &box);
+    qvtest::typeAtFocus("1");
+    pressMenuKey();
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "no edit menu opened";
+    EXPECT_TRUE(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    qvtest::typeAtFocus("2");
+    EXPECT_EQ(box.Text(), "12");
+    EXPECT_EQ(pf::focusedControl(), &box);
+}
 
 }  // namespace

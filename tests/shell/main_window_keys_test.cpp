@@ -7,6 +7,8 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QImage>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 
@@ -18,6 +20,7 @@
 #include <string>
 
 #include "tests/ui_keys.h"
+#include "tests/ui_mouse.h"
 #include "tests/ui_test_support.h"
 
 #include "platform/ui/Controls.h"
@@ -330,9 +333,18 @@ TEST_F(MainWindowKeysTest, ScrollingKeysReadALongSolutionWithoutMovingItsCurrent
     }
 }
 
-// A click on the scroll bar's arrow gives Qt's focus to the listing above it (the bar takes
-// none): the scrolling keys still read the solution, and the keys the main window leaves
-// (Alt) still reach the menu bar's way.
+QMenuBar* menuBar() { return static_cast<QMainWindow*>(frmMenu().window())->menuBar(); }
+
+// Alt alone as the keyboard sends it, where the keyboard sends it: the menu bar learns of
+// it as Qt's shortcuts do.
+void altAlone() {
+    QTest::keyClick(keyTarget(), Qt::Key_Alt);
+    QApplication::processEvents();
+}
+
+// A click on the scroll bar's arrow or on the listing itself leaves the keys with the main
+// window: the scrolling keys still read the solution, and the first Alt alone makes the
+// menu bar active.
 TEST_F(MainWindowKeysTest, ScrollingKeysStillReadTheSolutionAfterAClickOnItsScrollBar) {
     const fs::path dir = qvtest::emptyTestDir("qv_mainkeys");
     std::vector<Problem> problems = longProblems();
@@ -354,6 +366,11 @@ TEST_F(MainWindowKeysTest, ScrollingKeysStillReadTheSolutionAfterAClickOnItsScro
     ASSERT_EQ(bar->value(), 1) << "the click missed the arrow";
     ASSERT_TRUE(view->grab().toImage() != firstLines);
 
+    altAlone();
+    EXPECT_NE(menuBar()->activeAction(), nullptr) << "Alt alone left the bar inactive";
+    QTest::keyClick(keyTarget(), Qt::Key_Escape);
+    EXPECT_EQ(menuBar()->activeAction(), nullptr);
+
     key(Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(bar->value(), 0);
     EXPECT_TRUE(view->grab().toImage() == firstLines) << "the first line is not in view";
@@ -364,9 +381,21 @@ TEST_F(MainWindowKeysTest, ScrollingKeysStillReadTheSolutionAfterAClickOnItsScro
     key(Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_TRUE(h().transcript.empty());
+    EXPECT_EQ(pf::focusedControl(), nullptr);
+    EXPECT_EQ(pf::focusedForm(), &frmMenu());
 
-    // Alt still goes the menu bar's way.
-    key(Qt::Key_Alt, Qt::AltModifier);
+    // A click on a line of the listing, the same way.
+    pf::Grid& g = frmSolution().gridSolution;
+    qvtest::clickCell(g, g.TopRow() + 2, 0);
+    altAlone();
+    EXPECT_NE(menuBar()->activeAction(), nullptr) << "Alt alone left the bar inactive";
+    QTest::keyClick(keyTarget(), Qt::Key_Escape);
+    EXPECT_EQ(menuBar()->activeAction(), nullptr);
+    key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), 0);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), std::min(bar->pageStep(), bar->maximum()));
+    EXPECT_TRUE(h().transcript.empty());
     EXPECT_EQ(pf::focusedControl(), nullptr);
     EXPECT_EQ(pf::focusedForm(), &frmMenu());
 }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QApplication>
 #include <QCursor>
 #include <QImage>
@@ -212,7 +214,9 @@ TEST_F(MenuBarKeysTest, BackFromAnotherWindowTheKeyboardIsInTheCell) {
     frmMenu().window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frmMenu().window()));
     settle();
-    EXPECT_EQ(QApplication::focusWidget(), g.widget()) << QApplication::focusWidget()->metaObject()->className() << " " << (menuBar()->activeAction() ? "marked" : "unmarked");
+    QWidget* focused = QApplication::focusWidget();
+    EXPECT_EQ(focused, g.widget()) << (focused ? focused->metaObject()->className() : "no widget has the focus") << ", "
+                                   << (menuBar()->activeAction() ? "a title marked" : "no title marked");
     qvtest::typeAtFocus("2");
     EXPECT_EQ(g.TextMatrix(1, 1), "12");
 }
@@ -627,6 +631,100 @@ TEST_F(MenuBarKeysTest, ASelectedTextStaysSelectedWhileTheMenuBarHoldsTheKeyboar
         qvtest::typeAtFocus("4");
         EXPECT_EQ(box.Text(), "4");
     }
+}
+
+// The box's text drawn selected: some of it in the selection colour.
+bool drawnSelected(pf::TextBox& box) {
+    QWidget* w = box.widget();
+    const QImage look = w->grab().toImage();
+    const QRgb active = w->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    const QRgb inactive = w->palette().color(QPalette::Inactive, QPalette::Highlight).rgb();
+    for (int y = 0; y < look.height(); ++y)
+        for (int x = 0; x < look.width(); ++x)
+            if (const QRgb p = look.pixel(x, y); p == active || p == inactive) return true;
+    return false;
+}
+
+// A menu command chosen from the keyboard hands the keyboard back to the time box with
+// its text selected, and drawn so: the next key starts a new time. Alt alone, or a menu
+// opened and closed with no command, let the time being typed go on.
+TEST_F(MenuBarKeysTest, AMenuCommandHandsTheTimeBoxBackWithItsTextSelected) {
+    const std::filesystem::path dir = qvtest::emptyTestDir("qv_menubarkeys_back_");
+    const std::string savedTo = (dir / "saved.CPM").string();
+    enum class Answer { None, SaveAs, CancelDialog, No };
+    struct Road {
+        const char* name;
+        std::vector<Stroke> strokes;
+        Qt::Key item;  // the File menu's item chosen after the strokes, or 0
+        Answer answer;
+        const char* typedNext;  // the box after "7"
+    };
+    const Road roads[] = {
+        {"Save, saved", {Stroke::AltF}, Qt::Key_S, Answer::SaveAs, "7"},
+        {"Save, the dialog cancelled", {Stroke::AltF}, Qt::Key_S, Answer::CancelDialog, "7"},
+        {"New answered No", {Stroke::AltF}, Qt::Key_N, Answer::No, "7"},
+        {"Open answered No", {Stroke::AltF}, Qt::Key_O, Answer::No, "7"},
+        {"Change Modules answered No", {Stroke::AltF}, Qt::Key_M, Answer::No, "7"},
+        {"Alt, Esc", {Stroke::Alt, Stroke::Esc}, Qt::Key(0), Answer::None, "57"},
+        {"Alt+F, Esc, Esc", {Stroke::AltF, Stroke::Esc, Stroke::Esc}, Qt::Key(0), Answer::None, "57"},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        qvtest::resetProgram();
+        FrmPERT_CPM& w = pertOpened();
+        qvtest::activeOnScreen(frmMenu());
+        pf::setHost(pf::makeQtHost());
+        pf::TextBox& box = w.txtExpectedTime;
+        clickControl(box);
+        ASSERT_EQ(pf::focusedControl(), &box);
+        qvtest::typeAtFocus("5");
+        ASSERT_EQ(box.Text(), "5");
+        ASSERT_FALSE(drawnSelected(box));
+
+        // The dialog the command opens is answered as a user would.
+        int answered = 0;
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible()) return;
+            if (auto* d = qobject_cast<QFileDialog*>(modal)) {
+                if (r.answer == Answer::SaveAs) {
+                    d->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(savedTo));
+                    static_cast<QDialog*>(d)->accept();
+                } else {
+                    QTest::keyClick(d, Qt::Key_Escape);
+                }
+                ++answered;
+            } else if (auto* m = qobject_cast<QMessageBox*>(modal)) {
+                QTest::keyClick(m, Qt::Key_Escape);  // No
+                ++answered;
+            }
+        });
+        answerer.start(20);
+        for (Stroke s : r.strokes) strike(s);
+        if (r.item) key(r.item);
+        answerer.stop();
+        EXPECT_EQ(answered, r.answer == Answer::None ? 0 : 1);
+        // The window system gives the main window back its activation as a dialog closes;
+        // the offscreen platform gives it to no window.
+        if (!QApplication::activeWindow()) qvtest::activeOnScreen(frmMenu());
+        ASSERT_EQ(QApplication::focusWidget(), box.widget());
+        EXPECT_EQ(pf::focusedControl(), &box);
+        const bool command = r.answer != Answer::None;
+        EXPECT_EQ(box.SelLength(), command ? 1 : 0);
+        EXPECT_EQ(drawnSelected(box), command);
+        qvtest::typeAtFocus("7");
+        EXPECT_EQ(box.Text(), r.typedNext);
+        if (r.answer == Answer::SaveAs) {
+            std::ifstream in(savedTo, std::ios::binary);
+            std::string first, second;
+            std::getline(in, first);
+            std::getline(in, second);
+            EXPECT_EQ(second, "5,0\r");
+        }
+    }
+    std::filesystem::remove_all(dir);
 }
 
 // ---------------------------------------------------------------- Alt with a letter in a box

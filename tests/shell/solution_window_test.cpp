@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/Errors.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/MenuState.h"
@@ -97,33 +98,40 @@ TEST_F(SolutionWindowTest, UnloadWithdrawsPrintAndSaveAsTextFile) {
     EXPECT_TRUE(frmMenu().mnuSolutionSolve->Enabled());
 }
 
+// The listing never takes the keyboard, by a click or by code; its handlers hand the
+// focus to the main window from wherever it was (here the solution window itself).
 TEST_F(SolutionWindowTest, ClicksCellMovesAndAltHandTheFocusToTheMainWindow) {
     fillWithTitle();
     FrmSolution& w = frmSolution();
     FrmMenu& m = frmMenu();
+    EXPECT_FALSE(w.gridSolution.canTakeFocus());
+    EXPECT_EQ(w.gridSolution.widget()->focusPolicy(), Qt::NoFocus);
+    EXPECT_THROW(w.gridSolution.SetFocus(), pf::RuntimeError);
 
+    pf::setFocusTo(nullptr, &w);
     w.gridSolution.userClickCell(2, 0);
     EXPECT_EQ(pf::focusedForm(), &m);
     EXPECT_EQ(pf::focusedControl(), nullptr);
 
+    pf::setFocusTo(nullptr, &w);
     w.gridSolution.userClickCell(2, 0);  // the current line again: still a click
     EXPECT_EQ(pf::focusedForm(), &m);
 
-    w.gridSolution.SetFocus();
-    w.gridSolution.Row(3);  // an arrow key or code moving the current line
+    pf::setFocusTo(nullptr, &w);
+    w.gridSolution.Row(3);  // code moving the current line
     EXPECT_EQ(pf::focusedForm(), &m);
 
-    w.gridSolution.SetFocus();
+    pf::setFocusTo(nullptr, &w);
     w.gridSolution.deliverKey(pf::vbKeyMenu, pf::vbAltMask, 0);
     EXPECT_EQ(pf::focusedForm(), &m);
 
     // Other keys (Shift+Alt included) leave the focus where it is.
-    w.gridSolution.SetFocus();
+    pf::setFocusTo(nullptr, &w);
     w.gridSolution.deliverKey('P', pf::vbAltMask | pf::vbShiftMask, 0);
-    EXPECT_EQ(pf::focusedControl(), &w.gridSolution);
+    EXPECT_EQ(pf::focusedForm(), &w);
     int key = 'A';
     w.KeyDown(key, 0);
-    EXPECT_EQ(pf::focusedControl(), &w.gridSolution);
+    EXPECT_EQ(pf::focusedForm(), &w);
     w.KeyDown(key, pf::vbAltMask);
     EXPECT_EQ(pf::focusedForm(), &m);
     EXPECT_EQ(pf::focusedControl(), nullptr);
