@@ -137,9 +137,10 @@ public:
     void Clear();
     int ListCount() const { return static_cast<int>(items_.size()); }
     std::string List(int i) const;
-    // The current entry: the selected one of a single-pick list; in a multi-pick list
-    // the keyboard's entry, the first one once the list is filled, moved only by the
-    // user or by setting it here.
+    // The current entry: the selected one of a single-pick list, which is also the
+    // keyboard's (none while nothing is picked); in a multi-pick list the keyboard's
+    // entry, the first one once the list is filled, moved only by the user or by
+    // setting it here.
     int ListIndex() const { return listIndex_; }
     void ListIndex(int i);  // -1 for none; Click runs when it changes
     bool Selected(int i) const;
@@ -153,6 +154,7 @@ public:
     void userSelect(int i);
 
 protected:
+    bool platformKey(int keyCode, int shift) override;
     void afterWidgetKey() override;
 
 private:
