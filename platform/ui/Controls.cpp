@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -17,6 +18,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 #include "platform/core/Errors.h"
@@ -105,7 +107,14 @@ protected:
 class ListWidget : public QListWidget {
 public:
     using QListWidget::QListWidget;
+    // After Qt has handled a mouse release, and any click it raised.
+    std::function<void()> released;
 protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QPointer<ListWidget> alive(this);
+        QListWidget::mouseReleaseEvent(e);
+        if (alive && released) released();
+    }
     void focusInEvent(QFocusEvent* e) override {
         const bool hadCurrent = currentIndex().isValid();
         QListWidget::focusInEvent(e);
@@ -114,6 +123,15 @@ protected:
         // so that the first Down picks the first entry, not the second.
         if (selectionMode() == SingleSelection && !hadCurrent && currentIndex().isValid())
             selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        // Qt drops a single-pick list's selection on a press beside the entries; the pick
+        // stays, as it does for keys.
+        if (selectionMode() == SingleSelection && !indexAt(e->position().toPoint()).isValid()) {
+            e->accept();
+            return;
+        }
+        QListWidget::mousePressEvent(e);
     }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
         // From no current entry Qt goes to the first one for every key; End goes to the last.
@@ -561,6 +579,15 @@ ListBox::ListBox(Form* owner, std::string name, int index, Control* container, i
         syncCurrent();
         userSelect(row);
     });
+    // A press on one entry and the release on another is no click to Qt, but it has
+    // selected the second one: the pick it is, as a click on it.
+    l->released = [this, l] {
+        if (syncing_ || multiSelect_) return;
+        const int picked = qtPicked();
+        syncItems();
+        syncCurrent();
+        if (picked >= 0 && picked != listIndex_) userSelect(picked);
+    };
     // Qt delivers a list's mouse events to its viewport, out of the control's filter.
     // The click of the double click has already picked the entry; the second press
     // toggled a multi-pick entry back on screen only, so show our state again.
@@ -579,6 +606,17 @@ void ListBox::syncItem(int i) {
     syncing_ = true;
     l->item(i)->setSelected(selected_[static_cast<std::size_t>(i)]);
     syncing_ = false;
+}
+
+void ListBox::syncItems() {
+    for (int i = 0; i < ListCount(); ++i) syncItem(i);
+}
+
+int ListBox::qtPicked() const {
+    auto* l = static_cast<QListWidget*>(w_);
+    for (int i = 0; l && i < l->count() && i < ListCount(); ++i)
+        if (l->item(i)->isSelected()) return i;
+    return -1;
 }
 
 void ListBox::syncCurrent() {
@@ -700,9 +738,7 @@ void ListBox::afterWidgetKey() {
     if (!multiSelect_) {
         // Only a changed pick counts; a key never drops the pick (Ctrl+Space would), and
         // the current entry stays the picked one.
-        int picked = -1;
-        for (int i = 0; i < l->count() && i < ListCount(); ++i)
-            if (l->item(i)->isSelected()) picked = i;
+        const int picked = qtPicked();
         if (picked < 0 || picked == listIndex_) {
             if (listIndex_ >= 0) syncItem(listIndex_);
             syncCurrent();

@@ -159,7 +159,10 @@ protected:
 
 private:
     void syncItem(int i);
+    void syncItems();
     void syncCurrent();
+    // The entry Qt shows selected in a single-pick list, -1 for none.
+    int qtPicked() const;
     std::vector<std::string> items_;
     std::vector<bool> selected_;
     int listIndex_ = -1;
