@@ -18,8 +18,8 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <functional>
 #include <cmath>
+#include <functional>
 
 #include "platform/core/Errors.h"
 #include "platform/ui/Keys.h"
@@ -579,8 +579,8 @@ ListBox::ListBox(Form* owner, std::string name, int index, Control* container, i
         syncCurrent();
         userSelect(row);
     });
-    // A press on one entry and the release on another is no click to Qt, but it has
-    // selected the second one: the pick it is, as a click on it.
+    // A press on one entry released on another is no click to Qt, yet Qt has selected
+    // the second: that is the pick, as if it had been clicked.
     l->released = [this, l] {
         if (syncing_ || multiSelect_) return;
         const int picked = qtPicked();

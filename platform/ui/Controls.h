@@ -145,7 +145,8 @@ public:
     void ListIndex(int i);  // -1 for none; Click runs when it changes
     bool Selected(int i) const;
     // Click runs on every change. In a single-pick list selecting makes the entry the
-    // current one; in a multi-pick list the current entry stays where it is.
+    // current one, and dropping the pick leaves none; in a multi-pick list the current
+    // entry stays where it is.
     void Selected(int i, bool s);
     int SelCount() const;
     int MultiSelect() const { return multiSelect_; }

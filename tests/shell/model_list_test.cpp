@@ -120,7 +120,7 @@ TEST(ModelListTest, ADoubleClickReplacesTheModelClickedBefore) {
     qvtest::resetProgram();
 }
 
-// ---------------------------------------------------------------- keys that pick nothing
+// ---------------------------------------------------------------- keys in the list
 
 using qvtest::keyTarget;
 using qvtest::settle;
@@ -190,10 +190,10 @@ QImage drawn(pf::ListBox& list) {
     return v->screen()->grabWindow(0, at.x(), at.y(), v->width(), v->height()).toImage();
 }
 
-// Pixels that differ between two pictures of a list, apart from its border, where the
-// list marks that it has the keyboard: an entry drawn highlighted or framed shows here.
-int changedInside(const QImage& a, const QImage& b) {
-    const int margin = 3;
+// Pixels that differ between two pictures of a list, `margin` pixels in from its edges.
+// Along its border the list marks that it has the keyboard; an entry drawn highlighted
+// or framed shows further in.
+int changedInside(const QImage& a, const QImage& b, int margin = 3) {
     int n = 0;
     for (int y = margin; y < a.height() - margin; ++y)
         for (int x = margin; x < a.width() - margin; ++x) n += a.pixel(x, y) != b.pixel(x, y);
@@ -244,7 +244,9 @@ TEST(ModelListKeysTest, OnlyAKeyThatSelectsAnEntryPicksAModel) {
                 strike(Qt::Key_Tab);
                 strike(Qt::Key_Tab);
                 ASSERT_EQ(QApplication::focusWidget(), list.widget()) << "Tab, Tab does not reach the list";
-                EXPECT_EQ(changedInside(unfocused, drawn(list)), 0) << "an entry is drawn as the keyboard's";
+                const QImage focused = drawn(list);
+                EXPECT_GT(changedInside(unfocused, focused, 0), 0) << "the list does not show it has the keyboard";
+                EXPECT_EQ(changedInside(unfocused, focused), 0) << "an entry is drawn as the keyboard's";
                 st.send();
                 if (model > 0) {
                     EXPECT_EQ(modelCode(m.number), model);
