@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "platform/core/Errors.h"
 #include "platform/ui/Keys.h"
@@ -100,12 +102,42 @@ protected:
 };
 
 // A list that marks the focus with a dotted frame: around its current entry, or inside
-// its border when it has none (an empty list). The style shows which entries are
-// selected, not where the keyboard is.
+// its border when it has none (an empty list, a single-pick list with nothing picked).
+// The style shows which entries are selected, not where the keyboard is.
 class ListWidget : public QListWidget {
 public:
     using QListWidget::QListWidget;
+    // After Qt has handled a mouse release, and any click it raised.
+    std::function<void()> released;
 protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QPointer<ListWidget> alive(this);
+        QListWidget::mouseReleaseEvent(e);
+        if (alive && released) released();
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        const bool hadCurrent = currentIndex().isValid();
+        QListWidget::focusInEvent(e);
+        // Qt makes the first entry current as a list takes the focus. In a single-pick
+        // list the current entry is the picked one: with nothing picked there is none,
+        // so that the first Down picks the first entry, not the second.
+        if (selectionMode() == SingleSelection && !hadCurrent && currentIndex().isValid())
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        // Qt drops a single-pick list's selection on a press beside the entries; the pick
+        // stays, as it does for keys.
+        if (selectionMode() == SingleSelection && !indexAt(e->position().toPoint()).isValid()) {
+            e->accept();
+            return;
+        }
+        QListWidget::mousePressEvent(e);
+    }
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        // From no current entry Qt goes to the first one for every key; End goes to the last.
+        if (action == MoveEnd && !currentIndex().isValid() && count() > 0) return indexFromItem(item(count() - 1));
+        return QListWidget::moveCursor(action, modifiers);
+    }
     void paintEvent(QPaintEvent* e) override {
         QListWidget::paintEvent(e);
         if (!hasFocus()) return;
@@ -547,6 +579,15 @@ ListBox::ListBox(Form* owner, std::string name, int index, Control* container, i
         syncCurrent();
         userSelect(row);
     });
+    // A press on one entry released on another is no click to Qt, yet Qt has selected
+    // the second: that is the pick, as if it had been clicked.
+    l->released = [this, l] {
+        if (syncing_ || multiSelect_) return;
+        const int picked = qtPicked();
+        syncItems();
+        syncCurrent();
+        if (picked >= 0 && picked != listIndex_) userSelect(picked);
+    };
     // Qt delivers a list's mouse events to its viewport, out of the control's filter.
     // The click of the double click has already picked the entry; the second press
     // toggled a multi-pick entry back on screen only, so show our state again.
@@ -567,11 +608,25 @@ void ListBox::syncItem(int i) {
     syncing_ = false;
 }
 
+void ListBox::syncItems() {
+    for (int i = 0; i < ListCount(); ++i) syncItem(i);
+}
+
+int ListBox::qtPicked() const {
+    auto* l = static_cast<QListWidget*>(w_);
+    for (int i = 0; l && i < l->count() && i < ListCount(); ++i)
+        if (l->item(i)->isSelected()) return i;
+    return -1;
+}
+
 void ListBox::syncCurrent() {
     auto* l = static_cast<QListWidget*>(w_);
-    if (!l || listIndex_ < 0 || listIndex_ >= l->count()) return;
+    if (!l) return;
     syncing_ = true;
-    l->setCurrentRow(listIndex_, QItemSelectionModel::NoUpdate);
+    if (listIndex_ >= 0 && listIndex_ < l->count())
+        l->setCurrentRow(listIndex_, QItemSelectionModel::NoUpdate);
+    else if (!multiSelect_)
+        l->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     syncing_ = false;
 }
 
@@ -639,11 +694,7 @@ void ListBox::Selected(int i, bool s) {
     if (i < 0 || i >= ListCount()) raise(errInvalidCall);
     if (!multiSelect_) {
         if (s) ListIndex(i);
-        else if (selected_[static_cast<std::size_t>(i)]) {
-            selected_[static_cast<std::size_t>(i)] = false;
-            syncItem(i);
-            if (Click) Click();
-        }
+        else if (selected_[static_cast<std::size_t>(i)]) ListIndex(-1);
         return;
     }
     // The user's current entry, and with it the scroll position, stays where it is.
@@ -671,11 +722,31 @@ void ListBox::userSelect(int i) {
     }
 }
 
+bool ListBox::platformKey(int keyCode, int shift) {
+    // Qt's Space picks the current entry, and a single-pick list with nothing picked has
+    // none: Space picks the first entry, as Down does.
+    if (multiSelect_ || keyCode != vbKeySpace || shift != 0 || listIndex_ >= 0 || ListCount() == 0) return false;
+    ListIndex(0);
+    return true;
+}
+
 void ListBox::afterWidgetKey() {
     // Qt moved the current entry or changed the selection: take both over, and a
     // changed selection raises Click as a mouse pick does.
     auto* l = static_cast<QListWidget*>(w_);
     if (!l) return;
+    if (!multiSelect_) {
+        // Only a changed pick counts; a key never drops the pick (Ctrl+Space would), and
+        // the current entry stays the picked one.
+        const int picked = qtPicked();
+        if (picked < 0 || picked == listIndex_) {
+            if (listIndex_ >= 0) syncItem(listIndex_);
+            syncCurrent();
+            return;
+        }
+        ListIndex(picked);
+        return;
+    }
     bool changed = false;
     for (int i = 0; i < l->count() && i < ListCount(); ++i) {
         const bool sel = l->item(i)->isSelected();
@@ -684,13 +755,7 @@ void ListBox::afterWidgetKey() {
             changed = true;
         }
     }
-    const int row = l->currentRow();
-    if (!multiSelect_) {
-        if (row != listIndex_ && row >= 0) changed = true;
-        listIndex_ = row >= 0 ? row : listIndex_;
-    } else if (row >= 0) {
-        listIndex_ = row;
-    }
+    if (const int row = l->currentRow(); row >= 0) listIndex_ = row;
     if (changed && Click) Click();
 }
 

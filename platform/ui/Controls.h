@@ -137,14 +137,16 @@ public:
     void Clear();
     int ListCount() const { return static_cast<int>(items_.size()); }
     std::string List(int i) const;
-    // The current entry: the selected one of a single-pick list; in a multi-pick list
-    // the keyboard's entry, the first one once the list is filled, moved only by the
-    // user or by setting it here.
+    // The current entry: the selected one of a single-pick list, which is also the
+    // keyboard's (none while nothing is picked); in a multi-pick list the keyboard's
+    // entry, the first one once the list is filled, moved only by the user or by
+    // setting it here.
     int ListIndex() const { return listIndex_; }
     void ListIndex(int i);  // -1 for none; Click runs when it changes
     bool Selected(int i) const;
     // Click runs on every change. In a single-pick list selecting makes the entry the
-    // current one; in a multi-pick list the current entry stays where it is.
+    // current one, and dropping the pick leaves none; in a multi-pick list the current
+    // entry stays where it is.
     void Selected(int i, bool s);
     int SelCount() const;
     int MultiSelect() const { return multiSelect_; }
@@ -153,11 +155,15 @@ public:
     void userSelect(int i);
 
 protected:
+    bool platformKey(int keyCode, int shift) override;
     void afterWidgetKey() override;
 
 private:
     void syncItem(int i);
+    void syncItems();
     void syncCurrent();
+    // The entry Qt shows selected in a single-pick list, -1 for none.
+    int qtPicked() const;
     std::vector<std::string> items_;
     std::vector<bool> selected_;
     int listIndex_ = -1;

@@ -652,6 +652,24 @@ TEST_F(PertWindowTest, ChoosingAnActivityBringsItsRowIntoView) {
     }
 }
 
+// The activity list with no activity chosen (the window's own code can leave it so) has
+// no keyboard entry either: Tab into it, then Down chooses A, not B.
+TEST_F(PertWindowTest, DownInTheActivityListWithNoneChosenChoosesA) {
+    FrmPERT_CPM& w = layOut(3, 1);
+    qvtest::activeOnScreen(frmMenu());
+    qvtest::clickControl(w.txtExpectedTime);
+    w.lstActivityName.ListIndex(-1);
+    ASSERT_EQ(qvtest::listWidget(w.lstActivityName)->selectedItems().size(), 0);
+    pressOnFocused(Qt::Key_Tab);
+    ASSERT_EQ(pf::focusedControl(), &w.lstActivityName);
+    ASSERT_EQ(QApplication::focusWidget(), w.lstActivityName.widget());
+    pressOnFocused(Qt::Key_Down);
+    EXPECT_EQ(w.lstActivityName.ListIndex(), 0);
+    EXPECT_EQ(P().intCurrentActivity, 1);
+    EXPECT_TRUE(qvtest::listWidget(w.lstActivityName)->item(0)->isSelected());
+    EXPECT_EQ(qvtest::listWidget(w.lstActivityName)->selectedItems().size(), 1);
+}
+
 // Pasted text is judged when the box is left, by the box's own check.
 TEST_F(PertWindowTest, PasteIntoTheTimeBoxThenTab) {
     struct Case {
