@@ -7,6 +7,9 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 
@@ -15,6 +18,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Grid.h"
+#include "platform/ui/Menu.h"
 #include "tests/ui_keys.h"
 
 namespace qvtest {
@@ -100,6 +104,28 @@ inline void doubleClickEntry(pf::ListBox& list, int row) {
     QTest::mousePress(viewport, Qt::LeftButton, {}, at);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
     if (viewport) QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+}
+
+inline QMenuBar* menuBarOf(pf::Form& main) { return static_cast<QMainWindow*>(main.window())->menuBar(); }
+
+// Opens a top menu with a click on its title in the main window's menu bar.
+inline void openMenuWithMouse(pf::Form& main, pf::MenuItem& menu) {
+    QMenuBar* bar = menuBarOf(main);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu.qmenu()->menuAction()).center());
+    ASSERT_TRUE(menu.qmenu()->isVisible()) << menu.Caption();
+}
+
+// Chooses an item with the mouse: its menu opened from the menu bar, the item clicked.
+inline void chooseWithMouse(pf::Form& main, pf::MenuItem& menu, pf::MenuItem& item) {
+    openMenuWithMouse(main, menu);
+    QMenu* m = menu.qmenu();
+    QAction* action = nullptr;
+    for (QAction* a : m->actions())
+        if (a->text().toStdString() == item.Caption()) action = a;
+    ASSERT_NE(action, nullptr) << item.Caption();
+    QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(action).center());
+    settle();
+    EXPECT_FALSE(m->isVisible());
 }
 
 }  // namespace qvtest

@@ -48,19 +48,7 @@ pf::Grid& seriesOnScreen(int periods) {
     return frmProblem().gridDisplayEdit;
 }
 
-// Chooses an item with the mouse: its menu opened from the menu bar, the item clicked.
-void choose(pf::MenuItem& menu, pf::MenuItem& item) {
-    QMenuBar* bar = static_cast<QMainWindow*>(frmMenu().window())->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu.qmenu()->menuAction()).center());
-    QMenu* m = menu.qmenu();
-    ASSERT_TRUE(m->isVisible()) << menu.Caption();
-    QAction* action = nullptr;
-    for (QAction* a : m->actions())
-        if (a->text().toStdString() == item.Caption()) action = a;
-    ASSERT_NE(action, nullptr) << item.Caption();
-    QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(action).center());
-    settle();
-}
+void choose(pf::MenuItem& menu, pf::MenuItem& item) { qvtest::chooseWithMouse(frmMenu(), menu, item); }
 
 // The lines of the grid's picture painted in the colour of the cell that takes the
 // typing: first and one past the last; first == last when none is.

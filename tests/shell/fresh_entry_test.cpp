@@ -83,27 +83,10 @@ pf::Grid& decisionWindow() {
     return *w.Grid[0];
 }
 
-QMenuBar* menuBar() { return static_cast<QMainWindow*>(frmMenu().window())->menuBar(); }
+QMenuBar* menuBar() { return qvtest::menuBarOf(frmMenu()); }
 
-// Opens a top menu with a click on its title in the menu bar.
-void openMenu(pf::MenuItem& menu) {
-    QMenuBar* bar = menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu.qmenu()->menuAction()).center());
-    ASSERT_TRUE(menu.qmenu()->isVisible()) << menu.Caption();
-}
-
-// Chooses an item with the mouse: its menu opened from the menu bar, the item clicked.
-void choose(pf::MenuItem& menu, pf::MenuItem& item) {
-    openMenu(menu);
-    QMenu* m = menu.qmenu();
-    QAction* action = nullptr;
-    for (QAction* a : m->actions())
-        if (a->text().toStdString() == item.Caption()) action = a;
-    ASSERT_NE(action, nullptr) << item.Caption();
-    QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(action).center());
-    settle();
-    EXPECT_FALSE(m->isVisible());
-}
+void openMenu(pf::MenuItem& menu) { qvtest::openMenuWithMouse(frmMenu(), menu); }
+void choose(pf::MenuItem& menu, pf::MenuItem& item) { qvtest::chooseWithMouse(frmMenu(), menu, item); }
 
 // Closes an open menu choosing nothing, with a second click on its title. The window
 // system keeps the main window active under a popup; the offscreen platform needs telling.

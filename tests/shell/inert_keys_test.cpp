@@ -166,15 +166,21 @@ TEST_F(InertKeysTest, ACharacterKeyMovesNoCell) {
     }
 }
 
+// A fresh program's number box (forecasting's Add Time Periods), clicked on screen.
+pf::TextBox& numberBoxClicked() {
+    qvtest::resetProgram();
+    qvtest::mainWindowAlone(11);
+    frmUserInput().fillTextsFor(11);
+    qvtest::activeOnScreen(frmUserInput());
+    auto& box = dynamic_cast<pf::TextBox&>(*frmUserInput().control("txtAnswer(0)"));
+    qvtest::clickControl(box);
+    return box;
+}
+
 TEST_F(InertKeysTest, AKeyThatIsNoCharacterTypesNothingInABox) {
     for (const InertKey& k : kInertKeys) {
         SCOPED_TRACE(k.name);
-        qvtest::resetProgram();
-        qvtest::mainWindowAlone(11);
-        frmUserInput().fillTextsFor(11);
-        qvtest::activeOnScreen(frmUserInput());
-        auto& box = dynamic_cast<pf::TextBox&>(*frmUserInput().control("txtAnswer(0)"));
-        qvtest::clickControl(box);
+        pf::TextBox& box = numberBoxClicked();
         ASSERT_EQ(pf::focusedControl(), &box);
         qvtest::typeAtFocus("1");
         pressInert(k);
@@ -207,12 +213,7 @@ TEST_F(InertKeysTest, TheMenuKeyOpensABoxsEditMenuAndNothingInAGrid) {
     });
     EXPECT_TRUE(pf::scriptedHost().transcript.empty()) << ::testing::PrintToString(pf::scriptedHost().transcript);
 
-    qvtest::resetProgram();
-    qvtest::mainWindowAlone(11);
-    frmUserInput().fillTextsFor(11);
-    qvtest::activeOnScreen(frmUserInput());
-    auto& box = dynamic_cast<pf::TextBox&>(*frmUserInput().control("txtAnswer(0)"));
-    qvtest::clickControl(box);
+    pf::TextBox& box = numberBoxClicked();
     ASSERT_EQ(pf::focusedControl(), &box);
     qvtest::typeAtFocus("1");
     pressMenuKey();

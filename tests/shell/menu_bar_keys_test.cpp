@@ -597,6 +597,18 @@ FrmPERT_CPM& pertOpened() {
     return frmPERT_CPM();
 }
 
+// A fresh program's PERT/CPM window, opened by the scripted host, on screen with the Qt
+// host, its Expected Time box clicked.
+pf::TextBox& timeBoxClicked() {
+    pf::setHost(std::make_unique<pf::ScriptedHost>());
+    qvtest::resetProgram();
+    FrmPERT_CPM& w = pertOpened();
+    qvtest::activeOnScreen(frmMenu());
+    pf::setHost(pf::makeQtHost());
+    qvtest::clickControl(w.txtExpectedTime);
+    return w.txtExpectedTime;
+}
+
 // The bar holding the keyboard is a popup to the box it came from: a selected text stays
 // selected, so the digit typed once the keyboard is back replaces it.
 TEST_F(MenuBarKeysTest, ASelectedTextStaysSelectedWhileTheMenuBarHoldsTheKeyboard) {
@@ -612,13 +624,7 @@ TEST_F(MenuBarKeysTest, ASelectedTextStaysSelectedWhileTheMenuBarHoldsTheKeyboar
     };
     for (const Road& r : roads) {
         SCOPED_TRACE(r.name);
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
-        qvtest::resetProgram();
-        FrmPERT_CPM& w = pertOpened();
-        qvtest::activeOnScreen(frmMenu());
-        pf::setHost(pf::makeQtHost());
-        pf::TextBox& box = w.txtExpectedTime;
-        qvtest::clickControl(box);
+        pf::TextBox& box = timeBoxClicked();
         ASSERT_EQ(pf::focusedControl(), &box);
         QTest::keyClick(keyTarget(), Qt::Key_A, Qt::ControlModifier);
         qvtest::typeAtFocus("13");
@@ -670,13 +676,7 @@ TEST_F(MenuBarKeysTest, AMenuCommandHandsTheTimeBoxBackWithItsTextSelected) {
     };
     for (const Road& r : roads) {
         SCOPED_TRACE(r.name);
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
-        qvtest::resetProgram();
-        FrmPERT_CPM& w = pertOpened();
-        qvtest::activeOnScreen(frmMenu());
-        pf::setHost(pf::makeQtHost());
-        pf::TextBox& box = w.txtExpectedTime;
-        clickControl(box);
+        pf::TextBox& box = timeBoxClicked();
         ASSERT_EQ(pf::focusedControl(), &box);
         qvtest::typeAtFocus("5");
         ASSERT_EQ(box.Text(), "5");

@@ -114,52 +114,46 @@ TEST_F(RefusedEntryKeysTest, AnLPEditItemStopsAtTheCellsMessage) {
     }
 }
 
-// LP, the right-hand side of constraint 1 clicked, 6 typed, the same cell clicked
-// again and -1 typed on (the cell shows 6-1): Save checks what the cell shows, says
-// so once and writes nothing; the cell is empty and takes the next digit.
-TEST_F(RefusedEntryKeysTest, AnLPEntryTypedOnAfterAClickOnItsCellStopsSave) {
-    pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
-    onScreenWithQtHost();
-    shown_.clear();
-    qvtest::clickCell(g, 1, 4);
-    qvtest::typeAtFocus("6");
-    qvtest::clickCell(g, 1, 4);
-    qvtest::typeAtFocus("-1");
-    ASSERT_EQ(g.TextMatrix(1, 4), "6-1");
-    EXPECT_TRUE(shown_.empty()) << shown_.front();
-    altWith(Qt::Key_F);
-    clickItem(*frmMenu().mnuFileSave);
-    backFromTheMessage();
-    EXPECT_EQ(shown_, std::vector<std::string>{"Constraint Values Must Be Numeric."});
-    EXPECT_EQ(g.TextMatrix(1, 4), "");
-    EXPECT_EQ(g.Row(), 1);
-    EXPECT_EQ(g.Col(), 4);
-    EXPECT_EQ(QApplication::focusWidget(), g.widget());
-    qvtest::typeAtFocus("5");
-    EXPECT_EQ(g.TextMatrix(1, 4), "5");
-}
-
-// The same entry, then a click on constraint 1 / X1: the message, and the first cell
-// emptied, current and holding the keyboard.
-TEST_F(RefusedEntryKeysTest, AClickOnAnotherCellChecksAnEntryTypedOnAfterAClickOnItsCell) {
-    pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
-    onScreenWithQtHost();
-    shown_.clear();
-    qvtest::clickCell(g, 1, 4);
-    qvtest::typeAtFocus("7");
-    qvtest::clickCell(g, 1, 4);
-    qvtest::typeAtFocus("-2");
-    ASSERT_EQ(g.TextMatrix(1, 4), "7-2");
-    qvtest::clickCell(g, 1, 1);
-    backFromTheMessage();
-    EXPECT_EQ(shown_, std::vector<std::string>{"Constraint Values Must Be Numeric."});
-    EXPECT_EQ(g.TextMatrix(1, 4), "");
-    EXPECT_EQ(g.Row(), 1);
-    EXPECT_EQ(g.Col(), 4);
-    EXPECT_EQ(QApplication::focusWidget(), g.widget());
-    qvtest::typeAtFocus("3");
-    EXPECT_EQ(g.TextMatrix(1, 4), "3");
-    EXPECT_EQ(g.TextMatrix(1, 1), "");
+// LP, the right-hand side of constraint 1 clicked, a digit typed, the same cell clicked
+// again and "-" with a digit typed on (the cell shows e.g. 6-1): Save, and a click on
+// constraint 1 / X1, check what the cell shows and say so once; Save writes nothing.
+// The cell is empty, current, and takes the next digit.
+TEST_F(RefusedEntryKeysTest, AnLPEntryTypedOnAfterAClickOnItsCellIsCheckedAsShown) {
+    struct Road {
+        const char* name;
+        std::function<void(pf::Grid&)> leave;
+    };
+    const Road roads[] = {
+        {"Save", [](pf::Grid&) {
+             altWith(Qt::Key_F);
+             clickItem(*frmMenu().mnuFileSave);
+         }},
+        {"a click on another cell", [](pf::Grid& g) { qvtest::clickCell(g, 1, 1); }},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        qvtest::resetProgram();
+        pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
+        onScreenWithQtHost();
+        shown_.clear();
+        qvtest::clickCell(g, 1, 4);
+        qvtest::typeAtFocus("6");
+        qvtest::clickCell(g, 1, 4);
+        qvtest::typeAtFocus("-1");
+        ASSERT_EQ(g.TextMatrix(1, 4), "6-1");
+        EXPECT_TRUE(shown_.empty()) << shown_.front();
+        r.leave(g);
+        backFromTheMessage();
+        EXPECT_EQ(shown_, std::vector<std::string>{"Constraint Values Must Be Numeric."});
+        EXPECT_EQ(g.TextMatrix(1, 4), "");
+        EXPECT_EQ(g.Row(), 1);
+        EXPECT_EQ(g.Col(), 4);
+        EXPECT_EQ(QApplication::focusWidget(), g.widget());
+        qvtest::typeAtFocus("5");
+        EXPECT_EQ(g.TextMatrix(1, 4), "5");
+        EXPECT_EQ(g.TextMatrix(1, 1), "");
+    }
 }
 
 // PERT/CPM, one time per activity: A's time typed -1 and left in its box. Alt+S opens
