@@ -273,20 +273,18 @@ void GridEditor::Click() {
     // An emptied cell is checked by Enter, Save and Solve only: a click elsewhere just
     // ends the record and stays where it landed, so a refused cell, once empty, can be
     // left.
-    if (grid_.TextMatrix(row, col).empty()) {
-        if (!stays) s.blnCellEdited = false;
-        return;
-    }
-    grid_.Row(row);
-    grid_.Col(col);
-    if (!refused(rules_.check())) {
+    if (!grid_.TextMatrix(row, col).empty()) {
+        grid_.Row(row);
+        grid_.Col(col);
+        if (refused(rules_.check())) {
+            grid_.Text("");
+            if (rules_.refocusOnClickReject) grid_.SetFocus();
+            return;
+        }
         grid_.Row(clickedRow);
         grid_.Col(clickedCol);
-        if (!stays) s.blnCellEdited = false;
-        return;
     }
-    grid_.Text("");
-    if (rules_.refocusOnClickReject) grid_.SetFocus();
+    if (!stays) s.blnCellEdited = false;
 }
 
 void GridEditor::LostFocus() {

@@ -131,13 +131,15 @@ void runReports(pf::ReportSink& sink, bool toFile) {
 
 // Save, Solve, Print and Save As Text File read the problem: the entry still being
 // typed is checked and stored first, as leaving its field would, before the check
-// pass walks from the first cell and asks its zero-fill question. A menu's opening
-// checks nothing, so that a refusal can stop the command rather than show its message
-// over a menu that opens anyway. False: refused, the field has said so (a grid cell
-// is emptied) and keeps the keyboard, and the command does not run.
+// pass walks from the first cell and asks its zero-fill question (which in linear
+// programs looks at names, relations and right-hand sides only as to whether they are
+// there). A menu's opening checks nothing, so that a refusal can stop the command
+// rather than show its message over a menu that opens anyway. False: refused, the
+// field has said so (a grid cell is emptied) and keeps the keyboard, and the command
+// does not run.
 bool commitEntryFirst() {
     const std::function<bool()>& commit = qv::currentModule().commitEntry;
-    return !commit || commit();
+    return commit ? commit() : qv::commitEntryBeingTyped();
 }
 
 bool hasReport() {

@@ -12,7 +12,6 @@
 #include "network/qvhrtrt.h"
 #include "platform/ui/Host.h"
 #include "shell/CellChecks.h"
-#include "shell/GridEditor.h"
 #include "shell/Modules.h"
 #include "shell/core/State.h"
 #include "transport/QVTanda.h"
@@ -172,20 +171,6 @@ void registerForecastingAndMarkov() {
     registerMarkov();
 }
 
-// Every module commits the entry being typed in a grid as leaving its cell would,
-// before Save, Solve, Print and Save As Text File read the problem: a refused entry is
-// emptied and keeps the keyboard, and the command stops before the check pass (whose
-// zero-fill question or first cell would otherwise come first, and which in linear
-// programs looks at names, relations and right-hand sides only as to whether they are
-// there). Where no grid holds an entry there is nothing to commit. A module with a
-// commit of its own (PERT/CPM's time boxes) keeps it.
-void registerGridEntryCommit() {
-    for (int m = 1; m <= 12; ++m) {
-        ModuleProcedures& p = modules(m);
-        if (!p.commitEntry) p.commitEntry = [] { return commitEntryBeingTyped(); };
-    }
-}
-
 // The shell's cell validators of the check pass.
 void registerCellValidators() {
     cellValidators().problemCell = [](int row, int col, std::string& text, int& result) {
@@ -205,7 +190,6 @@ void registerModules() {
     registerInventoryAndWaitingLines();
     registerDecisionAnalysis();
     registerForecastingAndMarkov();
-    registerGridEntryCommit();
     registerCellValidators();
 }
 

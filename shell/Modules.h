@@ -28,9 +28,9 @@ struct ModuleProcedures {
     // Checks and stores the entry still being typed, before Save, Solve, Print and Save
     // As Text File read the problem (and before their check pass). False when it was
     // refused: the field has said so (a grid cell is emptied, as leaving it would empty
-    // it) and keeps the keyboard, and the command does not run. The registry's one
-    // default (qv::commitEntryBeingTyped) serves every module but PERT/CPM, which
-    // commits its time boxes. Empty: nothing to commit.
+    // it) and keeps the keyboard, and the command does not run. Empty: the entry being
+    // typed in a grid, if any (qv::commitEntryBeingTyped); PERT/CPM commits its time
+    // boxes.
     std::function<bool()> commitEntry;
 
     // ---- Problem files (the reader's steps around the records) ----

@@ -581,12 +581,8 @@ ListBox::ListBox(Form* owner, std::string name, int index, Control* container, i
     });
     // A press on one entry released on another is no click to Qt, yet Qt has selected
     // the second: that is the pick, as if it had been clicked.
-    l->released = [this, l] {
-        if (syncing_ || multiSelect_) return;
-        const int picked = qtPicked();
-        syncItems();
-        syncCurrent();
-        if (picked >= 0 && picked != listIndex_) userSelect(picked);
+    l->released = [this] {
+        if (!syncing_ && !multiSelect_) takeQtPick();
     };
     // Qt delivers a list's mouse events to its viewport, out of the control's filter.
     // The click of the double click has already picked the entry; the second press
@@ -612,11 +608,17 @@ void ListBox::syncItems() {
     for (int i = 0; i < ListCount(); ++i) syncItem(i);
 }
 
-int ListBox::qtPicked() const {
+void ListBox::takeQtPick() {
     auto* l = static_cast<QListWidget*>(w_);
-    for (int i = 0; l && i < l->count() && i < ListCount(); ++i)
-        if (l->item(i)->isSelected()) return i;
-    return -1;
+    int picked = -1;
+    for (int i = 0; l && picked < 0 && i < l->count() && i < ListCount(); ++i)
+        if (l->item(i)->isSelected()) picked = i;
+    // Our state first, whatever Qt did (dropped the pick on Ctrl+Space or a press beside
+    // the entries, moved the current entry); userSelect applies a new pick and raises
+    // Click, after which the list may be gone.
+    syncItems();
+    syncCurrent();
+    if (picked >= 0 && picked != listIndex_) userSelect(picked);
 }
 
 void ListBox::syncCurrent() {
@@ -736,15 +738,7 @@ void ListBox::afterWidgetKey() {
     auto* l = static_cast<QListWidget*>(w_);
     if (!l) return;
     if (!multiSelect_) {
-        // Only a changed pick counts; a key never drops the pick (Ctrl+Space would), and
-        // the current entry stays the picked one.
-        const int picked = qtPicked();
-        if (picked < 0 || picked == listIndex_) {
-            if (listIndex_ >= 0) syncItem(listIndex_);
-            syncCurrent();
-            return;
-        }
-        ListIndex(picked);
+        takeQtPick();
         return;
     }
     bool changed = false;

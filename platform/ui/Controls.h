@@ -162,8 +162,10 @@ private:
     void syncItem(int i);
     void syncItems();
     void syncCurrent();
-    // The entry Qt shows selected in a single-pick list, -1 for none.
-    int qtPicked() const;
+    // A single-pick list after Qt has handled a key or a mouse release: the entry Qt
+    // shows selected, when another one, is picked as a click picks it; a key never
+    // drops the pick.
+    void takeQtPick();
     std::vector<std::string> items_;
     std::vector<bool> selected_;
     int listIndex_ = -1;

@@ -540,8 +540,12 @@ TEST_F(LPWindowTest, CheckPassLeavesBothGridsAsTheUserHadThem) {
         grid(1).userClickCell(c.row, c.col);
         QApplication::processEvents();
         const int top = grid(1).TopRow(), left = grid(1).LeftCol();
-        if (c.row > 1) ASSERT_GT(top, 1) << "the grid shows all its rows";
-        if (c.col > 1) ASSERT_GT(left, 1) << "the grid shows all its columns";
+        if (c.row > 1) {
+            ASSERT_GT(top, 1) << "the grid shows all its rows";
+        }
+        if (c.col > 1) {
+            ASSERT_GT(left, 1) << "the grid shows all its columns";
+        }
         ASSERT_TRUE(frmMenu().CheckProblemData());
         QApplication::processEvents();
         EXPECT_EQ(grid(0).Row(), 1);
