@@ -45,6 +45,15 @@ bool stopAt(pf::Grid& g, int row, int col, const std::string& saved) {
     return false;
 }
 
+// The zero-fill question cancelled: the empty cell it was about stays current, in view,
+// and its grid takes the keyboard, so the next key goes where the user is looking; under
+// a solution the keys stay the main window's.
+bool cancelledAt(pf::Grid& g, const std::string& saved) {
+    qv::showStatusCaption(saved);
+    if (pf::frontChildWindow() == &g.owner() && g.canTakeFocus()) g.SetFocus();
+    return false;
+}
+
 bool dataInputError(pf::Grid& g, int row, int col, const char* text, const std::string& saved) {
     pf::MsgBox(text, pf::vbCritical + pf::vbOKOnly, "Data Input Error");
     return stopAt(g, row, col, saved);
@@ -162,8 +171,7 @@ bool checkProblemGrid(const std::string& saved) {
                 int result = 0;
                 if (validate) validate(r, c, text, result);
                 switch (afterValidation(result)) {
-                    // The empty cell asked about stays current, in view, for the next key.
-                    case Verdict::Cancelled: qv::showStatusCaption(saved); return false;
+                    case Verdict::Cancelled: return cancelledAt(*g, saved);
                     case Verdict::Stop: return stopAt(*g, r, c, saved);
                     case Verdict::Next: break;
                 }
@@ -201,7 +209,7 @@ bool checkDecision(const std::string& saved) {
                 int result = 0;
                 if (validate) validate(r, c, text, gi, result);
                 switch (afterValidation(result)) {
-                    case Verdict::Cancelled: qv::showStatusCaption(saved); return false;
+                    case Verdict::Cancelled: return cancelledAt(*g, saved);
                     case Verdict::Stop: return stopAt(*g, gridRow, c, saved);
                     case Verdict::Next: break;
                 }

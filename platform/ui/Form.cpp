@@ -173,6 +173,7 @@ void recordFocus(Control* c, Form* f) {
     Control* old = r.focused;
     r.focused = c;
     r.focusedForm = f;
+    if (c) c->owner().lastFocused(c);
     if (old == c) return;
     if (old) old->repaintFocusLook();
     if (c) c->repaintFocusLook();
@@ -620,6 +621,7 @@ Form::~Form() {
 
 void Form::registerControl(Control* c) { controls_.push_back(c); }
 void Form::unregisterControl(Control* c) {
+    if (lastFocused_ == c) lastFocused_ = nullptr;
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
 }
 
@@ -735,12 +737,20 @@ bool isInputGrid(Control* c) {
            w->isEnabledTo(c->owner().canvas());
 }
 
+// A control the keyboard can be given back to: in reach and one a user could focus.
+bool canHoldKeyboard(Control* c) {
+    QWidget* w = c->widget();
+    if (!w || !w->isVisibleTo(c->owner().canvas()) || !w->isEnabledTo(c->owner().canvas())) return false;
+    return isInputGrid(c) || (c->TabStop && c->canTakeFocus());
+}
+
 // Where the keyboard goes in a child window the main window hands it to: the control of
-// it that has the focus already, else its grid (at its current cell) or first field.
+// it that has the focus already, else the one that had it last (the user's place, kept
+// while a solution or the main window had the keys), else its grid (at its current
+// cell) or first field.
 Control* fieldToFocus(Form& child, bool gridFirst) {
-    Control* focused = focusedControl();
-    if (focused && &focused->owner() == &child && (isInputGrid(focused) || (focused->TabStop && focused->canTakeFocus())))
-        return focused;
+    for (Control* c : {focusedControl(), child.lastFocused()})
+        if (c && &c->owner() == &child && canHoldKeyboard(c)) return c;
     std::vector<Control*> fields = child.tabStops(nullptr);
     for (Control* c : child.controls())
         if (isInputGrid(c) && std::find(fields.begin(), fields.end(), c) == fields.end()) fields.push_back(c);

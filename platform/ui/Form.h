@@ -233,6 +233,11 @@ public:
     void takeWindowGeometry();
     void registerControl(Control* c);
     void unregisterControl(Control* c);
+    // The control of this window that last had the keyboard, as a Qt window keeps its
+    // focus widget: the keyboard comes back to it when the window does. Null once it
+    // is gone.
+    Control* lastFocused() const { return lastFocused_; }
+    void lastFocused(Control* c) { lastFocused_ = c; }
 
 private:
     std::string name_;
@@ -248,6 +253,7 @@ private:
     bool placing_ = false;  // Move is placing the window: its own values stand
     std::vector<Control*> controls_;
     FocusMark openedFrom_;  // where the focus was when the window was created
+    Control* lastFocused_ = nullptr;
     Grid* reader_ = nullptr;
 };
 

@@ -559,3 +559,30 @@ TEST_F(LPWindowTest, CheckPassLeavesBothGridsAsTheUserHadThem) {
         EXPECT_EQ(grid(0).LeftCol(), left);
     }
 }
+
+// Back from a solution by Display/Edit, the keyboard is in the cell the user left, which
+// the grid shows, and a key as the keyboard sends it replaces that cell and no other.
+TEST_F(LPWindowTest, DisplayEditGivesTheKeyboardBackToTheUsersCellInView) {
+    layOut(1, 50, 100);
+    frmMenu().Show();
+    for (int r = 1; r <= 50; ++r) {
+        grid(1).TextMatrix(r, 101, "<");
+        grid(1).TextMatrix(r, 102, "1");
+    }
+    grid(0).userClickCell(1, 3);
+    grid(1).userClickCell(48, 102);
+    frmMenu().mnuSolutionSolve_Click();
+    ASSERT_TRUE(qv::solutionShown());
+    frmMenu().mnudispeditsubs_Click(0);
+    QApplication::processEvents();
+    ASSERT_EQ(pf::focusedControl(), &grid(1));
+    EXPECT_TRUE(grid(1).widget()->hasFocus());
+    EXPECT_EQ(grid(1).Row(), 48);
+    EXPECT_EQ(grid(1).Col(), 102);
+    int x = 0, y = 0;
+    EXPECT_TRUE(grid(1).cellCentre(48, 102, x, y)) << "the user's cell is out of view";
+    qvtest::typeOnFocused("9");
+    EXPECT_EQ(grid(1).TextMatrix(48, 102), "9");
+    EXPECT_EQ(grid(0).TextMatrix(0, 3), "X3");
+    EXPECT_EQ(grid(0).TextMatrix(1, 3), "");
+}

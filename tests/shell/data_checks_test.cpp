@@ -81,7 +81,7 @@ TEST_F(DataCheckTest, ZeroFillIsAskedOnceAndTheFirstBadRowStopsThePass) {
     EXPECT_EQ(home().gridDisplayEdit.SelStartCol(), 1);
 }
 
-TEST_F(DataCheckTest, CancelledZeroFillSelectsNothingAndKeepsThePendingFlag) {
+TEST_F(DataCheckTest, CancelledZeroFillSelectsNothingKeepsThePendingFlagAndGivesTheGridTheKeyboard) {
     laidOut(2, {"1", "", "0", "1"});
     auto& g = home().gridDisplayEdit;
     g.SelStartRow(2);
@@ -91,7 +91,10 @@ TEST_F(DataCheckTest, CancelledZeroFillSelectsNothingAndKeepsThePendingFlag) {
     EXPECT_EQ(h().transcript.back(), kZeroFill + " -> Cancel");
     EXPECT_TRUE(qv::S().blnZeroFillPending);
     EXPECT_EQ(g.SelStartRow(), 2);
-    EXPECT_EQ(pf::focusedForm(), &frmMenu());
+    // The empty cell is current and its grid has the keyboard, for the next key.
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(pf::focusedControl(), &g);
     EXPECT_EQ(caption(), "Markov Processes Module");
 }
 
