@@ -11,6 +11,7 @@
 #include "shell/core/tanumchk.h"
 #include "shell/frmProblem.h"
 #include "transport/QVTanda.h"
+#include "transport/core/TransportModel.h"
 
 namespace CellChecks {
 
@@ -54,17 +55,29 @@ int emptyAnswer() { return qv::S().blnZeroFillPending ? kEmptyZeroFilled : kAcce
 
 // ---- transportation and assignment
 
-int transportCell(int row, int col, const std::string& text) {
+enum class TableauPart { None, Cost, Supply, Demand };
+
+// What the tableau's cell (row, col) holds. Headings and the transportation corner are
+// never data, whatever the cell the grid has current; the assignment tableau has
+// costs only.
+TableauPart tableauPart(int row, int col) {
     const int m = qv::S().tr.intOriginCount;
     const int n = qv::S().tr.intDestinationCount;
-    if (qv::S().intCurrentModule == 3) {
-        // Headings are never data, whatever the cell the grid has current.
-        if (row < 1 || row > m || col < 1 || col > n) return kAccepted;
-        return QVTanda::CheckCostCell(row, col, text);
+    const bool originRow = row >= 1 && row <= m, destinationCol = col >= 1 && col <= n;
+    if (originRow && destinationCol) return TableauPart::Cost;
+    if (qv::S().intCurrentModule == 3) return TableauPart::None;
+    if (originRow && col == n + 1) return TableauPart::Supply;
+    if (row == m + 1 && destinationCol) return TableauPart::Demand;
+    return TableauPart::None;
+}
+
+int transportCell(int row, int col, const std::string& text) {
+    switch (tableauPart(row, col)) {
+        case TableauPart::Cost: return QVTanda::CheckCostCell(row, col, text);
+        case TableauPart::Supply: return QVTanda::CheckSupplyCell(row, text);
+        case TableauPart::Demand: return QVTanda::CheckDemandCell(qv::S().tr.intOriginCount + col, text);
+        case TableauPart::None: break;
     }
-    if (row >= 1 && row <= m && col >= 1 && col <= n) return QVTanda::CheckCostCell(row, col, text);
-    if (row >= 1 && row <= m && col == n + 1) return QVTanda::CheckSupplyCell(row, text);
-    if (row == m + 1 && col >= 1 && col <= n) return QVTanda::CheckDemandCell(m + col, text);
     return kAccepted;
 }
 
@@ -141,7 +154,41 @@ int transitionCell(Pass pass, int i, int j, const std::string& text) {
     return kAccepted;
 }
 
+// ---- a cell the user emptied, stored as one never filled; no check, no message
+
+void storeEmptyCell(int row, int col) {
+    auto& s = qv::S();
+    switch (s.intCurrentModule) {
+        case 2:
+        case 3: {
+            auto& t = s.tr;
+            const int m = t.intOriginCount, n = t.intDestinationCount;
+            switch (tableauPart(row, col)) {
+                case TableauPart::Cost: t.dblArcCosts(qv::arcIndex(row, col, n)) = 0; break;
+                case TableauPart::Supply: t.lngNodeSupplies(row) = 0; break;
+                case TableauPart::Demand: t.lngNodeSupplies(m + col) = 0; break;
+                case TableauPart::None: break;
+            }
+            break;
+        }
+        case 11:
+            if (col == 1 && row >= 1 && row <= s.fc.intPeriodCount) s.fc.dblTimeSeries(row, 1).Clear();
+            break;
+        default:
+            // No Edit item lays these grids out again from their stored values.
+            break;
+    }
+}
+
 }  // namespace
+
+void storeEmptiedGridCells() {
+    if (!pf::isLoaded<FrmProblem>()) return;
+    const pf::Grid& g = frmProblem().gridDisplayEdit;
+    for (int r = g.FixedRows(); r < g.Rows(); ++r)
+        for (int c = g.FixedCols(); c < g.Cols(); ++c)
+            if (g.TextMatrix(r, c).empty()) storeEmptyCell(r, c);
+}
 
 int checkGridCell(Pass pass, int row, int col, const std::string& text) {
     switch (qv::S().intCurrentModule) {

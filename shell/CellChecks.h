@@ -19,6 +19,13 @@ enum class Pass { Editing, CheckPass };
 // transportation and assignment the result of the editing pass is 0 or 999.
 int checkGridCell(Pass pass, int row, int col, const std::string& text);
 
+// The data cells of frmProblem.gridDisplayEdit that show no text are stored for the
+// current module as cells never filled (forecasting: empty; transportation and
+// assignment: 0), so that an Edit item laying the grid out again from the stored
+// values never brings back what the user emptied. Nothing is checked: an empty cell
+// is judged by Enter, Save and Solve only, and a refused, emptied cell stays leavable.
+void storeEmptiedGridCells();
+
 // The check pass over the grid window: (row, col) has been made the current cell of
 // frmProblem.gridDisplayEdit. Transportation, assignment and networks read the text
 // from that cell again; forecasting and Markov processes use text.

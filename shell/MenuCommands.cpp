@@ -4,6 +4,7 @@
 #include "platform/core/SeqFile.h"
 #include "platform/ui/Grid.h"
 #include "platform/ui/Host.h"
+#include "shell/CellChecks.h"
 #include "shell/DataChecks.h"
 #include "shell/GridEditor.h"
 #include "shell/MenuState.h"
@@ -129,8 +130,9 @@ void runReports(pf::ReportSink& sink, bool toFile) {
         p.report(sink);
 }
 
-// Save, Solve, Print and Save As Text File read the problem: the entry still being
-// typed is checked and stored first, as leaving its field would, before the check
+// Save, Solve, Print and Save As Text File read the problem, and the Edit items lay
+// it out again: the entry still being typed is checked and stored first, through the
+// module's own commit when it has one, as leaving its field would, before the check
 // pass walks from the first cell and asks its zero-fill question (which in linear
 // programs looks at names, relations and right-hand sides only as to whether they are
 // there). A menu's opening checks nothing, so that a refusal can stop the command
@@ -140,6 +142,16 @@ void runReports(pf::ReportSink& sink, bool toFile) {
 bool commitEntryFirst() {
     const std::function<bool()>& commit = qv::currentModule().commitEntry;
     return commit ? commit() : qv::commitEntryBeingTyped();
+}
+
+// An Edit item that lays the grid window out again from the stored values: the entry
+// being typed is committed first, and the cells the user emptied are stored as cells
+// never filled, so that the new layout shows neither an unchecked entry nor a value
+// the user erased.
+bool readyToLayOutAgain() {
+    if (!commitEntryFirst()) return false;
+    CellChecks::storeEmptiedGridCells();
+    return true;
 }
 
 bool hasReport() {
@@ -266,9 +278,9 @@ void FrmMenu::mnuFileSave_Click() {
 }
 
 // ---------------------------------------------------------------- Edit
-// An Edit item that lays a grid out again first commits the entry being typed
-// (qv::commitEntryBeingTyped), as leaving its cell would: a refused entry keeps the
-// keyboard and the operation does not run.
+// An Edit item that lays a grid out again first commits the entry being typed, as
+// Save and Solve do (commitEntryFirst): a refused entry keeps the keyboard and the
+// operation does not run.
 
 void FrmMenu::mnudispedit_Click() { run(qv::currentModule().copyPendingName); }
 
@@ -282,7 +294,7 @@ void FrmMenu::mnudispeditsubs_Click(int index) {
                     displayEditOverSolution();
                 } else if (index >= 3 && index <= 7) {
                     // Changing the optimization type (7) lays no grid out again.
-                    if (index != 7 && !qv::commitEntryBeingTyped()) return;
+                    if (index != 7 && !commitEntryFirst()) return;
                     EditInProgress editing;
                     const std::function<void()>* ops[] = {&p.addConstraints, &p.deleteConstraint, &p.addVariables,
                                                           &p.deleteVariable, &p.changeOptimizationType};
@@ -312,10 +324,10 @@ void FrmMenu::mnudispeditsubs_Click(int index) {
             case 11:
                 if (index == 0) {
                     displayEditOverSolution();
-                } else if (index == 3 && qv::commitEntryBeingTyped()) {
+                } else if (index == 3 && readyToLayOutAgain()) {
                     EditInProgress editing;
                     qv::tolerateLoaded([&] { run(p.addTimePeriods); });
-                } else if (index == 4 && qv::commitEntryBeingTyped()) {
+                } else if (index == 4 && readyToLayOutAgain()) {
                     qv::tolerateLoaded([] { deleteTimePeriods(); });
                 }
                 break;
@@ -331,7 +343,7 @@ void FrmMenu::mnudispeditsubslower_Click(int index) {
     const int mod = S.intCurrentModule;
     if (mod != 2 && mod != 3) return;
     qv::ModuleProcedures& p = qv::currentModule();
-    if (!qv::commitEntryBeingTyped()) return;
+    if (!readyToLayOutAgain()) return;
     const int m = S.tr.intOriginCount, n = S.tr.intDestinationCount;
     switch (index) {
         case 0:

@@ -26,11 +26,11 @@ struct ModuleProcedures {
     // grid's heading. Run as the File, Edit and Solution menus open, which check nothing.
     std::function<void()> copyPendingName;
     // Checks and stores the entry still being typed, before Save, Solve, Print and Save
-    // As Text File read the problem (and before their check pass). False when it was
-    // refused: the field has said so (a grid cell is emptied, as leaving it would empty
-    // it) and keeps the keyboard, and the command does not run. Empty: the entry being
-    // typed in a grid, if any (qv::commitEntryBeingTyped); PERT/CPM commits its time
-    // boxes.
+    // As Text File read the problem (and before their check pass) and before an Edit
+    // item lays it out again. False when it was refused: the field has said so (a grid
+    // cell is emptied, as leaving it would empty it) and keeps the keyboard, and the
+    // command does not run. Empty: the entry being typed in a grid, if any
+    // (qv::commitEntryBeingTyped); PERT/CPM commits its time boxes.
     std::function<bool()> commitEntry;
 
     // ---- Problem files (the reader's steps around the records) ----

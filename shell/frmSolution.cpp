@@ -1,6 +1,5 @@
 #include "shell/frmSolution.h"
 
-#include "platform/ui/Keys.h"
 #include "shell/MenuState.h"
 #include "shell/QVCommon.h"
 #include "shell/frmMenu.h"
@@ -30,8 +29,6 @@ FrmSolution::FrmSolution() : pf::Form("frmSolution", pf::FormKind::Child) {
     // The solution is read, never typed into: the main window keeps the keyboard and
     // its scrolling keys move the lines.
     ScrolledFromMainWindow(gridSolution);
-    KeyDown = [this](int& k, int s) { Form_KeyDown(k, s); };
-    gridSolution.KeyDown = [this](int& k, int s) { gridSolution_KeyDown(k, s); };
     gridSolution.Click = [this] { gridSolution_Click(); };
     gridSolution.RowColChange = [this] { gridSolution_RowColChange(); };
 }
@@ -48,12 +45,6 @@ void FrmSolution::Form_Unload(int& /*cancel*/) {
     // window has gone already (the program ends) there is no menu left to switch.
     if (pf::isLoaded<FrmMenu>()) qv::menuEvent(qv::MenuEvent::SolutionWindowClosed);
 }
-
-void FrmSolution::Form_KeyDown(int& /*keyCode*/, int shift) {
-    if (shift == pf::vbAltMask) frmMenu().SetFocus();
-}
-
-void FrmSolution::gridSolution_KeyDown(int& keyCode, int shift) { Form_KeyDown(keyCode, shift); }
 
 void FrmSolution::gridSolution_Click() { frmMenu().SetFocus(); }
 

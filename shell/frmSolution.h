@@ -22,8 +22,6 @@ public:
 
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
-    void Form_KeyDown(int& keyCode, int shift);
-    void gridSolution_KeyDown(int& keyCode, int shift);
     void gridSolution_Click();
     void gridSolution_RowColChange();
 

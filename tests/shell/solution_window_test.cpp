@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/core/Errors.h"
-#include "platform/ui/Keys.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/MenuState.h"
 #include "shell/core/State.h"
@@ -100,7 +99,8 @@ TEST_F(SolutionWindowTest, UnloadWithdrawsPrintAndSaveAsTextFile) {
 
 // The listing never takes the keyboard, by a click or by code; its handlers hand the
 // focus to the main window from wherever it was (here the solution window itself).
-TEST_F(SolutionWindowTest, ClicksCellMovesAndAltHandTheFocusToTheMainWindow) {
+// No key reaches it: the main window's own keys read it (main_window_keys_test).
+TEST_F(SolutionWindowTest, ClicksAndCellMovesHandTheFocusToTheMainWindow) {
     fillWithTitle();
     FrmSolution& w = frmSolution();
     FrmMenu& m = frmMenu();
@@ -119,20 +119,6 @@ TEST_F(SolutionWindowTest, ClicksCellMovesAndAltHandTheFocusToTheMainWindow) {
 
     pf::setFocusTo(nullptr, &w);
     w.gridSolution.Row(3);  // code moving the current line
-    EXPECT_EQ(pf::focusedForm(), &m);
-
-    pf::setFocusTo(nullptr, &w);
-    w.gridSolution.deliverKey(pf::vbKeyMenu, pf::vbAltMask, 0);
-    EXPECT_EQ(pf::focusedForm(), &m);
-
-    // Other keys (Shift+Alt included) leave the focus where it is.
-    pf::setFocusTo(nullptr, &w);
-    w.gridSolution.deliverKey('P', pf::vbAltMask | pf::vbShiftMask, 0);
-    EXPECT_EQ(pf::focusedForm(), &w);
-    int key = 'A';
-    w.KeyDown(key, 0);
-    EXPECT_EQ(pf::focusedForm(), &w);
-    w.KeyDown(key, pf::vbAltMask);
     EXPECT_EQ(pf::focusedForm(), &m);
     EXPECT_EQ(pf::focusedControl(), nullptr);
 }

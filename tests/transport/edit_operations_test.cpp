@@ -3,6 +3,7 @@
 // delete question's answers and the capacity messages.
 #include <gtest/gtest.h>
 
+#include "platform/ui/Keys.h"
 #include "shell/frmMenu.h"
 #include "tests/transport/core/transport_fixture.h"
 #include "tests/transport/transport_ui_support.h"
@@ -16,7 +17,7 @@ struct Model {
     std::vector<std::int32_t> nodes;  // node values 1..m+n
 };
 
-// A laid-out problem holding `model`.
+// A laid-out problem holding `model`, shown in the tableau as Open shows it.
 void layOut(int module, const Model& model) {
     const int m = static_cast<int>(model.costs.size()), n = static_cast<int>(model.costs[0].size());
     trui::newProblem(module, m, n);
@@ -30,6 +31,9 @@ void layOut(int module, const Model& model) {
         }
     if (module == 2)
         for (int v = 1; v <= m + n; ++v) t.lngNodeSupplies(v) = model.nodes[static_cast<std::size_t>(v - 1)];
+    qv::S().blnNewProblem = false;
+    module == 2 ? QVTanda::BuildTransportationTableau() : QVTanda::BuildAssignmentTableau();
+    h().transcript.clear();
 }
 
 void expectModel(const Model& model) {
@@ -132,6 +136,48 @@ TEST_F(EditOperationsTest, EveryValueStaysWithItsRowAndColumn) {
             const int m = qv::S().tr.intOriginCount, n = qv::S().tr.intDestinationCount;
             EXPECT_EQ(g.TextMatrix(m, n), "0");
         }
+    }
+}
+
+// Cells emptied with Delete (costs, a supply, a demand) are laid out again as cells
+// never filled, 0, wherever the operation moves them; never as the value they held.
+TEST_F(EditOperationsTest, EmptiedCellsComeBackAsNeverFilled) {
+    struct Emptied {
+        const char* name;
+        int module;
+        Model before;
+        std::vector<std::pair<int, int>> cells;  // grid cells emptied, in order
+        Op op;
+        std::string answer;
+        Model after;
+        std::vector<std::string> grid;
+    };
+    const Model twoByThree{{{1, 2, 3}, {4, 5, 6}}, {10, 20, -5, -15, -10}};
+    const std::vector<std::pair<int, int>> costSupplyDemand = {{1, 2}, {2, 4}, {3, 3}};
+    const std::vector<Emptied> cases = {
+        {"add an origin", 2, twoByThree, costSupplyDemand, Op::AddOrigin, "",
+         {{{1, 0, 3}, {4, 5, 6}, {0, 0, 0}}, {10, 0, 0, -5, -15, 0}},
+         {"Origin|1|2|3|Supply", "1|1|0|3|10", "2|4|5|6|0", "3||||", "Demand|5|15|0|***********"}},
+        {"delete destination 1", 2, twoByThree, costSupplyDemand, Op::DeleteDestination, "1",
+         {{{0, 3}, {5, 6}}, {10, 0, -15, 0}},
+         {"Origin|1|2|Supply", "1|0|3|10", "2|5|6|0", "Demand|15|0|***********"}},
+        {"add a task", 3, {{{1, 2}, {3, 4}}, {}}, {{2, 1}}, Op::AddDestination, "",
+         {{{1, 2, 0}, {0, 4, 0}}, {1, 1, -1, -1, -1}},
+         {"Agent|1|2|3", "1|1|2|", "2|0|4|"}},
+    };
+    for (const Emptied& c : cases) {
+        SCOPED_TRACE(c.name);
+        layOut(c.module, c.before);
+        pf::Grid& g = frmProblem().gridDisplayEdit;
+        for (auto [r, col] : c.cells) {
+            g.userClickCell(r, col);
+            pf::SendKeys("{DEL}", true);
+        }
+        g.userClickCell(1, 1);
+        if (!c.answer.empty()) h().expectInput(c.answer);
+        frmMenu().mnudispeditsubslower_Click(static_cast<int>(c.op));
+        expectModel(c.after);
+        EXPECT_EQ(trui::gridRows(g), c.grid);
     }
 }
 
