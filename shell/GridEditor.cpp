@@ -1,6 +1,7 @@
 #include "shell/GridEditor.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/Host.h"
@@ -74,17 +75,29 @@ void GridEditor::recordCurrentCell() {
 }
 
 bool GridEditor::commitEntry() {
-    const auto& s = S();
     if (!holdsEntry()) return true;
-    // A recorded cell no longer current has been checked as it was left. The one still
-    // current is checked for the text it shows, whether a character or Backspace
-    // changed it last.
-    if (grid_.Row() != static_cast<int>(s.intEditRow.num()) || grid_.Col() != s.intEditCol) return true;
     // The value-too-large window is up: it has refused the cell already.
-    if (s.blnErrorWindowOpen) return false;
-    if (grid_.Text().empty() || checkCurrentCell()) return true;
+    if (S().blnErrorWindowOpen) return false;
+    // Every key that leaves a cell checks it, so the recorded cell is normally still
+    // current; should some later road leave it unchecked, it is checked where it stands.
+    // Either way for the text it shows, whether a character or Backspace changed it last.
+    if (checkRecordedCell()) return true;
     if (grid_.canTakeFocus()) grid_.SetFocus();
     return false;
+}
+
+bool GridEditor::checkRecordedCell() {
+    const auto& s = S();
+    const int row = static_cast<int>(s.intEditRow.num()), col = s.intEditCol;
+    // An emptied cell is checked by Enter, Save and Solve only.
+    if (grid_.TextMatrix(row, col).empty()) return true;
+    const int userRow = grid_.Row(), userCol = grid_.Col();
+    grid_.Row(row);
+    grid_.Col(col);
+    if (!checkCurrentCell()) return false;
+    grid_.Row(userRow);
+    grid_.Col(userCol);
+    return true;
 }
 
 bool commitEntryBeingTyped() {
@@ -174,45 +187,20 @@ void GridEditor::KeyDown(int& keyCode, int shift) {
     auto& s = S();
     s.strCellBuffer = grid_.Text();
     if (shift == pf::vbAltMask) {
-        // Alt only lends the main window its menu bar: the entry goes on.
+        // Alt only lends the main window its menu bar: the key moves nothing, and the
+        // entry goes on.
         const bool handedBack = handedBack_;
         frmMenu().SetFocus();
         handedBack_ = handedBack;
+        keyCode = 0;
         return;
     }
-    switch (keyCode) {
-        case pf::vbKeyLeft: case pf::vbKeyRight: case pf::vbKeyUp: case pf::vbKeyDown:
-        case pf::vbKeyReturn: case pf::vbKeyTab:
-            break;
-        case pf::vbKeyBack:
-        case pf::vbKeyDelete:
-            // Only a data cell's text changes. The locked cell beeps, for Backspace as
-            // its key-press does for any character.
-            switch (rules_.role(grid_)) {
-                case CellRole::Heading: return;
-                case CellRole::Locked:
-                    if (keyCode == pf::vbKeyDelete) pf::Beep();
-                    return;
-                case CellRole::Data: break;
-            }
-            if (keyCode == pf::vbKeyDelete) {
-                // Delete only empties the cell, which needs no check: no record.
-                if (startsNewEntry()) grid_.Text("");
-                return;
-            }
-            if (!grid_.Text().empty()) {
-                s.strCellBuffer.pop_back();
-                grid_.Text(s.strCellBuffer);
-                // The cell's text has changed: it is the record, to be checked as it
-                // is left or read. Typing is not started, so the next character still
-                // replaces the whole text when it would have before.
-                recordCurrentCell();
-            } else {
-                pf::Beep();
-            }
-            return;
-        default:
-            return;
+    // Every key the grid moves its current cell on leaves the cell, as do Enter and Tab,
+    // which move it here.
+    const std::optional<pf::GridCell> to = grid_.cellAfterKey(keyCode, shift);
+    if (!to && keyCode != pf::vbKeyReturn && keyCode != pf::vbKeyTab) {
+        if (keyCode == pf::vbKeyBack || keyCode == pf::vbKeyDelete) editKey(keyCode);
+        return;
     }
 
     // Leaving the cell: commit what was typed, then check it.
@@ -225,37 +213,56 @@ void GridEditor::KeyDown(int& keyCode, int shift) {
         }
     }
 
-    const int row = grid_.Row(), col = grid_.Col();
-    const int lastRow = grid_.Rows() - 1, lastCol = grid_.Cols() - 1;
+    const int row = grid_.Row();
     const bool lastRowSilent = rules_.lastRowBeepSuppressible && s.blnSuppressLastRowBeep;
+    if (to) {
+        // The grid moves itself. An arrow with nowhere to go beeps; Home, End and the page
+        // keys there only check the cell.
+        const bool arrow = keyCode == pf::vbKeyLeft || keyCode == pf::vbKeyRight || keyCode == pf::vbKeyUp ||
+                           keyCode == pf::vbKeyDown;
+        const bool nowhere = *to == pf::GridCell{row, grid_.Col()};
+        if (nowhere && arrow && !(keyCode == pf::vbKeyDown && lastRowSilent)) pf::Beep();
+        return;
+    }
     // The grid scrolls to a current cell set by code, so Enter and Tab move it directly.
-    switch (keyCode) {
-        case pf::vbKeyLeft:
-            if (col <= 1) pf::Beep();
-            break;
-        case pf::vbKeyRight:
-            if (col == lastCol) pf::Beep();
-            break;
-        case pf::vbKeyUp:
-            if (row <= grid_.FixedRows()) pf::Beep();
-            break;
-        case pf::vbKeyDown:
-            if (row == lastRow && !lastRowSilent) pf::Beep();
-            break;
-        case pf::vbKeyReturn:
-            if (row == lastRow) {
-                if (!lastRowSilent) pf::Beep();
-            } else {
-                grid_.Row(row + 1);
-                grid_.SelStartRow(row + 1);
-            }
-            break;
-        case pf::vbKeyTab:
-            tab(shift & pf::vbShiftMask ? -1 : 1);
-            keyCode = 0;
-            break;
-        default:
-            break;
+    if (keyCode == pf::vbKeyReturn) {
+        if (row == grid_.Rows() - 1) {
+            if (!lastRowSilent) pf::Beep();
+        } else {
+            grid_.Row(row + 1);
+            grid_.SelStartRow(row + 1);
+        }
+        return;
+    }
+    tab(shift & pf::vbShiftMask ? -1 : 1);
+    keyCode = 0;
+}
+
+void GridEditor::editKey(int keyCode) {
+    auto& s = S();
+    // Only a data cell's text changes. The locked cell beeps, for Backspace as its
+    // key-press does for any character.
+    switch (rules_.role(grid_)) {
+        case CellRole::Heading: return;
+        case CellRole::Locked:
+            if (keyCode == pf::vbKeyDelete) pf::Beep();
+            return;
+        case CellRole::Data: break;
+    }
+    if (keyCode == pf::vbKeyDelete) {
+        // Delete only empties the cell, which needs no check: no record.
+        if (startsNewEntry()) grid_.Text("");
+        return;
+    }
+    if (!grid_.Text().empty()) {
+        s.strCellBuffer.pop_back();
+        grid_.Text(s.strCellBuffer);
+        // The cell's text has changed: it is the record, to be checked as it is left or
+        // read. Typing is not started, so the next character still replaces the whole
+        // text when it would have before.
+        recordCurrentCell();
+    } else {
+        pf::Beep();
     }
 }
 
@@ -264,25 +271,14 @@ void GridEditor::RowColChange() { S().blnTypingStarted = false; }
 void GridEditor::Click() {
     auto& s = S();
     if (!holdsEntry()) return;
-    const int row = static_cast<int>(s.intEditRow.num()), col = s.intEditCol;
-    const int clickedRow = grid_.Row(), clickedCol = grid_.Col();
     // A click on the recorded cell itself (or on a heading, which leaves it current)
     // lets the entry go on: the cell is checked, but only a click that another cell
-    // takes confirms it and ends the record.
-    const bool stays = clickedRow == row && clickedCol == col;
-    // An emptied cell is checked by Enter, Save and Solve only: a click elsewhere just
-    // ends the record and stays where it landed, so a refused cell, once empty, can be
-    // left.
-    if (!grid_.TextMatrix(row, col).empty()) {
-        grid_.Row(row);
-        grid_.Col(col);
-        if (refused(rules_.check())) {
-            grid_.Text("");
-            if (rules_.refocusOnClickReject) grid_.SetFocus();
-            return;
-        }
-        grid_.Row(clickedRow);
-        grid_.Col(clickedCol);
+    // takes confirms it and ends the record. A click elsewhere leaves an emptied cell
+    // unchecked and ends its record, so a refused cell, once empty, can be left.
+    const bool stays = grid_.Row() == static_cast<int>(s.intEditRow.num()) && grid_.Col() == s.intEditCol;
+    if (!checkRecordedCell()) {
+        if (rules_.refocusOnClickReject) grid_.SetFocus();
+        return;
     }
     if (!stays) s.blnCellEdited = false;
 }

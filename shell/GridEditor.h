@@ -73,10 +73,10 @@ public:
     // character or Backspace changed, until a click on another cell that accepts it
     // confirms it. True when it lies in this grid as it is laid out now.
     bool holdsEntry() const;
-    // Checks and stores the recorded cell while it is current and holds text, as
-    // leaving it would, whether its text was typed or shortened by Backspace; the
-    // record stays, so the typing can go on. False when refused: the cell is erased
-    // and keeps the keyboard.
+    // Checks and stores the recorded cell while it holds text, as leaving it would,
+    // whether its text was typed or shortened by Backspace, and whether it is still
+    // current or not; the record stays, so the typing can go on. False when refused:
+    // the cell is erased, current, and keeps the keyboard.
     bool commitEntry();
     // Makes (row, col) current and the start of the selection; the next character
     // typed replaces the cell, even when it was current already.
@@ -88,6 +88,12 @@ public:
 
 private:
     bool refused(int result) const;
+    // Backspace and Delete.
+    void editKey(int keyCode);
+    // Makes the recorded cell current and checks it when it holds text. Accepted: the
+    // cell current before is current again. Refused: the recorded cell is erased and
+    // stays current.
+    bool checkRecordedCell();
     // Makes the current cell the record.
     void recordCurrentCell();
     void tab(int step);

@@ -658,7 +658,8 @@ bool Grid::scrollView(int keyCode, int shift) {
     return true;
 }
 
-void Grid::defaultKeyDown(int keyCode, int /*shift*/) {
+std::optional<GridCell> Grid::cellAfterKey(int keyCode, int shift) const {
+    if (shift & vbAltMask) return std::nullopt;
     int r = row_, c = col_;
     switch (keyCode) {
         case vbKeyLeft: if (c > fixedCols_) --c; break;
@@ -669,13 +670,18 @@ void Grid::defaultKeyDown(int keyCode, int /*shift*/) {
         case vbKeyEnd: c = cols_ - 1; break;
         case vbKeyPageDown: r = rows_ - 1; break;
         case vbKeyPageUp: r = std::min(fixedRows_, rows_ - 1); break;
-        default: return;
+        default: return std::nullopt;
     }
-    if (r == row_ && c == col_) return;
-    row_ = r;
-    col_ = c;
-    selStartRow_ = selEndRow_ = r;
-    selStartCol_ = selEndCol_ = c;
+    return GridCell{r, c};
+}
+
+void Grid::defaultKeyDown(int keyCode, int shift) {
+    const std::optional<GridCell> to = cellAfterKey(keyCode, shift);
+    if (!to || (to->row == row_ && to->col == col_)) return;
+    row_ = to->row;
+    col_ = to->col;
+    selStartRow_ = selEndRow_ = row_;
+    selStartCol_ = selEndCol_ = col_;
     refresh();
     if (RowColChange) RowColChange();
 }

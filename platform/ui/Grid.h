@@ -1,16 +1,23 @@
 #pragma once
 // The grid control: rows and columns of text with fixed heading rows and columns,
 // a current cell and a selected range. It has no cell editor: every key reaches the
-// handlers; it moves the current cell on arrow keys itself unless the key was consumed.
+// handlers; it moves the current cell on the keys of cellAfterKey itself unless the key
+// was consumed.
 // Filling it is cheap: the grid lays itself out once, when it is next shown, painted
 // or asked where it stands, not once per cell or line written.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/ui/Form.h"
 
 namespace pf {
+
+struct GridCell {
+    int row = 0, col = 0;
+    bool operator==(const GridCell&) const = default;
+};
 
 class Grid : public Control {
 public:
@@ -95,6 +102,14 @@ public:
     void AddItem(const std::string& item);
 
     std::function<void()> RowColChange;
+
+    // The one list of the keys the grid moves its current cell on, and where to: the
+    // arrows one cell on, Home and End to the first data column and the last column, Page
+    // Up and Page Down to the first data row and the last row, with Shift or Ctrl as
+    // without. Where such a key finds nowhere to go, the current cell itself. Nothing for
+    // any other key, and for every key held with Alt, which belongs to the menu bar. An
+    // editor on the grid reads it too, so that no key the grid moves on passes its check.
+    std::optional<GridCell> cellAfterKey(int keyCode, int shift) const;
 
     // A mouse click on a cell, as the user makes it.
     void userClickCell(int r, int c);

@@ -41,17 +41,30 @@ std::vector<KeyStroke> parseKeys(const std::string& text) {
         {"ENTER", {vbKeyReturn, 0, 13}}, {"TAB", {vbKeyTab, 0, 9}},
         {"BKSP", {vbKeyBack, 0, 8}},     {"BACKSPACE", {vbKeyBack, 0, 8}},
         {"BS", {vbKeyBack, 0, 8}},       {"DEL", {vbKeyDelete, 0, 0}},
-        {"DELETE", {vbKeyDelete, 0, 0}}, {"UP", {vbKeyUp, 0, 0}},
-        {"DOWN", {vbKeyDown, 0, 0}},     {"LEFT", {vbKeyLeft, 0, 0}},
-        {"RIGHT", {vbKeyRight, 0, 0}},   {"HOME", {vbKeyHome, 0, 0}},
-        {"END", {vbKeyEnd, 0, 0}},       {"ESC", {vbKeyEscape, 0, 27}},
+        {"DELETE", {vbKeyDelete, 0, 0}}, {"ESC", {vbKeyEscape, 0, 27}},
         {"ALT", {vbKeyMenu, vbAltMask, 0}},
         {"SPACE", {vbKeySpace, 0, ' '}}, {"S-TAB", {vbKeyTab, vbShiftMask, 9}},
-        {"PGUP", {vbKeyPageUp, 0, 0}},   {"PGDN", {vbKeyPageDown, 0, 0}},
         {"INS", {vbKeyInsert, 0, 0}},    {"INSERT", {vbKeyInsert, 0, 0}},
-        {"S-LEFT", {vbKeyLeft, vbShiftMask, 0}}, {"S-RIGHT", {vbKeyRight, vbShiftMask, 0}},
-        {"S-HOME", {vbKeyHome, vbShiftMask, 0}}, {"S-END", {vbKeyEnd, vbShiftMask, 0}},
-        {"S-UP", {vbKeyUp, vbShiftMask, 0}},     {"S-DOWN", {vbKeyDown, vbShiftMask, 0}},
+    };
+    // The keys that move in a grid or a list, alone or after S-, C- or A-.
+    static const std::map<std::string, int> moving = {
+        {"UP", vbKeyUp},     {"DOWN", vbKeyDown}, {"LEFT", vbKeyLeft},     {"RIGHT", vbKeyRight},
+        {"HOME", vbKeyHome}, {"END", vbKeyEnd},   {"PGUP", vbKeyPageUp}, {"PGDN", vbKeyPageDown},
+    };
+    static const std::map<char, int> held = {{'S', vbShiftMask}, {'C', vbCtrlMask}, {'A', vbAltMask}};
+    auto movingKey = [](const std::string& name, KeyStroke& k) {
+        int shift = 0;
+        std::string key = name;
+        if (name.size() > 2 && name[1] == '-') {
+            auto h = held.find(name[0]);
+            if (h == held.end()) return false;
+            shift = h->second;
+            key = name.substr(2);
+        }
+        auto m = moving.find(key);
+        if (m == moving.end()) return false;
+        k = {m->second, shift, 0};
+        return true;
     };
     std::vector<KeyStroke> out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -67,9 +80,10 @@ std::vector<KeyStroke> parseKeys(const std::string& text) {
                 i = close;
                 continue;
             }
-            auto it = named.find(name);
-            if (it == named.end()) raise(errInvalidCall);
-            out.push_back(it->second);
+            KeyStroke k;
+            if (auto it = named.find(name); it != named.end()) k = it->second;
+            else if (!movingKey(name, k)) raise(errInvalidCall);
+            out.push_back(k);
             i = close;
             continue;
         }

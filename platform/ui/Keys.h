@@ -48,9 +48,9 @@ struct KeyStroke {
 int keyCodeForCharacter(unsigned ch);
 
 // Parses "12{ENTER}{TAB}" style text into keystrokes. Braced names: ENTER, TAB,
-// S-TAB (Shift+Tab), BKSP (BACKSPACE, BS), DEL (DELETE), INS (INSERT), UP, DOWN,
-// LEFT, RIGHT, HOME, END, PGUP, PGDN, SPACE, ESC, F1 to F12, S-LEFT, S-RIGHT,
-// S-UP, S-DOWN, S-HOME, S-END (with Shift), and ALT (the Alt key alone); "^a" is
+// S-TAB (Shift+Tab), BKSP (BACKSPACE, BS), DEL (DELETE), INS (INSERT), SPACE, ESC,
+// F1 to F12, ALT (the Alt key alone), and UP, DOWN, LEFT, RIGHT, HOME, END, PGUP,
+// PGDN, alone or held with Shift, Ctrl or Alt (S-HOME, C-END, A-DOWN); "^a" is
 // Ctrl+A (any letter). Raises error 5 on an unknown name.
 std::vector<KeyStroke> parseKeys(const std::string& text);
 

@@ -293,7 +293,8 @@ TEST_F(KeyboardTest, TextBoxEditing) {
     });
 }
 
-// In a grid every key is the grid's: an arrow or PageDown moves the current cell once.
+// In a grid every key is the grid's: an arrow or PageDown moves the current cell once;
+// Ctrl+End and Ctrl+Home move as End and Home do. A key held with Alt moves nothing.
 TEST_F(KeyboardTest, GridKeysMoveTheCurrentCellOnce) {
     pf::Form f("frmKeys", pf::FormKind::Dialog);
     pf::Grid g(&f, "g");
@@ -304,16 +305,22 @@ TEST_F(KeyboardTest, GridKeysMoveTheCurrentCellOnce) {
     g.SetFocus();
     struct Step {
         int key;
+        Qt::KeyboardModifiers mods;
         int row, col;
-    } steps[] = {{Qt::Key_Down, 2, 1}, {Qt::Key_Right, 2, 2}, {Qt::Key_PageDown, 5, 2},
-                 {Qt::Key_Up, 4, 2},   {Qt::Key_PageUp, 1, 2}, {Qt::Key_End, 1, 3}, {Qt::Key_Home, 1, 1}};
+        bool moves;
+    } steps[] = {{Qt::Key_Down, {}, 2, 1, true},       {Qt::Key_Right, {}, 2, 2, true},
+                 {Qt::Key_PageDown, {}, 5, 2, true},   {Qt::Key_Up, {}, 4, 2, true},
+                 {Qt::Key_PageUp, {}, 1, 2, true},     {Qt::Key_End, {}, 1, 3, true},
+                 {Qt::Key_Home, {}, 1, 1, true},       {Qt::Key_End, Qt::ControlModifier, 1, 3, true},
+                 {Qt::Key_Home, Qt::ControlModifier, 1, 1, true}, {Qt::Key_Down, Qt::AltModifier, 1, 1, false},
+                 {Qt::Key_End, Qt::AltModifier, 1, 1, false},     {Qt::Key_PageDown, Qt::AltModifier, 1, 1, false}};
     int expected = 0;
     for (const Step& st : steps) {
-        press(st.key);
-        ++expected;
-        EXPECT_EQ(g.Row(), st.row) << st.key;
-        EXPECT_EQ(g.Col(), st.col) << st.key;
-        EXPECT_EQ(changes, expected) << st.key;
+        press(st.key, st.mods);
+        if (st.moves) ++expected;
+        EXPECT_EQ(g.Row(), st.row) << st.key << " " << st.mods;
+        EXPECT_EQ(g.Col(), st.col) << st.key << " " << st.mods;
+        EXPECT_EQ(changes, expected) << st.key << " " << st.mods;
     }
 }
 

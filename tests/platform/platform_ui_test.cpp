@@ -293,6 +293,24 @@ TEST(PlatformHelpers, TextsAndPatterns) {
     EXPECT_EQ(keys[2].keyCode, pf::vbKeyTab);
     EXPECT_EQ(keys[3].ascii, 'a');
     EXPECT_THROW(pf::parseKeys("{NOPE}"), pf::RuntimeError);
+    // The movement keys alone or held with Shift, Ctrl or Alt; no other key takes a prefix.
+    const struct {
+        const char* text;
+        int code, shift;
+    } moving[] = {{"{PGDN}", pf::vbKeyPageDown, 0},
+                  {"{S-HOME}", pf::vbKeyHome, pf::vbShiftMask},
+                  {"{C-END}", pf::vbKeyEnd, pf::vbCtrlMask},
+                  {"{C-PGUP}", pf::vbKeyPageUp, pf::vbCtrlMask},
+                  {"{A-DOWN}", pf::vbKeyDown, pf::vbAltMask},
+                  {"{A-HOME}", pf::vbKeyHome, pf::vbAltMask}};
+    for (const auto& m : moving) {
+        const auto k = pf::parseKeys(m.text);
+        ASSERT_EQ(k.size(), 1u) << m.text;
+        EXPECT_EQ(k[0].keyCode, m.code) << m.text;
+        EXPECT_EQ(k[0].shift, m.shift) << m.text;
+        EXPECT_EQ(k[0].ascii, 0) << m.text;
+    }
+    for (const char* bad : {"{C-ENTER}", "{A-DEL}", "{X-UP}", "{C-}"}) EXPECT_THROW(pf::parseKeys(bad), pf::RuntimeError) << bad;
     EXPECT_EQ(pf::twipsToPixels(1440), pf::twipsToPixels(720) * 2);
 }
 

@@ -88,6 +88,17 @@ const std::vector<KeyCase> kKeyCases = {
     {"enter in the last row beeps", 12, 3, 1, "0.1", "{ENTER}", 3, 1, "0.1", {"BEEP"}},
     {"forecasting's own down is silent", 11, 3, 1, "", "{DOWN}", 3, 1, "", {}, true},
     {"check comes before the edge beep", 12, 3, 3, "", "7{DOWN}", 3, 3, "", {kMarkovMessage}},
+    {"page down checks and moves to the last row", 12, 1, 2, "", "0.5{PGDN}", 3, 2, "0.5", {}},
+    {"page up checks and moves to row 1", 12, 3, 2, "", "0.5{PGUP}", 1, 2, "0.5", {}},
+    {"home checks and moves to column 1", 12, 2, 3, "", "0.5{HOME}", 2, 1, "0.5", {}},
+    {"ctrl+end moves as end", 12, 2, 1, "", "0.5{C-END}", 2, 3, "0.5", {}},
+    {"refused on end", 12, 2, 1, "", "1.2{END}", 2, 1, "", {kMarkovMessage}},
+    {"refused on ctrl+home", 12, 2, 3, "", "1.2{C-HOME}", 2, 3, "", {kMarkovMessage}},
+    {"refused on shift+page down", 12, 1, 1, "", "7{S-PGDN}", 1, 1, "", {kMarkovMessage}},
+    {"page up in row 1 checks without a beep", 12, 1, 2, "", "0.5{PGUP}", 1, 2, "0.5", {}},
+    {"refused on home in forecasting's one column", 11, 2, 1, "", "1-5{HOME}", 2, 1, "", {kSeriesMessage}},
+    {"end in forecasting's one column checks without a beep", 11, 2, 1, "", "5{END}", 2, 1, "5", {}},
+    {"page down leaves an empty cell unchecked", 11, 1, 1, "", "{PGDN}", 3, 1, "", {}},
     {"tab moves right", 12, 1, 1, "", "{TAB}", 1, 2, "", {}},
     {"tab in the last column goes to the next row", 12, 1, 3, "0.4", "{TAB}", 2, 1, "0.4", {}},
     {"tab in the last cell wraps to row 1 column 1", 12, 3, 3, "0.4", "{TAB}", 1, 1, "0.4", {}},
@@ -347,7 +358,7 @@ TEST_F(GridEditingTest, FocusLossChecksUnlessTheValueTooLargeWindowIsUp) {
 
 TEST_F(GridEditingTest, AltLeavesTheKeyboardInTheGrid) {
     // The main window takes the focus for its menu bar; typing still goes to the grid,
-    // and no LostFocus checks the cell.
+    // and no LostFocus checks the cell. Alt held with a key that moves moves nothing.
     pf::Grid& g = layOut(12, 4, 4);
     pf::Unload<FrmModuleSelection>();
     frmProblem().Show();  // the grid window in front
@@ -357,6 +368,40 @@ TEST_F(GridEditingTest, AltLeavesTheKeyboardInTheGrid) {
     EXPECT_TRUE(pf::scriptedHost().transcript.empty());
     EXPECT_EQ(g.Text(), "2");
     EXPECT_EQ(g.Row(), 1);
+    pf::SendKeys("{A-DOWN}{A-RIGHT}{A-END}{A-PGDN}3", true);
+    EXPECT_EQ(pf::focusedControl(), &g);
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 1);
+    EXPECT_EQ(g.Text(), "23");
+}
+
+// The commit before a command checks the recorded cell wherever it stands: a cell left
+// by no key (here code moves the current cell) is made current and checked. Accepted,
+// the user's cell is current again; refused, the cell is emptied, stays current and has
+// the keyboard.
+TEST_F(GridEditingTest, TheCommitChecksARecordedCellNoLongerCurrent) {
+    pf::Grid& g = layOut(12, 4, 4);
+    pf::SendKeys("0.5", true);
+    g.Row(3);
+    g.Col(2);
+    EXPECT_TRUE(qv::commitEntryBeingTyped());
+    EXPECT_DOUBLE_EQ(qv::S().mk.dblTransitionMatrix(1, 1).num(), 0.5);
+    EXPECT_EQ(g.Row(), 3);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_TRUE(pf::scriptedHost().transcript.empty());
+
+    g.userClickCell(2, 2);
+    pf::SendKeys("1.5", true);
+    g.Row(3);
+    g.Col(3);
+    pf::scriptedHost().expectMessage(pf::vbOK);
+    EXPECT_FALSE(qv::commitEntryBeingTyped());
+    EXPECT_EQ(pf::scriptedHost().transcript, std::vector<std::string>{kMarkovMessage});
+    EXPECT_EQ(g.TextMatrix(2, 2), "");
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(pf::focusedControl(), &g);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "shell/frmProblem.h"
 #include "shell/frmSolution.h"
 #include "tests/lp/lp_test_support.h"
+#include "tests/transport/transport_ui_support.h"
 #include "tests/ui_mouse.h"
 #include "tests/ui_test_support.h"
 
@@ -154,6 +155,78 @@ TEST_F(RefusedEntryKeysTest, AnLPEntryTypedOnAfterAClickOnItsCellIsCheckedAsShow
         EXPECT_EQ(g.TextMatrix(1, 4), "5");
         EXPECT_EQ(g.TextMatrix(1, 1), "");
     }
+}
+
+// LP, a constraint cell typed 6-1 and left by a key the grid moves on from there: Page
+// Down and Ctrl+End say the cell's message at the key; Alt+Down says nothing and moves
+// nothing, and Save then says it. The cell is empty, current, and takes the next digit.
+TEST_F(RefusedEntryKeysTest, AnLPCellLeftByAnyKeyThatMovesIsChecked) {
+    const std::string message = "Constraint Values Must Be Numeric.";
+    struct Road {
+        const char* name;
+        int row, col;  // the cell typed into; the key moves from there
+        std::function<void()> press;
+        bool checkedAtTheKey;
+    };
+    const Road roads[] = {
+        {"Page Down", 1, 4, [] { qvtest::pressKey(keyTarget(), Qt::Key_PageDown); }, true},
+        {"Ctrl+End", 1, 1, [] { qvtest::pressKey(keyTarget(), Qt::Key_End, Qt::ControlModifier); }, true},
+        {"Alt+Down", 1, 4, [] { altWith(Qt::Key_Down); }, false},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        qvtest::resetProgram();
+        pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
+        onScreenWithQtHost();
+        shown_.clear();
+        qvtest::clickCell(g, r.row, r.col);
+        qvtest::typeAtFocus("6-1");
+        r.press();
+        settle();
+        if (r.checkedAtTheKey) {
+            backFromTheMessage();
+            EXPECT_EQ(shown_, std::vector<std::string>{message});
+        } else {
+            EXPECT_TRUE(shown_.empty()) << shown_.front();
+            EXPECT_EQ(g.TextMatrix(r.row, r.col), "6-1");
+            altWith(Qt::Key_F);
+            clickItem(*frmMenu().mnuFileSave);
+            backFromTheMessage();
+            EXPECT_EQ(shown_, std::vector<std::string>{message});
+        }
+        EXPECT_EQ(g.TextMatrix(r.row, r.col), "");
+        EXPECT_EQ(g.Row(), r.row);
+        EXPECT_EQ(g.Col(), r.col);
+        EXPECT_EQ(QApplication::focusWidget(), g.widget());
+        qvtest::typeAtFocus("5");
+        EXPECT_EQ(g.TextMatrix(r.row, r.col), "5");
+    }
+}
+
+// Transportation, supply 1 typed 7-1, Alt+Down: the cell does not move and nothing is
+// said; Save says the supply's message, and the cell is empty, current, with the keyboard.
+TEST_F(RefusedEntryKeysTest, AltDownLeavesATransportationSupplyForSaveToCheck) {
+    pf::setHost(std::make_unique<pf::ScriptedHost>());
+    trui::newProblem(2, 2, 2);
+    pf::Grid& g = frmProblem().gridDisplayEdit;
+    onScreenWithQtHost();
+    shown_.clear();
+    qvtest::clickCell(g, 1, 3);
+    qvtest::typeAtFocus("7-1");
+    altWith(Qt::Key_Down);
+    EXPECT_TRUE(shown_.empty()) << shown_.front();
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_EQ(g.TextMatrix(2, 3), "");
+    altWith(Qt::Key_F);
+    clickItem(*frmMenu().mnuFileSave);
+    backFromTheMessage();
+    EXPECT_EQ(shown_, std::vector<std::string>{"Supply Must Have A Numeric Value."});
+    EXPECT_EQ(g.TextMatrix(1, 3), "");
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), g.widget());
 }
 
 // PERT/CPM, one time per activity: A's time typed -1 and left in its box. Alt+S opens
