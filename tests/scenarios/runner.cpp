@@ -1,6 +1,8 @@
 // Plays a scenario (a plain-text user story) against the real program, headless,
 // and prints its transcript. With --check it compares the transcript with the
-// expected one beside the scenario. See README.md in this folder for the language.
+// expected one beside the scenario. At the end of every story each problem file it
+// saved is opened again, and one that does not open fails the story.
+// See README.md in this folder for the language.
 #include <QApplication>
 
 #include <clocale>
@@ -12,6 +14,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/core/Errors.h"
@@ -21,6 +24,7 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/ScriptedHost.h"
 #include "shell/core/State.h"
+#include "shell/frmModuleSelection.h"
 #include "shell/frmMenu.h"
 #include "shell/frmStartup.h"
 #include "shell/qverror.h"
@@ -86,15 +90,68 @@ std::vector<Line> parse(const std::string& text) {
     return lines;
 }
 
+// How the scripted host marks an interaction nobody expected.
+constexpr std::string_view kUnexpected = "UNEXPECTED ";
+
+// A problem file the story saved, and the module that saved it.
+struct SavedFile {
+    std::string path;
+    int module = 0;
+};
+
+// The scripted host, noting every problem file a save dialog names.
+class RunnerHost : public pf::ScriptedHost {
+public:
+    std::vector<SavedFile> saved;  // in the order first saved; a later save keeps its place
+    bool readingBack = false;
+
+    std::optional<std::string> fileDialog(const pf::FileDialogRequest& r) override {
+        auto chosen = pf::ScriptedHost::fileDialog(r);
+        // A problem's save dialog asks for the module's own extension; a text report's
+        // asks for OUT.
+        const qv::SharedState& S = qv::S();
+        if (chosen && !readingBack && r.kind == pf::FileDialogRequest::Save && r.defaultExt == S.strProblemFileExt)
+            noteSaved(pf::withDefaultExtension(*chosen, r.defaultExt), S.intCurrentModule);
+        return chosen;
+    }
+
+    // Inventory and waiting lines end Open with the model's input form: the file has
+    // been read by then, so the form is put away unanswered.
+    void runModal(pf::Form& form) override {
+        const int module = qv::S().intCurrentModule;
+        if (readingBack && (module == 8 || module == 9)) {
+            note("MODAL " + form.Name());
+            form.Hide();
+            return;
+        }
+        pf::ScriptedHost::runModal(form);
+    }
+
+private:
+    void noteSaved(const std::string& path, int module) {
+        const std::string key = fs::path(path).lexically_normal().string();
+        for (SavedFile& f : saved) {
+            if (f.path == key) {
+                f.module = module;
+                return;
+            }
+        }
+        saved.push_back({key, module});
+    }
+};
+
 class Runner {
 public:
-    explicit Runner(fs::path workDir) : work_(std::move(workDir)) {}
+    Runner(fs::path workDir, RunnerHost& host) : work_(std::move(workDir)), host_(host) {}
 
     // One transcript: the runner's lines and the host's notes, in order.
     void say(const std::string& s) { pf::scriptedHost().note(s); }
 
-    void run(const std::vector<Line>& lines) {
-        auto& h = pf::scriptedHost();
+    // Plays the lines; returns the line said when the story ended early or left answers
+    // unused, empty otherwise.
+    std::string run(const std::vector<Line>& lines) {
+        auto& h = host_;
+        std::string end;
         std::size_t i = 0;
         try {
             while (i < lines.size()) {
@@ -120,20 +177,93 @@ public:
                 settle();
                 ++i;
             }
-            if (!h.allAnswersUsed())
-                say("UNUSED ANSWERS " + std::to_string(h.pendingAnswers()));
+            if (!h.allAnswersUsed()) end = "UNUSED ANSWERS " + std::to_string(h.pendingAnswers());
         } catch (const pf::ProgramEnded&) {
-            say("(the program has ended)");
+            end = "(the program has ended)";
         } catch (const pf::ScriptFailure& e) {
-            say(std::string("FAILED: ") + e.what());
+            end = std::string("FAILED: ") + e.what();
         } catch (const pf::RuntimeError& e) {
-            say("UNHANDLED RUN-TIME ERROR " + std::to_string(e.number()) + ": " + e.what());
+            end = "UNHANDLED RUN-TIME ERROR " + std::to_string(e.number()) + ": " + e.what();
         } catch (const ScenarioError& e) {
-            say(std::string("SCENARIO ERROR: ") + e.what());
+            end = std::string("SCENARIO ERROR: ") + e.what();
         }
+        if (!end.empty()) say(end);
+        return end;
+    }
+
+    // Opens again, in a fresh program, every problem file the story saved and is still
+    // on disk, and says in the transcript which does not open. Nothing the reading shows
+    // stays in the transcript. False when a file fails the check.
+    bool readBackSavedFiles() {
+        auto& h = host_;
+        const std::vector<std::string> story = h.transcript;
+        std::vector<std::string> verdicts;
+        bool ok = true;
+        for (const SavedFile& f : h.saved) {
+            if (!fs::exists(f.path)) continue;  // a save that failed, or removed since
+            const std::string refusal = openAgain(f);
+            const bool declared = isDeclaredUnreadable(f.path);
+            if (refusal.empty() && declared) {
+                verdicts.push_back("FAILED: saved problem file " + f.path +
+                                   " was declared unreadable but opens again");
+                ok = false;
+            } else if (!refusal.empty() && declared) {
+                verdicts.push_back("UNREADABLE AS DECLARED: " + f.path + ": " + refusal);
+            } else if (!refusal.empty()) {
+                verdicts.push_back("FAILED: saved problem file " + f.path + " does not open again: " + refusal);
+                ok = false;
+            }
+        }
+        for (const std::string& d : unreadable_) {
+            bool onDisk = false;
+            for (const SavedFile& f : h.saved) onDisk = onDisk || (f.path == d && fs::exists(f.path));
+            if (!onDisk) {
+                verdicts.push_back("FAILED: expect-unreadable names " + d + ", which is no problem file the story saved");
+                ok = false;
+            }
+        }
+        h.transcript = story;
+        for (const std::string& v : verdicts) say(v);
+        return ok;
     }
 
 private:
+    bool isDeclaredUnreadable(const std::string& p) const {
+        for (const std::string& d : unreadable_)
+            if (d == p) return true;
+        return false;
+    }
+
+    // The user's road to the file: the program started afresh, the module chosen, File >
+    // Open. Returns what the program showed instead of the file's problem, or nothing.
+    std::string openAgain(const SavedFile& f) {
+        auto& h = host_;
+        pf::unloadAll();
+        pf::collectUnloaded();
+        qv::resetState();
+        h.clearAnswers();
+        const std::size_t mark = h.transcript.size();
+        const std::string option = "frmModuleSelection.optProblemType(" + std::to_string(f.module) + ")";
+        h.readingBack = true;
+        const std::string end = run({{0, 0, {"start"}},
+                                     {0, 0, {"click", "frmStartup.cmdOK"}},
+                                     {0, 0, {"click", option}},
+                                     {0, 0, {"click", "frmModuleSelection.cmdOK"}},
+                                     {0, 0, {"answer", "file", f.path}},
+                                     {0, 0, {"menu", "mnuFileOpen"}}});
+        h.readingBack = false;
+        h.clearAnswers();
+        pf::unloadAll();
+        pf::collectUnloaded();
+        // The message, window or question that nobody expected is the reader's refusal,
+        // as the host noted it; failing that, whatever else ended the road.
+        for (std::size_t k = mark; k < h.transcript.size(); ++k) {
+            const std::string& l = h.transcript[k];
+            if (l.rfind(kUnexpected, 0) == 0) return l.substr(kUnexpected.size());
+        }
+        return end;
+    }
+
     static std::string join(const std::vector<std::string>& w) {
         std::string s;
         for (std::size_t k = 0; k < w.size(); ++k) {
@@ -192,7 +322,7 @@ private:
     }
 
     void act(const Line& l, pf::Form* current) {
-        auto& h = pf::scriptedHost();
+        auto& h = host_;
         const std::string& cmd = l.words[0];
         if (cmd == "start") {
             qv::startProgram();
@@ -259,6 +389,10 @@ private:
                 if (ch == '\n') bytes += "\r\n"; else bytes += ch;
             }
             std::ofstream(path(l.words[1]), std::ios::binary) << bytes;
+        } else if (cmd == "expect-unreadable") {
+            // A problem file the story saves on purpose that the program refuses.
+            need(l, 2);
+            unreadable_.push_back(fs::path(path(l.words[1])).lexically_normal().string());
         } else if (cmd == "report-error") {
             // A run-time failure reaching the error reporter, as a handler would pass it.
             need(l, 2);
@@ -388,6 +522,8 @@ private:
     }
 
     fs::path work_;
+    RunnerHost& host_;
+    std::vector<std::string> unreadable_;  // paths named by expect-unreadable
 };
 
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg) {
@@ -407,8 +543,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    auto owned = std::make_unique<pf::ScriptedHost>();
-    pf::ScriptedHost* host = owned.get();
+    auto owned = std::make_unique<RunnerHost>();
+    RunnerHost* host = owned.get();
     pf::setHost(std::move(owned));
 
     fs::path scn = argv[1];
@@ -426,7 +562,7 @@ int main(int argc, char** argv) {
     fs::remove_all(work);
     fs::create_directories(work);
 
-    Runner runner(work);
+    Runner runner(work, *host);
     host->transcript.clear();
     try {
         runner.run(parse(buf.str()));
@@ -435,6 +571,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     pf::unloadAll();
+    const bool filesOpen = runner.readBackSavedFiles();
     fs::remove_all(work);
 
     std::string transcript;
@@ -446,9 +583,13 @@ int main(int argc, char** argv) {
         transcript += l + "\n";
     }
 
+    // A saved file that does not open fails the run even against an expected transcript
+    // that shows it: a file refused on purpose is named by expect-unreadable.
+    const int verdict = filesOpen ? 0 : 1;
+    if (!filesOpen) std::cerr << "A problem file the story saved fails its check (see the transcript's FAILED lines).\n";
     if (!check) {
         std::cout << transcript;
-        return 0;
+        return verdict;
     }
     fs::path expected = scn;
     expected.replace_extension(".expected");
@@ -462,7 +603,7 @@ int main(int argc, char** argv) {
     }
     std::stringstream eb;
     eb << ex.rdbuf();
-    if (eb.str() == transcript) return 0;
+    if (eb.str() == transcript) return verdict;
     fs::path actual = scn;
     actual.replace_extension(".actual");
     std::ofstream(actual, std::ios::binary) << transcript;
