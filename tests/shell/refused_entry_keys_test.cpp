@@ -83,6 +83,16 @@ protected:
         qvtest::activeOnScreen(frmMenu());
         pf::setHost(pf::makeQtHost());
     }
+    // A program afresh with an LP of two constraints and two variables laid out, on
+    // screen with the Qt host, and no message counted yet: its constraint grid.
+    pf::Grid& freshLPConstraintGrid() {
+        pf::setHost(std::make_unique<pf::ScriptedHost>());
+        qvtest::resetProgram();
+        pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
+        onScreenWithQtHost();
+        shown_.clear();
+        return g;
+    }
     QTimer closer_;
     std::vector<std::string> shown_;
 };
@@ -93,11 +103,7 @@ TEST_F(RefusedEntryKeysTest, AnLPEditItemStopsAtTheCellsMessage) {
     const std::string message = "Constraint Values Must Be Numeric.";
     for (int index : {3, 4, 5, 6}) {
         SCOPED_TRACE(index);
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
-        qvtest::resetProgram();
-        pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
-        onScreenWithQtHost();
-        shown_.clear();
+        pf::Grid& g = freshLPConstraintGrid();
         qvtest::clickCell(g, 1, 1);
         qvtest::typeAtFocus("1.2.3");
         altWith(Qt::Key_E);
@@ -133,11 +139,7 @@ TEST_F(RefusedEntryKeysTest, AnLPEntryTypedOnAfterAClickOnItsCellIsCheckedAsShow
     };
     for (const Road& r : roads) {
         SCOPED_TRACE(r.name);
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
-        qvtest::resetProgram();
-        pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
-        onScreenWithQtHost();
-        shown_.clear();
+        pf::Grid& g = freshLPConstraintGrid();
         qvtest::clickCell(g, 1, 4);
         qvtest::typeAtFocus("6");
         qvtest::clickCell(g, 1, 4);
@@ -175,11 +177,7 @@ TEST_F(RefusedEntryKeysTest, AnLPCellLeftByAnyKeyThatMovesIsChecked) {
     };
     for (const Road& r : roads) {
         SCOPED_TRACE(r.name);
-        pf::setHost(std::make_unique<pf::ScriptedHost>());
-        qvtest::resetProgram();
-        pf::Grid& g = *qvtest::newLPLaidOut(1, 2, 2).Grid[1];
-        onScreenWithQtHost();
-        shown_.clear();
+        pf::Grid& g = freshLPConstraintGrid();
         qvtest::clickCell(g, r.row, r.col);
         qvtest::typeAtFocus("6-1");
         r.press();
