@@ -34,24 +34,22 @@ pf::Grid* gridOf(const char* window, const std::string& control) {
     return f ? dynamic_cast<pf::Grid*>(f->control(control)) : nullptr;
 }
 
-// Ends the pass at one cell: selected, the caption back, the grid focused.
+// Ends the pass at the grid's current cell: the caption back, and the grid takes the
+// keyboard, so the next key goes where the user is looking; under a solution the keys
+// stay the main window's. The pass has failed.
+bool endPassAt(pf::Grid& g, const std::string& saved) {
+    qv::showStatusCaption(saved);
+    if (pf::frontChildWindow() == &g.owner() && g.canTakeFocus()) g.SetFocus();
+    return false;
+}
+
+// Ends the pass at one cell it stopped at, selected.
 bool stopAt(pf::Grid& g, int row, int col, const std::string& saved) {
     g.SelStartRow(row);
     g.SelEndRow(row);
     g.SelStartCol(col);
     g.SelEndCol(col);
-    qv::showStatusCaption(saved);
-    g.SetFocus();
-    return false;
-}
-
-// The zero-fill question cancelled: the empty cell it was about stays current, in view,
-// and its grid takes the keyboard, so the next key goes where the user is looking; under
-// a solution the keys stay the main window's.
-bool cancelledAt(pf::Grid& g, const std::string& saved) {
-    qv::showStatusCaption(saved);
-    if (pf::frontChildWindow() == &g.owner() && g.canTakeFocus()) g.SetFocus();
-    return false;
+    return endPassAt(g, saved);
 }
 
 bool dataInputError(pf::Grid& g, int row, int col, const char* text, const std::string& saved) {
@@ -171,7 +169,7 @@ bool checkProblemGrid(const std::string& saved) {
                 int result = 0;
                 if (validate) validate(r, c, text, result);
                 switch (afterValidation(result)) {
-                    case Verdict::Cancelled: return cancelledAt(*g, saved);
+                    case Verdict::Cancelled: return endPassAt(*g, saved);
                     case Verdict::Stop: return stopAt(*g, r, c, saved);
                     case Verdict::Next: break;
                 }
@@ -209,7 +207,7 @@ bool checkDecision(const std::string& saved) {
                 int result = 0;
                 if (validate) validate(r, c, text, gi, result);
                 switch (afterValidation(result)) {
-                    case Verdict::Cancelled: return cancelledAt(*g, saved);
+                    case Verdict::Cancelled: return endPassAt(*g, saved);
                     case Verdict::Stop: return stopAt(*g, gridRow, c, saved);
                     case Verdict::Next: break;
                 }

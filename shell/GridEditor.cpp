@@ -86,14 +86,18 @@ bool GridEditor::commitEntry() {
     return false;
 }
 
-bool GridEditor::checkRecordedCell() {
+pf::GridCell GridEditor::recordedCell() {
     const auto& s = S();
-    const int row = static_cast<int>(s.intEditRow.num()), col = s.intEditCol;
+    return {static_cast<int>(s.intEditRow.num()), s.intEditCol};
+}
+
+bool GridEditor::checkRecordedCell() {
+    const pf::GridCell cell = recordedCell();
     // An emptied cell is checked by Enter, Save and Solve only.
-    if (grid_.TextMatrix(row, col).empty()) return true;
+    if (grid_.TextMatrix(cell.row, cell.col).empty()) return true;
     const int userRow = grid_.Row(), userCol = grid_.Col();
-    grid_.Row(row);
-    grid_.Col(col);
+    grid_.Row(cell.row);
+    grid_.Col(cell.col);
     if (!checkCurrentCell()) return false;
     grid_.Row(userRow);
     grid_.Col(userCol);
@@ -218,10 +222,8 @@ void GridEditor::KeyDown(int& keyCode, int shift) {
     if (to) {
         // The grid moves itself. An arrow with nowhere to go beeps; Home, End and the page
         // keys there only check the cell.
-        const bool arrow = keyCode == pf::vbKeyLeft || keyCode == pf::vbKeyRight || keyCode == pf::vbKeyUp ||
-                           keyCode == pf::vbKeyDown;
         const bool nowhere = *to == pf::GridCell{row, grid_.Col()};
-        if (nowhere && arrow && !(keyCode == pf::vbKeyDown && lastRowSilent)) pf::Beep();
+        if (nowhere && pf::isArrowKey(keyCode) && !(keyCode == pf::vbKeyDown && lastRowSilent)) pf::Beep();
         return;
     }
     // The grid scrolls to a current cell set by code, so Enter and Tab move it directly.
@@ -275,7 +277,7 @@ void GridEditor::Click() {
     // lets the entry go on: the cell is checked, but only a click that another cell
     // takes confirms it and ends the record. A click elsewhere leaves an emptied cell
     // unchecked and ends its record, so a refused cell, once empty, can be left.
-    const bool stays = grid_.Row() == static_cast<int>(s.intEditRow.num()) && grid_.Col() == s.intEditCol;
+    const bool stays = pf::GridCell{grid_.Row(), grid_.Col()} == recordedCell();
     if (!checkRecordedCell()) {
         if (rules_.refocusOnClickReject) grid_.SetFocus();
         return;

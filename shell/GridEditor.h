@@ -94,6 +94,8 @@ private:
     // cell current before is current again. Refused: the recorded cell is erased and
     // stays current.
     bool checkRecordedCell();
+    // The record's cell (intEditRow, intEditCol).
+    static pf::GridCell recordedCell();
     // Makes the current cell the record.
     void recordCurrentCell();
     void tab(int step);

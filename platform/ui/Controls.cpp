@@ -43,10 +43,6 @@ std::string captionText(const std::string& caption) {
 }
 
 namespace {
-bool isArrowKey(int keyCode) {
-    return keyCode == vbKeyLeft || keyCode == vbKeyRight || keyCode == vbKeyUp || keyCode == vbKeyDown;
-}
-
 // Twips that give at least `px` pixels.
 int twipsForPixels(int px) {
     int tw = pixelsToTwips(px);

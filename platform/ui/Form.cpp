@@ -398,15 +398,20 @@ void Control::userClick() {
 
 // ---------------------------------------------------------------- keys of the window
 
+namespace {
+// A control that can take the focus where it stands: inside no hidden or disabled frame.
+bool inReach(Control* c) {
+    QWidget* w = c->widget();
+    return c->canTakeFocus() && w && w->isVisibleTo(c->owner().canvas()) && w->isEnabledTo(c->owner().canvas());
+}
+}  // namespace
+
 std::vector<Control*> Form::tabOrder() const {
     std::vector<Control*> order;
     for (Control* c : controls_) {
-        // A control inside a hidden or disabled frame is out of reach as well.
-        QWidget* w = c->widget();
         // An empty list offers nothing to choose: Tab passes it by.
         if (auto* l = dynamic_cast<ListBox*>(c); l && l->ListCount() == 0) continue;
-        if (c->TabStop && c->canTakeFocus() && w && w->isVisibleTo(canvas_) && w->isEnabledTo(canvas_))
-            order.push_back(c);
+        if (c->TabStop && inReach(c)) order.push_back(c);
     }
     std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
     return order;
@@ -732,17 +737,11 @@ namespace {
 // A grid that takes typing, in the tab order or not (a grid may move on by Tab itself).
 bool isInputGrid(Control* c) {
     auto* g = dynamic_cast<Grid*>(c);
-    QWidget* w = c->widget();
-    return g && !g->DisplayOnly() && g->canTakeFocus() && w && w->isVisibleTo(c->owner().canvas()) &&
-           w->isEnabledTo(c->owner().canvas());
+    return g && !g->DisplayOnly() && inReach(c);
 }
 
-// A control the keyboard can be given back to: in reach and one a user could focus.
-bool canHoldKeyboard(Control* c) {
-    QWidget* w = c->widget();
-    if (!w || !w->isVisibleTo(c->owner().canvas()) || !w->isEnabledTo(c->owner().canvas())) return false;
-    return isInputGrid(c) || (c->TabStop && c->canTakeFocus());
-}
+// A control the keyboard can be given back to: a field Tab stops at, or an input grid.
+bool canHoldKeyboard(Control* c) { return inReach(c) && (c->TabStop || isInputGrid(c)); }
 
 // Where the keyboard goes in a child window the main window hands it to: the control of
 // it that has the focus already, else the one that had it last (the user's place, kept

@@ -34,6 +34,10 @@ enum KeyCode : int {
 };
 enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 
+inline bool isArrowKey(int keyCode) {
+    return keyCode == vbKeyLeft || keyCode == vbKeyRight || keyCode == vbKeyUp || keyCode == vbKeyDown;
+}
+
 // One keystroke: the key code for KeyDown and the character (0 for none) for KeyPress.
 struct KeyStroke {
     int keyCode = 0;

@@ -56,6 +56,14 @@ void backFromTheMessage() {
     settle();
 }
 
+// A refused cell: emptied, still current, and its grid has Qt's keyboard focus.
+void expectEmptiedWithTheKeyboard(pf::Grid& g, int row, int col) {
+    EXPECT_EQ(g.TextMatrix(row, col), "");
+    EXPECT_EQ(g.Row(), row);
+    EXPECT_EQ(g.Col(), col);
+    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+}
+
 class RefusedEntryKeysTest : public qvtest::ProgramTest {
 protected:
     void SetUp() override {
@@ -149,10 +157,7 @@ TEST_F(RefusedEntryKeysTest, AnLPEntryTypedOnAfterAClickOnItsCellIsCheckedAsShow
         r.leave(g);
         backFromTheMessage();
         EXPECT_EQ(shown_, std::vector<std::string>{"Constraint Values Must Be Numeric."});
-        EXPECT_EQ(g.TextMatrix(1, 4), "");
-        EXPECT_EQ(g.Row(), 1);
-        EXPECT_EQ(g.Col(), 4);
-        EXPECT_EQ(QApplication::focusWidget(), g.widget());
+        expectEmptiedWithTheKeyboard(g, 1, 4);
         qvtest::typeAtFocus("5");
         EXPECT_EQ(g.TextMatrix(1, 4), "5");
         EXPECT_EQ(g.TextMatrix(1, 1), "");
@@ -193,10 +198,7 @@ TEST_F(RefusedEntryKeysTest, AnLPCellLeftByAnyKeyThatMovesIsChecked) {
             backFromTheMessage();
             EXPECT_EQ(shown_, std::vector<std::string>{message});
         }
-        EXPECT_EQ(g.TextMatrix(r.row, r.col), "");
-        EXPECT_EQ(g.Row(), r.row);
-        EXPECT_EQ(g.Col(), r.col);
-        EXPECT_EQ(QApplication::focusWidget(), g.widget());
+        expectEmptiedWithTheKeyboard(g, r.row, r.col);
         qvtest::typeAtFocus("5");
         EXPECT_EQ(g.TextMatrix(r.row, r.col), "5");
     }
@@ -221,10 +223,7 @@ TEST_F(RefusedEntryKeysTest, AltDownLeavesATransportationSupplyForSaveToCheck) {
     clickItem(*frmMenu().mnuFileSave);
     backFromTheMessage();
     EXPECT_EQ(shown_, std::vector<std::string>{"Supply Must Have A Numeric Value."});
-    EXPECT_EQ(g.TextMatrix(1, 3), "");
-    EXPECT_EQ(g.Row(), 1);
-    EXPECT_EQ(g.Col(), 3);
-    EXPECT_EQ(QApplication::focusWidget(), g.widget());
+    expectEmptiedWithTheKeyboard(g, 1, 3);
 }
 
 // PERT/CPM, one time per activity: A's time typed -1 and left in its box. Alt+S opens
